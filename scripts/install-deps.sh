@@ -1,0 +1,9 @@
+#!/bin/sh
+# Installs what Clipvane needs to build, run and test on Debian 12 (run as root).
+set -eu
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q --no-install-recommends \
+    ca-certificates g++ make cmake clang-format \
+    qt6-base-dev qt6-base-dev-tools libgl-dev \
+    ffmpeg xvfb xauth fonts-dejavu-core

@@ -1,0 +1,25 @@
+#!/bin/sh
+# Builds Clipvane and runs every test: a -Werror build, then the suite under ASan+UBSan and under TSan.
+set -eu
+cd "$(dirname "$0")/.."
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen LANG=C.UTF-8
+
+build() { # dir, extra cmake arguments...
+    dir=$1; shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCLIPVANE_WERROR=ON "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
+}
+
+build build-ci
+cmake --build build-ci --target format-check
+ctest --test-dir build-ci --output-on-failure --no-tests=error -j "$jobs"
+
+if [ "${CLIPVANE_SKIP_SANITIZERS:-0}" != 1 ]; then
+    build build-asan -DCLIPVANE_SANITIZE=address -DCLIPVANE_BUILD_BENCH=OFF
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --test-dir build-asan --output-on-failure --no-tests=error -j "$jobs"
+    build build-tsan -DCLIPVANE_SANITIZE=thread -DCLIPVANE_BUILD_BENCH=OFF
+    TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(pwd)/tests/tsan.supp" \
+        ctest --test-dir build-tsan --output-on-failure --no-tests=error -j "$jobs"
+fi

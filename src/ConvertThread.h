@@ -1,0 +1,97 @@
+#pragma once
+// The encoder process runner (one encoder child at a time) and the worker thread that watches it.
+
+#include "Global.h"
+#include "OutputParser.h"
+#include "ProcessInfo.h"
+#include "platform/Platform.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace clipvane {
+
+// Asks the user a Yes/No question; implemented by the GUI (a message box), tests and the console.
+class TQuestion {
+public:
+    virtual ~TQuestion() = default;
+    virtual bool AskYesNo(const std::string& text) = 0;
+};
+
+class TConvertThread;
+
+class TConvertProcess final {
+public:
+    TConvertProcess();
+    ~TConvertProcess(); // Destroy: stops a running conversion first
+    TConvertProcess(const TConvertProcess&) = delete;
+    TConvertProcess& operator=(const TConvertProcess&) = delete;
+
+    // Job fields, written by the batch before every Start.
+    QPointer<QObject> NotifyWindow;
+    std::string InputFile;
+    std::string OutputFile;
+    bool Running = false;
+    std::string FFmpegParams;
+    std::string FFmpegPath;
+    bool NotUseAnotherFFmpeg = true;
+
+    // Asks before an existing output is overwritten; without one the answer is No.
+    TQuestion* Question = nullptr;
+    // The parser's clock; tests replace it.
+    TClock Clock = &LocalNow;
+    void* ClockContext = nullptr;
+
+    // Converts InputFile into OutputFile; returns at once. Throws Exception on pipe/process failure.
+    void Start();
+    // Ends the running conversion at once; no end notice. Does nothing unless Running.
+    void Stop(std::uint32_t ExitCode);
+
+    // The command line of the last Start, as composed for display and for Windows.
+    const std::string& CommandLine() const { return m_commandLine; }
+    // The argv the child got on POSIX (the argument string split like the Windows C runtime does).
+    const std::vector<std::string>& Arguments() const { return m_arguments; }
+
+    // Runner state, visible for tests and the worker's hand-off.
+    platform::Handle StdInRead = platform::kNoHandle;
+    platform::Handle StdInWrite = platform::kNoHandle;
+    platform::Handle StdOutRead = platform::kNoHandle;
+    platform::Handle StdOutWrite = platform::kNoHandle;
+    platform::Handle StdErrRead = platform::kNoHandle;
+    platform::Handle StdErrWrite = platform::kNoHandle;
+    std::uint32_t BytesAvailable = 0;
+    platform::ChildProcess ProcessInformation;
+    TParseState Parse; // TotalSeconds, StartTime, HasProgress
+
+    bool HasWorker() const;
+
+    // Run on the GUI thread by the worker's hand-off.
+    void ReadStdOut();
+    void ReadStdErr();
+    void ProcessEnded();
+    void PostEnd(std::int32_t Status);
+    void ParseOutput(const char* Buffer, std::int32_t Count);
+    void CreatePipes();
+    void ClosePipes();
+    [[noreturn]] static void RaiseError(const std::string& Text);
+
+private:
+    // engine internals
+    std::string m_commandLine;
+    std::vector<std::string> m_arguments;
+};
+
+// Builds the encoder command line exactly as shown to users and Windows.
+std::string ComposeCommandLine(bool notUseAnotherFFmpeg, const std::string& ffmpegPath, bool overwrite,
+                               const std::string& inputFile, const std::string& ffmpegParams,
+                               const std::string& outputFile);
+
+// Splits an argument string the way the Windows C runtime splits a command line.
+std::vector<std::string> SplitArguments(const std::string& arguments);
+
+} // namespace clipvane

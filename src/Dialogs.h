@@ -1,0 +1,56 @@
+#pragma once
+// The one seam through which the program asks the user or the shell anything: message boxes,
+// file and folder pickers, and the shell's "open". Tests install a scripted double instead.
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <string>
+
+class QWidget;
+
+namespace clipvane {
+
+class TDialogs {
+public:
+    virtual ~TDialogs() = default;
+
+    virtual QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                                                const QString& text, QMessageBox::StandardButtons buttons) = 0;
+    virtual QStringList OpenFileNames(QWidget* parent, const QString& caption, const QString& folder,
+                                      const QString& filter) = 0;
+    virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                 const QString& filter) = 0;
+    virtual QString ExistingDirectory(QWidget* parent, const QString& caption, const QString& folder) = 0;
+    virtual bool OpenUrl(const QUrl& url) = 0;
+
+    // The implementation in use: the Qt one unless a test installed another.
+    static TDialogs& Instance();
+    // Installs `dialogs` (not owned); nullptr restores the Qt implementation.
+    static void SetInstance(TDialogs* dialogs);
+};
+
+// Real dialogs and the desktop's URL handler.
+class TQtDialogs final : public TDialogs {
+public:
+    QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                                        const QString& text, QMessageBox::StandardButtons buttons) override;
+    QStringList OpenFileNames(QWidget* parent, const QString& caption, const QString& folder,
+                              const QString& filter) override;
+    QString OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                         const QString& filter) override;
+    QString ExistingDirectory(QWidget* parent, const QString& caption, const QString& folder) override;
+    bool OpenUrl(const QUrl& url) override;
+};
+
+// A message box captioned with the product name.
+QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+// The application's general error display: product caption, error icon, OK, a final "." added
+// when the message's last character sorts after ".".
+void ShowErrorMessage(QWidget* parent, const std::string& message);
+
+} // namespace clipvane

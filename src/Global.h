@@ -1,0 +1,53 @@
+#pragma once
+// Small routines shared by the engine, the windows and the settings store.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace clipvane {
+
+inline constexpr const char* kProductName = "Tarvix Clipvane";
+
+// The program's general error: a message for the user, shown by the general error display.
+class Exception : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A silent error: unwinds like any other, shows nothing.
+class EAbort final : public Exception {
+public:
+    EAbort() : Exception("Operation aborted") {}
+};
+
+// Decimal text of n, with a leading "0" below 10 ("07", "10", "0-3").
+std::string TwoDigits(std::int32_t n);
+
+// Whole seconds of an hours/minutes/seconds text such as "01:02:03"; the first separated
+// field is always hours, the second minutes. Fields that are not numbers count as 0.
+std::int32_t TimeToSeconds(std::string_view text, std::string_view separator);
+
+// The number in the two characters just before the separator at 0-based `pos`, or 0 when
+// they are not a decimal number. With fewer than two characters in front, the first two
+// characters of the text are taken, which include the separator, so the value is 0.
+std::int32_t NumberBefore(std::string_view text, std::size_t pos);
+
+// Reads a whole text as a decimal integer in the runtime's manner: optional blanks and sign,
+// "$" / "0x" hexadecimal. False when the text is not one.
+bool ParseInteger(std::string_view text, std::int64_t& value);
+
+// MM:SS of a whole number of seconds; minutes are not wrapped into hours (4000 -> "66:40").
+std::string SecondsToText(std::int64_t seconds);
+
+// The message of the general error display: a "." appended when the last character sorts after ".".
+std::string ErrorDisplayText(const std::string& message);
+
+// The user's application-data folder, ending with a separator.
+std::string GetAppDataFolder();
+
+// True when the file exists and cannot be opened exclusively (another program has it, or it is read-only).
+bool IsFileInUse(const std::string& fileName);
+
+} // namespace clipvane

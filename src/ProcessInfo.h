@@ -1,0 +1,41 @@
+#pragma once
+// The notices the engine posts to the window that follows a conversion.
+
+#include <QEvent>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace clipvane {
+
+inline constexpr int WM_PROCESSINFO = 5890;
+inline constexpr int WM_SHOWMAIN = 5891;
+inline constexpr std::int32_t kEndNoticePercent = 1000;
+
+// A progress report (Percent 1..100) or an end notice (Percent 1000, TimeElapsed the progress mark).
+struct TProcessInfo {
+    std::int32_t Percent = 0;
+    std::string TimeElapsed;
+    std::string TimeEstimated;
+    std::int32_t Status = 0; // end notice: 0 finished or skipped, 2 output in use
+
+    bool IsEndNotice() const { return Percent == kEndNoticePercent; }
+};
+
+// The posted event that carries one TProcessInfo. The receiver owns the record: it takes it with
+// Take(), and a record nobody took is freed with the event (also when the receiver is gone).
+class TProcessInfoEvent final : public QEvent {
+public:
+    explicit TProcessInfoEvent(std::unique_ptr<TProcessInfo> info)
+        : QEvent(static_cast<QEvent::Type>(WM_PROCESSINFO))
+        , m_info(std::move(info))
+    {
+    }
+    std::unique_ptr<TProcessInfo> Take() { return std::move(m_info); }
+
+private:
+    std::unique_ptr<TProcessInfo> m_info;
+};
+
+} // namespace clipvane

@@ -1,0 +1,95 @@
+#pragma once
+// Operating-system services the program needs, one implementation file per OS.
+// Plain C++ over the OS API: no Qt here, so the Windows side cross-builds on its own.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace clipvane::platform {
+
+#ifdef _WIN32
+using Handle = void*;
+inline const Handle kNoHandle = nullptr;
+#else
+using Handle = int;
+inline constexpr Handle kNoHandle = -1;
+#endif
+
+// The OS error code of the calling thread's last failed call (errno / GetLastError).
+int LastError();
+void SetLastError(int code);
+
+// Closes the handle if it is one and sets it to kNoHandle.
+void CloseHandle(Handle& handle);
+
+// An anonymous pipe whose ends are not inherited by children unless passed explicitly.
+bool CreatePipe(Handle& readEnd, Handle& writeEnd);
+
+// Bytes waiting in a pipe, without reading them. False when the handle is not a readable pipe.
+bool PeekPipe(Handle readEnd, std::uint32_t& bytesAvailable);
+
+// Blocking read of at most `size` bytes; the number read, or -1 on failure (LastError set).
+std::int64_t ReadPipe(Handle readEnd, void* buffer, std::uint32_t size);
+
+struct ChildProcess {
+    Handle process = kNoHandle; // pidfd on Linux, process handle on Windows
+    Handle thread = kNoHandle;  // primary thread handle on Windows, unused elsewhere
+    std::int64_t pid = 0;
+    std::int64_t threadId = 0;
+};
+
+// Starts a hidden child with the three given standard handles and nothing else inherited.
+// POSIX uses `argv` (argv[0] is looked up with FindExecutable when it holds no separator);
+// Windows passes `commandLine` as it stands. False on failure, with LastError set.
+bool SpawnHidden(const std::vector<std::string>& argv, const std::string& commandLine, Handle stdIn,
+                 Handle stdOut, Handle stdErr, ChildProcess& child);
+
+enum class WaitResult { Exited, Timeout, Failed };
+
+// Waits at most `timeoutMs` for the child to end. May return Timeout early when one of the
+// optional pipes becomes readable, which lets the caller drain output sooner.
+WaitResult WaitForChild(const ChildProcess& child, int timeoutMs, Handle wakeOnData1 = kNoHandle,
+                        Handle wakeOnData2 = kNoHandle);
+
+// A second handle to the same child, owned by the caller (for a watcher that outlives the owner's).
+bool DuplicateChild(const ChildProcess& child, ChildProcess& copy);
+
+// Kills the child; does not reap it.
+bool TerminateChild(const ChildProcess& child, std::uint32_t exitCode);
+
+// Waits for the child to be gone (reaping it where the OS needs that), then closes its handles
+// and clears the record. Safe on an empty record.
+void ReleaseChild(ChildProcess& child);
+
+// Closes the record's handles without reaping (for a duplicate record).
+void CloseChild(ChildProcess& child);
+
+// The full path of the executable that a bare program name runs: the program's own folder first,
+// then the search path. Empty when none is found. A name with a separator is returned unchanged.
+std::string FindExecutable(const std::string& name);
+
+// True when the file exists and cannot be opened exclusively for reading and writing.
+bool IsFileInUse(const std::string& fileName);
+
+// The per-user application-data folder, ending with a separator; empty when the OS names none.
+std::string AppDataFolder();
+
+// The folder of the running executable, ending with a separator.
+std::string ProgramFolder();
+
+// Creates the folder and every missing parent. True when the folder exists afterwards.
+bool ForceDirectories(const std::string& path);
+
+bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);
+
+// Atomically replaces `target` with `source` (rename over it).
+bool ReplaceFile(const std::string& source, const std::string& target);
+
+char PathSeparator();
+
+// The encoder's file name on this OS: "ffmpeg" or "ffmpeg.exe".
+const char* EncoderFileName();
+
+} // namespace clipvane::platform

@@ -1,0 +1,60 @@
+#pragma once
+// Test double for the dialog seam: answers come from queues, and every question asked is recorded.
+// Construct one per test (it installs itself and uninstalls on destruction), so no answer leaks.
+
+#include "Dialogs.h"
+
+#include <QQueue>
+
+namespace clipvane {
+
+class TScriptedDialogs final : public TDialogs {
+public:
+    struct Asked {
+        QMessageBox::Icon icon;
+        QString caption;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+    };
+
+    TScriptedDialogs() { TDialogs::SetInstance(this); }
+    ~TScriptedDialogs() override { TDialogs::SetInstance(nullptr); }
+    TScriptedDialogs(const TScriptedDialogs&) = delete;
+    TScriptedDialogs& operator=(const TScriptedDialogs&) = delete;
+
+    QQueue<QMessageBox::StandardButton> answers;
+    QQueue<QStringList> fileNames;
+    QQueue<QString> folders;
+    QList<Asked> messages;
+    QList<QUrl> openedUrls;
+
+    QMessageBox::StandardButton Message(QWidget*, QMessageBox::Icon icon, const QString& caption, const QString& text,
+                                        QMessageBox::StandardButtons buttons) override
+    {
+        messages.append({icon, caption, text, buttons});
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        // With no scripted answer the box's default button is taken: OK, or No for a question.
+        return buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
+    }
+    QStringList OpenFileNames(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return fileNames.isEmpty() ? QStringList() : fileNames.dequeue();
+    }
+    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        const QStringList names = OpenFileNames(nullptr, {}, {}, {});
+        return names.isEmpty() ? QString() : names.first();
+    }
+    QString ExistingDirectory(QWidget*, const QString&, const QString&) override
+    {
+        return folders.isEmpty() ? QString() : folders.dequeue();
+    }
+    bool OpenUrl(const QUrl& url) override
+    {
+        openedUrls.append(url);
+        return true;
+    }
+};
+
+} // namespace clipvane
