@@ -11,18 +11,15 @@
 
 namespace clipvane::platform {
 
-int LastError()
-{
+int LastError() {
     return errno;
 }
 
-void SetLastError(int code)
-{
+void SetLastError(int code) {
     errno = code;
 }
 
-void CloseHandle(Handle& handle)
-{
+void CloseHandle(Handle& handle) {
     if (handle != kNoHandle) {
         const int saved = errno;
         ::close(handle);
@@ -31,25 +28,21 @@ void CloseHandle(Handle& handle)
     }
 }
 
-char PathSeparator()
-{
+char PathSeparator() {
     return '/';
 }
 
-const char* EncoderFileName()
-{
+const char* EncoderFileName() {
     return "ffmpeg";
 }
 
-static std::string WithSeparator(std::string path)
-{
+static std::string WithSeparator(std::string path) {
     if (path.empty() || path.back() != '/')
         path += '/';
     return path;
 }
 
-std::string AppDataFolder()
-{
+std::string AppDataFolder() {
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
         return WithSeparator(xdg);
     if (const char* home = std::getenv("HOME"); home && *home)
@@ -57,8 +50,7 @@ std::string AppDataFolder()
     return {};
 }
 
-std::string ProgramFolder()
-{
+std::string ProgramFolder() {
     char buffer[PATH_MAX];
     const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     if (n <= 0)
@@ -67,20 +59,17 @@ std::string ProgramFolder()
     return path.substr(0, path.rfind('/') + 1);
 }
 
-bool FileExists(const std::string& path)
-{
+bool FileExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-bool DirectoryExists(const std::string& path)
-{
+bool DirectoryExists(const std::string& path) {
     struct stat st {};
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool ForceDirectories(const std::string& path)
-{
+bool ForceDirectories(const std::string& path) {
     if (path.empty())
         return false;
     if (DirectoryExists(path))
@@ -94,8 +83,7 @@ bool ForceDirectories(const std::string& path)
     return ::mkdir(trimmed.c_str(), 0777) == 0 || (errno == EEXIST && DirectoryExists(trimmed));
 }
 
-bool IsFileInUse(const std::string& fileName)
-{
+bool IsFileInUse(const std::string& fileName) {
     if (!FileExists(fileName))
         return false;
     const int fd = ::open(fileName.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
@@ -111,8 +99,7 @@ bool IsFileInUse(const std::string& fileName)
     return inUse;
 }
 
-bool ReplaceFile(const std::string& source, const std::string& target)
-{
+bool ReplaceFile(const std::string& source, const std::string& target) {
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 
