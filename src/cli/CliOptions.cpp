@@ -7,8 +7,7 @@
 
 namespace clipvane::cli {
 
-const char* CliUsage()
-{
+const char* CliUsage() {
     return "Usage: clipvane-cli --list\n"
            "       clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]\n"
            "                    [--overwrite ask|yes|no] [--machine] FILE...\n"
@@ -31,8 +30,7 @@ const char* CliUsage()
            "be started, 130 interrupted.\n";
 }
 
-bool ParseCliArguments(const std::vector<std::string>& args, TCliOptions& options, std::string& error)
-{
+bool ParseCliArguments(const std::vector<std::string>& args, TCliOptions& options, std::string& error) {
     bool sameFolder = false;
     bool onlyFiles = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -115,16 +113,14 @@ bool ParseCliArguments(const std::vector<std::string>& args, TCliOptions& option
 }
 
 namespace {
-std::string Lower(std::string_view text)
-{
+std::string Lower(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return out;
 }
 
-std::size_t EditDistance(const std::string& a, const std::string& b)
-{
+std::size_t EditDistance(const std::string& a, const std::string& b) {
     std::vector<std::size_t> row(b.size() + 1);
     for (std::size_t j = 0; j <= b.size(); ++j)
         row[j] = j;
@@ -141,8 +137,7 @@ std::size_t EditDistance(const std::string& a, const std::string& b)
 }
 } // namespace
 
-std::vector<std::string> ClosestCaptions(const std::string& text, std::size_t count)
-{
+std::vector<std::string> ClosestCaptions(const std::string& text, std::size_t count) {
     const std::string wanted = Lower(text);
     std::vector<std::pair<std::size_t, std::string_view>> scored;
     for (const TProfile& profile : ProfileCatalog()) {

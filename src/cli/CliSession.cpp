@@ -9,8 +9,7 @@
 
 namespace clipvane::cli {
 
-bool TCliQuestion::AskYesNo(const std::string& text)
-{
+bool TCliQuestion::AskYesNo(const std::string& text) {
     if (m_mode != TOverwrite::Ask)
         return m_mode == TOverwrite::Yes;
     std::cerr << text << " [y/N] " << std::flush;
@@ -26,8 +25,7 @@ TCliSession::TCliSession(const TCliOptions& options, TConversionJob job, bool sa
     , m_terminal(!options.Machine && platform::IsTerminal(platform::TStream::Output))
     , m_question(options.Overwrite)
     , m_runner(std::make_unique<TConvertProcess>())
-    , m_batch(std::make_unique<TConvertBatch>(*m_runner, std::move(job.FileList)))
-{
+    , m_batch(std::make_unique<TConvertBatch>(*m_runner, std::move(job.FileList))) {
     m_runner->Question = &m_question;
     m_batch->OutputExt = job.OutputExt;
     m_batch->FFmpegParams = job.FFmpegParams;
@@ -41,15 +39,13 @@ TCliSession::TCliSession(const TCliOptions& options, TConversionJob job, bool sa
     connect(&m_interruptPoll, &QTimer::timeout, this, &TCliSession::PollInterrupt);
 }
 
-TCliSession::~TCliSession()
-{
+TCliSession::~TCliSession() {
     // The batch refers to the runner; the runner stops its child as it goes.
     m_batch.reset();
     m_runner.reset();
 }
 
-void TCliSession::Begin()
-{
+void TCliSession::Begin() {
     platform::InstallInterruptHandler();
     m_interruptPoll.start();
     try {
@@ -61,8 +57,7 @@ void TCliSession::Begin()
     }
 }
 
-void TCliSession::StartNext()
-{
+void TCliSession::StartNext() {
     try {
         m_batch->StartCurrent();
         DrawProgressLine("");
@@ -72,8 +67,7 @@ void TCliSession::StartNext()
     }
 }
 
-bool TCliSession::event(QEvent* event)
-{
+bool TCliSession::event(QEvent* event) {
     if (event->type() != static_cast<QEvent::Type>(WM_PROCESSINFO))
         return QObject::event(event);
     const std::unique_ptr<TProcessInfo> info = static_cast<TProcessInfoEvent*>(event)->Take();
@@ -86,15 +80,13 @@ bool TCliSession::event(QEvent* event)
     return true;
 }
 
-std::string TCliSession::FileLabel() const
-{
+std::string TCliSession::FileLabel() const {
     const std::size_t index = std::min(m_batch->CurrentIndex(), m_batch->Count() - 1);
     return "[" + std::to_string(index + 1) + "/" + std::to_string(m_batch->Count()) + "] " +
            ExtractFileName(m_runner->OutputFile);
 }
 
-void TCliSession::DrawProgressLine(const std::string& tail)
-{
+void TCliSession::DrawProgressLine(const std::string& tail) {
     if (!m_terminal)
         return;
     std::string line = FileLabel() + tail;
@@ -105,8 +97,7 @@ void TCliSession::DrawProgressLine(const std::string& tail)
     std::cout << '\r' << line << std::flush;
 }
 
-void TCliSession::OnProgress(const TProcessInfo& info)
-{
+void TCliSession::OnProgress(const TProcessInfo& info) {
     if (m_machine) {
         std::cout << "progress " << info.Percent << ' ' << info.TimeElapsed << ' ' << info.TimeEstimated
                   << std::endl;
@@ -118,8 +109,7 @@ void TCliSession::OnProgress(const TProcessInfo& info)
     DrawProgressLine(" " + percent + "  " + info.TimeElapsed + " / " + info.TimeEstimated);
 }
 
-void TCliSession::OnEnd(const TProcessInfo& info)
-{
+void TCliSession::OnEnd(const TProcessInfo& info) {
     if (m_machine)
         std::cout << "end " << info.Status << ' ' << (info.TimeElapsed.empty() ? "-" : info.TimeElapsed)
                   << std::endl;
@@ -128,17 +118,15 @@ void TCliSession::OnEnd(const TProcessInfo& info)
         std::cout << '\n';
         m_lineWidth = 0;
     }
-    const auto action = m_batch->OnEndNotice(info, [](const std::string& message) {
-        std::cerr << message << '\n';
-    });
+    const auto action =
+        m_batch->OnEndNotice(info, [](const std::string& message) { std::cerr << message << '\n'; });
     if (action == TConvertBatch::TEndAction::StartNext)
         StartNext();
     else if (action == TConvertBatch::TEndAction::Close)
         Finish(m_batch->FailedFiles.empty() ? kExitConverted : kExitSomeFailed);
 }
 
-void TCliSession::Finish(int exitCode)
-{
+void TCliSession::Finish(int exitCode) {
     if (m_done)
         return;
     m_done = true;
@@ -156,8 +144,7 @@ void TCliSession::Finish(int exitCode)
     emit finished(exitCode);
 }
 
-void TCliSession::PollInterrupt()
-{
+void TCliSession::PollInterrupt() {
     if (platform::InterruptRequested())
         Finish(kExitInterrupted);
 }

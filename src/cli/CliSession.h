@@ -20,7 +20,8 @@ inline constexpr int kExitInterrupted = 130;
 // Answers the runner's overwrite question from the options or the terminal.
 class TCliQuestion final : public TQuestion {
 public:
-    explicit TCliQuestion(TOverwrite mode) : m_mode(mode) {}
+    explicit TCliQuestion(TOverwrite mode)
+        : m_mode(mode) {}
     bool AskYesNo(const std::string& text) override;
 
 private:

@@ -1,8 +1,8 @@
 // clipvane-cli: the catalog and the batch of the desktop program, from a terminal.
 #include "CliOptions.h"
 #include "CliSession.h"
-#include "profiles/ProfileCatalog.h"
 #include "platform/Platform.h"
+#include "profiles/ProfileCatalog.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -15,30 +15,26 @@ using namespace clipvane::cli;
 
 namespace {
 
-void PrintList()
-{
+void PrintList() {
     for (const TProfile& profile : ProfileCatalog())
         std::cout << profile.GroupCaption << '\t' << profile.Caption << '\t' << profile.OutputExt << '\t'
                   << profile.FFmpegParams << '\n';
     std::cout << std::flush;
 }
 
-int UsageError(const std::string& message)
-{
+int UsageError(const std::string& message) {
     std::cerr << "clipvane-cli: " << message << "\nTry 'clipvane-cli --help' for more information.\n";
     return kExitUsage;
 }
 
 // Absolute, so that no relative name can be taken for an encoder option.
-std::string AbsolutePath(const std::string& path)
-{
+std::string AbsolutePath(const std::string& path) {
     return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
 }
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
 
