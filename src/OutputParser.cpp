@@ -107,7 +107,9 @@ void ParseLine(std::string_view line, TChunkFields& fields, TParseState& state, 
     if (fields.Percent < 1 || fields.Percent > 100)
         return;
 
-    const std::int64_t elapsed = RoundHalfEven((now(clockContext) - state.StartTime) * kSecondsPerDay);
+    // The wall clock can step back (daylight saving, a clock sync): show 0, never a negative time.
+    const std::int64_t elapsed =
+        std::max<std::int64_t>(0, RoundHalfEven((now(clockContext) - state.StartTime) * kSecondsPerDay));
     const std::int64_t estimated = RoundHalfEven(static_cast<double>(elapsed) * 100.0 / fields.Percent);
     TProcessInfo info;
     info.Percent = fields.Percent;

@@ -66,6 +66,8 @@ private slots:
             {"25 00:10 00:40"}, true, 100);
         row("duration and time on one line", {"Duration: 00:01:40.00 time=00:00:50.00\r"}, 0, {0, 5},
             {"50 00:05 00:10"}, true, 100);
+        row("a clock that stepped back shows no negative time", {dur100, "time=00:00:25.00\r"}, 0, {3600, 10},
+            {"25 00:00 00:00"}, true, 100);
         row("every duration line restarts the clock",
             {dur100 + "  Duration: 00:01:40.00\n" + "time=00:00:25.00\r"}, 0, {0, 6, 10}, {"25 00:04 00:16"},
             true, 100);
