@@ -208,6 +208,10 @@ bool SpawnHidden(const std::vector<std::string>& argv, const std::string& /*comm
     ::posix_spawn_file_actions_adddup2(&actions, stdIn, 0);
     ::posix_spawn_file_actions_adddup2(&actions, stdOut, 1);
     ::posix_spawn_file_actions_adddup2(&actions, stdErr, 2);
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+    // Descriptors this process inherited without close-on-exec must not reach the encoder either.
+    ::posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+#endif
     // The child starts with default dispositions and nothing blocked, whatever this process set up.
     sigset_t defaults;
     sigset_t mask;
