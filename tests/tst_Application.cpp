@@ -70,7 +70,7 @@ private slots:
             << int(TThrow::Standard) << QStringLiteral("bad thing") << true << QStringLiteral("bad thing.");
         QTest::newRow("abort shows nothing") << int(TThrow::Abort) << QString() << false << QString();
         QTest::newRow("foreign exception still gets a box")
-            << int(TThrow::Foreign) << QString() << true << QStringLiteral("Unknown error");
+            << int(TThrow::Foreign) << QString() << true << QStringLiteral("Unknown error.");
         QTest::newRow("no exception, no box") << int(TThrow::Nothing) << QString() << false << QString();
     }
     // Sent events go through notify() too, so the handler's error never reaches the sender.
