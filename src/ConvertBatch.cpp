@@ -80,6 +80,12 @@ void TConvertBatch::StartCurrent() {
         return;
     }
     m_runner.Start();
+    // Stopped while Start asked about an existing output: Start went on regardless, and nobody
+    // would ever stop that encoder.
+    if (m_stopped) {
+        m_runner.Running = true;
+        m_runner.Stop(0);
+    }
 }
 
 void TConvertBatch::RefuseOwnInput() {

@@ -240,6 +240,30 @@ private slots:
         QVERIFY(!runner.Running);
     }
 
+    // The user stops the batch while the overwrite question is up and then answers Yes.
+    void stopDuringTheQuestionLeavesNoEncoderRunning() {
+        QTemporaryDir dir;
+        const QString input = dir.filePath(QStringLiteral("a.avi"));
+        QVERIFY(WriteFile(input, "input"));
+        QVERIFY(WriteFile(dir.filePath(QStringLiteral("a.mp3")), "old"));
+        TNoticeSink sink;
+        TConvertProcess runner;
+        TConvertBatch batch(runner, {Utf8(input)});
+        TQueuedQuestion question;
+        question.answers.enqueue(true);
+        question.whileAsked = [&] { batch.Stop(); };
+        runner.Question = &question;
+        batch.OutputExt = ".mp3";
+        batch.FFmpegParams = "--hang ";
+        batch.FFmpegPath = FAKE_ENCODER_PATH;
+        batch.NotUseAnotherFFmpeg = false;
+        batch.NotifyWindow = &sink;
+        batch.Begin();
+        QCOMPARE(question.asked.size(), 1);
+        QVERIFY(!runner.HasWorker());
+        QVERIFY(!runner.Running);
+    }
+
     void outputThatIsTheInputIsNeverEncoded_data() {
         QTest::addColumn<bool>("yes");
         QTest::addColumn<int>("status");
