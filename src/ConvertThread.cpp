@@ -13,10 +13,14 @@ namespace clipvane {
 // Lives on the GUI thread and runs the hand-offs the workers ask for.
 class TGuiSide final : public QObject {
 public:
-    explicit TGuiSide(TConvertProcess* runner)
-        : m_runner(runner) {}
+    TGuiSide(TConvertProcess* runner, std::shared_ptr<THandOffHub> hub)
+        : m_runner(runner)
+        , m_hub(std::move(hub)) {}
 
     bool event(QEvent* event) override {
+        // The worker made this event while holding the hub's lock: taking it here orders that
+        // before our look at the event (and before Qt frees it) in a way race detectors can see.
+        { std::lock_guard lock(m_hub->Mutex); }
         if (event->type() != TConvertThread::HandOffEventType())
             return QObject::event(event);
         m_runner->ServeHandOffs();
@@ -25,11 +29,12 @@ public:
 
 private:
     TConvertProcess* m_runner;
+    std::shared_ptr<THandOffHub> m_hub;
 };
 
 TConvertProcess::TConvertProcess()
     : m_hub(std::make_shared<THandOffHub>())
-    , m_guiSide(std::make_unique<TGuiSide>(this)) {
+    , m_guiSide(std::make_unique<TGuiSide>(this, m_hub)) {
     m_hub->Target = m_guiSide.get();
     if (auto* app = QCoreApplication::instance()) {
         // Once the event loop is ending nobody serves a hand-off: waiting workers give up.

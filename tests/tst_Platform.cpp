@@ -7,7 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QScopeGuard>
+
 #include <cerrno>
+#include <cstdio>
 
 using namespace clipvane;
 using namespace clipvane::platform;
@@ -80,8 +83,11 @@ private slots:
 
     void onlyTheThreeStandardHandlesReachTheChild() {
         QTemporaryDir dir;
-        QFile heldOpen(dir.filePath(QStringLiteral("held")));
-        QVERIFY(heldOpen.open(QIODevice::WriteOnly)); // one more descriptor that must not leak
+        // A descriptor opened without close-on-exec, as a library might leave one: it must not leak.
+        std::FILE* heldOpen =
+            std::fopen(QFile::encodeName(dir.filePath(QStringLiteral("held"))).constData(), "w");
+        QVERIFY(heldOpen);
+        const auto closeIt = qScopeGuard([heldOpen] { std::fclose(heldOpen); });
         Pipes pipes, unrelated;
         const QString record = dir.filePath(QStringLiteral("record"));
         ChildProcess child;

@@ -167,10 +167,12 @@ std::string FindExecutable(const std::string& name) {
     std::string_view rest = path ? path : "";
     while (path) {
         const auto colon = rest.find(':');
-        std::string folder(rest.substr(0, colon));
-        if (folder.empty())
-            folder = "."; // an empty entry means the current folder
-        if (const std::string candidate = WithSeparator(folder) + name; IsExecutableFile(candidate))
+        const std::string_view folder = rest.substr(0, colon);
+        // An empty entry means the current folder.
+        std::string candidate(folder.empty() ? std::string_view(".") : folder);
+        candidate += '/';
+        candidate += name;
+        if (IsExecutableFile(candidate))
             return candidate;
         if (colon == std::string_view::npos)
             break;
