@@ -3,11 +3,8 @@
 #include "Global.h"
 #include "ScriptedDialogs.h"
 
-#include <QAbstractButton>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
-#include <QWidget>
 
 #include <stdexcept>
 
@@ -121,45 +118,6 @@ private slots:
         }
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].text, QStringLiteral("Error reading STDOUT pipe : 9."));
-    }
-
-    // The real box: product caption, error icon, one OK button, owned by the active window.
-    void realBoxIsOwnedByTheActiveWindow() {
-        QWidget owner;
-        owner.show();
-        owner.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&owner));
-        QString seenCaption, seenText;
-        QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
-        QWidget* seenParent = nullptr;
-        int buttonCount = 0;
-        QTimer clicker;
-        clicker.setInterval(20);
-        connect(&clicker, &QTimer::timeout, this, [&] {
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                auto* box = qobject_cast<QMessageBox*>(widget);
-                if (!box || !box->isVisible())
-                    continue;
-                seenCaption = box->windowTitle();
-                seenText = box->text();
-                seenIcon = box->icon();
-                seenParent = box->parentWidget();
-                buttonCount = int(box->buttons().size());
-                clicker.stop();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        clicker.start();
-        TThrower thrower;
-        thrower.kind = TThrow::General;
-        thrower.message = "Error while creating convert process!2";
-        QEvent event(kThrowEvent);
-        QCoreApplication::sendEvent(&thrower, &event);
-        QCOMPARE(seenCaption, QStringLiteral("Tarvix Clipvane"));
-        QCOMPARE(seenText, QStringLiteral("Error while creating convert process!2."));
-        QCOMPARE(seenIcon, QMessageBox::Critical);
-        QCOMPARE(seenParent, &owner);
-        QCOMPARE(buttonCount, 1);
     }
 };
 

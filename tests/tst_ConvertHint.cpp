@@ -354,25 +354,6 @@ private slots:
         QVERIFY(!setup.runner.HasWorker());
     }
 
-    void outputInUse() {
-        TBatchSetup setup;
-        TScriptedDialogs dialogs;
-        QVERIFY(WriteFile(setup.Path(u"a.mp3"_s), "held"));
-        QFile holder(setup.Path(u"a.mp3"_s));
-        QVERIFY(holder.open(QIODevice::ReadOnly));
-        setup.question.answers.enqueue(true);
-        auto window = setup.Window({u"a.avi"_s, u"b.avi"_s}, "--duration 00:00:10.00 --time 00:00:05.00 ");
-        QCOMPARE(RunModal(*window), int(QDialog::Rejected));
-        QCOMPARE(dialogs.messages.size(), 1);
-        QCOMPARE(dialogs.messages[0].icon, QMessageBox::Critical);
-        QCOMPARE(dialogs.messages[0].caption, u"Tarvix Clipvane"_s);
-        QCOMPARE(dialogs.messages[0].text,
-                 setup.Path(u"a.mp3"_s) + u" may be used, convert process failed!"_s);
-        QCOMPARE(QString::fromStdString(window->FailedFiles()), u"a.avi, "_s);
-        QCOMPARE(window->windowTitle(), u"Tarvix Clipvane (2/2)"_s);
-        QCOMPARE(ReadFile(setup.Path(u"a.mp3"_s)), QByteArray("held"));
-    }
-
     // The real message box, answered by a user, inside the real modal window.
     void outputInUseWithRealMessageBox() {
         TBatchSetup setup;
