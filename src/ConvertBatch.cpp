@@ -2,6 +2,12 @@
 
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
+
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
 namespace clipvane {
 
 namespace {
@@ -40,6 +46,15 @@ std::string OutputPathFor(const std::string& input, bool sameInput, const std::s
     return folder + ChangeFileExt(ExtractFileName(input), outputExt);
 }
 
+bool IsSameFile(const std::string& a, const std::string& b) {
+    // UTF-8 bytes in, so the same names reach the file system on every OS.
+    const std::filesystem::path pa(std::u8string(a.begin(), a.end()));
+    const std::filesystem::path pb(std::u8string(b.begin(), b.end()));
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(pa, pb, error);
+    return !error && same;
+}
+
 TConvertBatch::TConvertBatch(TConvertProcess& runner, std::vector<std::string> fileList)
     : m_runner(runner)
     , m_fileList(std::move(fileList)) {}
@@ -59,18 +74,42 @@ void TConvertBatch::StartCurrent() {
     m_runner.FFmpegParams = FFmpegParams;
     m_runner.FFmpegPath = FFmpegPath;
     m_runner.NotUseAnotherFFmpeg = NotUseAnotherFFmpeg;
+    // The encoder truncates its output before it reads its input: it would destroy the file.
+    if (IsSameFile(m_runner.InputFile, m_runner.OutputFile)) {
+        RefuseOwnInput();
+        return;
+    }
     m_runner.Start();
+    // Stopped while Start asked about an existing output: Start went on regardless, and nobody
+    // would ever stop that encoder.
+    if (m_stopped) {
+        m_runner.Running = true;
+        m_runner.Stop(0);
+    }
+}
+
+void TConvertBatch::RefuseOwnInput() {
+    // Asked like any existing output, so No still means a quiet skip.
+    const bool yes =
+        m_runner.Question && m_runner.Question->AskYesNo(m_runner.OutputFile + " has existed,overite it?");
+    auto info = std::make_unique<TProcessInfo>();
+    info->Percent = kEndNoticePercent;
+    info->Status = yes ? kStatusOutputIsInput : 0;
+    if (NotifyWindow)
+        QCoreApplication::postEvent(NotifyWindow, new TProcessInfoEvent(std::move(info)));
 }
 
 TConvertBatch::TEndAction
 TConvertBatch::OnEndNotice(const TProcessInfo& info,
-                           const std::function<void(const std::string&)>& showInUse) {
+                           const std::function<void(const std::string&)>& showFailure) {
     if (m_stopped || m_currentIndex >= m_fileList.size())
         return TEndAction::Ignore;
     if (info.TimeElapsed.empty())
         FailedFiles += ExtractFileName(m_fileList[m_currentIndex]) + ", ";
-    if (info.Status == 2 && showInUse)
-        showInUse(m_runner.OutputFile + " may be used, convert process failed!");
+    if (showFailure && info.Status == 2)
+        showFailure(m_runner.OutputFile + " may be used, convert process failed!");
+    else if (showFailure && info.Status == kStatusOutputIsInput)
+        showFailure(m_runner.OutputFile + " is the input file itself, convert process failed!");
     // The user may have stopped the batch while the message was up.
     if (m_stopped)
         return TEndAction::Ignore;

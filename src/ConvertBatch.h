@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -34,6 +35,13 @@ std::string ChangeFileExt(const std::string& path, const std::string& ext);
 std::string OutputPathFor(const std::string& input, bool sameInput, const std::string& outputFolder,
                           const std::string& outputExt);
 
+// True when both paths name one existing file (same file system object, links and case included).
+bool IsSameFile(const std::string& a, const std::string& b);
+
+// End-notice status posted by the batch itself: the output path is the input file, so the encoder,
+// which would truncate its own input, was not run.
+inline constexpr std::int32_t kStatusOutputIsInput = 3;
+
 class TConvertBatch final {
 public:
     TConvertBatch(TConvertProcess& runner, std::vector<std::string> fileList);
@@ -59,19 +67,24 @@ public:
 
     // Starts the first file, then empties FailedFiles. Throws what the runner's Start throws.
     void Begin();
-    // Sets the runner's job fields and starts the file at CurrentIndex.
+    // Sets the runner's job fields and starts the file at CurrentIndex. An output that is the input
+    // file itself is never handed to the encoder: after the usual overwrite question the batch posts
+    // an end notice of its own (status 0 on No, kStatusOutputIsInput on Yes).
     void StartCurrent();
 
     enum class TEndAction { Ignore, StartNext, Close };
-    // Handles an end notice: records a failure, reports an output in use through `showInUse`
-    // (which may run a nested event loop), then moves on. A notice after Stop changes nothing.
+    // Handles an end notice: records a failure, reports an output that could not be written through
+    // `showFailure` (which may run a nested event loop), then moves on. A notice after Stop changes
+    // nothing.
     TEndAction OnEndNotice(const TProcessInfo& info,
-                           const std::function<void(const std::string&)>& showInUse);
+                           const std::function<void(const std::string&)>& showFailure);
 
     // Stops the running encoder (if any) and starts no further file.
     void Stop();
 
 private:
+    void RefuseOwnInput();
+
     TConvertProcess& m_runner;
     std::vector<std::string> m_fileList;
     std::size_t m_currentIndex = 0;

@@ -1,6 +1,7 @@
 #pragma once
 // The encoder process runner (one encoder child at a time) and the worker thread that watches it.
 
+#include "CommandLine.h"
 #include "Global.h"
 #include "OutputParser.h"
 #include "ProcessInfo.h"
@@ -23,7 +24,8 @@ public:
     virtual bool AskYesNo(const std::string& text) = 0;
 };
 
-class TConvertThread;
+struct THandOffHub;
+struct TWorkerLink;
 
 class TConvertProcess final {
 public:
@@ -68,7 +70,10 @@ public:
     platform::ChildProcess ProcessInformation;
     TParseState Parse; // TotalSeconds, StartTime, HasProgress
 
-    bool HasWorker() const;
+    // A worker watches the current child and has not been told to terminate ("Worker" is set).
+    bool HasWorker() const { return m_worker != nullptr; }
+    // A worker waits for the GUI thread to run one of the calls below.
+    bool HandOffPending() const;
 
     // Run on the GUI thread by the worker's hand-off.
     void ReadStdOut();
@@ -81,17 +86,21 @@ public:
     [[noreturn]] static void RaiseError(const std::string& Text);
 
 private:
-    // engine internals
+    friend class TGuiSide;
+    void ServeHandOffs();
+    void AskWorkerToTerminate();
+    void Teardown(std::uint32_t exitCode);
+    void ReleaseStoppedChild();
+    void StartWorker();
+    void ReadPipe(platform::Handle pipe, const char* errorText);
+    void Post(const TProcessInfo& info);
+
     std::string m_commandLine;
     std::vector<std::string> m_arguments;
+    std::shared_ptr<THandOffHub> m_hub;
+    std::shared_ptr<TWorkerLink> m_worker;  // set while "Worker" is
+    std::shared_ptr<TWorkerLink> m_current; // the worker of the recorded child; older ones are refused
+    std::unique_ptr<QObject> m_guiSide;     // receives the hand-off requests on the GUI thread
 };
-
-// Builds the encoder command line exactly as shown to users and Windows.
-std::string ComposeCommandLine(bool notUseAnotherFFmpeg, const std::string& ffmpegPath, bool overwrite,
-                               const std::string& inputFile, const std::string& ffmpegParams,
-                               const std::string& outputFile);
-
-// Splits an argument string the way the Windows C runtime splits a command line.
-std::vector<std::string> SplitArguments(const std::string& arguments);
 
 } // namespace clipvane

@@ -26,6 +26,13 @@ void CloseHandle(Handle& handle);
 // An anonymous pipe whose ends are not inherited by children unless passed explicitly.
 bool CreatePipe(Handle& readEnd, Handle& writeEnd);
 
+// Readies the end of a pipe that a child will get as a standard handle. Windows replaces it by an
+// inheritable duplicate (closing the original); on POSIX the spawn passes it explicitly, so it stays.
+bool PrepareChildEnd(Handle& childEnd);
+
+// A second handle to the same pipe or file, owned by the caller and not inherited.
+bool CopyHandle(Handle source, Handle& copy);
+
 // Bytes waiting in a pipe, without reading them. False when the handle is not a readable pipe.
 bool PeekPipe(Handle readEnd, std::uint32_t& bytesAvailable);
 

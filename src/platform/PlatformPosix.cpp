@@ -4,11 +4,20 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <string_view>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace clipvane::platform {
 
@@ -150,6 +159,208 @@ bool WriteFileAtomically(const std::string& path, const std::string& contents) {
         ::close(dir);
     }
     return true;
+}
+
+bool CreatePipe(Handle& readEnd, Handle& writeEnd) {
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0)
+        return false;
+    readEnd = ends[0];
+    writeEnd = ends[1];
+    return true;
+}
+
+bool PrepareChildEnd(Handle& childEnd) {
+    // Every descriptor is close-on-exec; the spawn's file actions hand the child exactly its three.
+    return childEnd != kNoHandle;
+}
+
+bool CopyHandle(Handle source, Handle& copy) {
+    copy = ::fcntl(source, F_DUPFD_CLOEXEC, 3);
+    return copy >= 0;
+}
+
+bool PeekPipe(Handle readEnd, std::uint32_t& bytesAvailable) {
+    int count = 0;
+    if (readEnd < 0) {
+        errno = EBADF;
+        return false;
+    }
+    if (::ioctl(readEnd, FIONREAD, &count) != 0)
+        return false;
+    bytesAvailable = static_cast<std::uint32_t>(count);
+    return true;
+}
+
+std::int64_t ReadPipe(Handle readEnd, void* buffer, std::uint32_t size) {
+    for (;;) {
+        const ssize_t n = ::read(readEnd, buffer, size);
+        if (n >= 0 || errno != EINTR)
+            return n;
+    }
+}
+
+static bool IsExecutableFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
+}
+
+std::string FindExecutable(const std::string& name) {
+    if (name.empty())
+        return {};
+    if (name.find('/') != std::string::npos)
+        return name;
+    if (const std::string own = ProgramFolder() + name; IsExecutableFile(own))
+        return own;
+    const char* path = std::getenv("PATH");
+    std::string_view rest = path ? path : "";
+    while (path) {
+        const auto colon = rest.find(':');
+        const std::string_view folder = rest.substr(0, colon);
+        // An empty entry means the current folder.
+        std::string candidate(folder.empty() ? std::string_view(".") : folder);
+        candidate += '/';
+        candidate += name;
+        if (IsExecutableFile(candidate))
+            return candidate;
+        if (colon == std::string_view::npos)
+            break;
+        rest.remove_prefix(colon + 1);
+    }
+    return {};
+}
+
+static int PidfdOpen(pid_t pid) {
+    return static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
+}
+
+bool SpawnHidden(const std::vector<std::string>& argv, const std::string& /*commandLine*/, Handle stdIn,
+                 Handle stdOut, Handle stdErr, ChildProcess& child) {
+    child = {};
+    if (argv.empty()) {
+        errno = EINVAL;
+        return false;
+    }
+    const std::string program = FindExecutable(argv[0]);
+    if (program.empty()) {
+        errno = ENOENT;
+        return false;
+    }
+    std::vector<char*> args;
+    args.reserve(argv.size() + 1);
+    for (const std::string& arg : argv)
+        args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attributes;
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawnattr_init(&attributes);
+    ::posix_spawn_file_actions_adddup2(&actions, stdIn, 0);
+    ::posix_spawn_file_actions_adddup2(&actions, stdOut, 1);
+    ::posix_spawn_file_actions_adddup2(&actions, stdErr, 2);
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+    // Descriptors this process inherited without close-on-exec must not reach the encoder either.
+    ::posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+#endif
+    // The child starts with default dispositions and nothing blocked, whatever this process set up.
+    sigset_t defaults;
+    sigset_t mask;
+    ::sigfillset(&defaults);
+    ::sigdelset(&defaults, SIGKILL);
+    ::sigdelset(&defaults, SIGSTOP);
+    ::sigemptyset(&mask);
+    ::posix_spawnattr_setsigdefault(&attributes, &defaults);
+    ::posix_spawnattr_setsigmask(&attributes, &mask);
+    ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+
+    pid_t pid = 0;
+    const int rc = ::posix_spawn(&pid, program.c_str(), &actions, &attributes, args.data(), environ);
+    ::posix_spawn_file_actions_destroy(&actions);
+    ::posix_spawnattr_destroy(&attributes);
+    if (rc != 0) {
+        errno = rc;
+        return false;
+    }
+    const int pidfd = PidfdOpen(pid);
+    if (pidfd < 0) {
+        const int saved = errno;
+        ::kill(pid, SIGKILL);
+        while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+        errno = saved;
+        return false;
+    }
+    child.process = pidfd;
+    child.pid = pid;
+    return true;
+}
+
+WaitResult WaitForChild(const ChildProcess& child, int timeoutMs, Handle wakeOnData1, Handle wakeOnData2) {
+    if (child.process < 0) {
+        errno = EBADF;
+        return WaitResult::Failed;
+    }
+    pollfd fds[3] = {{child.process, POLLIN, 0}, {wakeOnData1, POLLIN, 0}, {wakeOnData2, POLLIN, 0}};
+    // poll() skips negative descriptors, so absent pipes simply never wake us.
+    const int rc = ::poll(fds, 3, timeoutMs);
+    if (rc < 0)
+        return errno == EINTR ? WaitResult::Timeout : WaitResult::Failed;
+    if (fds[0].revents & POLLIN)
+        return WaitResult::Exited;
+    if (fds[0].revents & (POLLERR | POLLNVAL))
+        return WaitResult::Failed;
+    const bool hungUp = ((fds[1].revents | fds[2].revents) & (POLLHUP | POLLERR | POLLNVAL)) != 0 &&
+                        ((fds[1].revents | fds[2].revents) & POLLIN) == 0;
+    if (rc > 0 && hungUp) {
+        // A pipe with no writer left stays "ready" for ever; wait on the process alone instead.
+        pollfd only{child.process, POLLIN, 0};
+        if (::poll(&only, 1, timeoutMs) > 0 && (only.revents & POLLIN))
+            return WaitResult::Exited;
+    }
+    return WaitResult::Timeout;
+}
+
+bool DuplicateChild(const ChildProcess& child, ChildProcess& copy) {
+    copy = {};
+    if (child.process < 0) {
+        errno = EBADF;
+        return false;
+    }
+    if (!CopyHandle(child.process, copy.process))
+        return false;
+    copy.pid = child.pid;
+    return true;
+}
+
+bool TerminateChild(const ChildProcess& child, std::uint32_t /*exitCode*/) {
+    // A killed process has no exit code of our choosing on POSIX; SIGKILL cannot be caught.
+    if (child.process >= 0)
+        return ::syscall(SYS_pidfd_send_signal, child.process, SIGKILL, nullptr, 0) == 0;
+    if (child.pid > 0)
+        return ::kill(static_cast<pid_t>(child.pid), SIGKILL) == 0;
+    errno = ESRCH;
+    return false;
+}
+
+void ReleaseChild(ChildProcess& child) {
+    const int saved = errno;
+    if (child.process >= 0) {
+        siginfo_t info{};
+        while (::waitid(P_PIDFD, static_cast<id_t>(child.process), &info, WEXITED) < 0 && errno == EINTR) {
+        }
+    } else if (child.pid > 0) {
+        while (::waitpid(static_cast<pid_t>(child.pid), nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }
+    errno = saved;
+    CloseChild(child);
+}
+
+void CloseChild(ChildProcess& child) {
+    CloseHandle(child.process);
+    CloseHandle(child.thread);
+    child = {};
 }
 
 } // namespace clipvane::platform

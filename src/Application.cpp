@@ -1,0 +1,35 @@
+#include "Application.h"
+
+#include "Dialogs.h"
+#include "Global.h"
+
+#include <exception>
+
+namespace clipvane {
+
+TApplication::TApplication(int& argc, char** argv)
+    : QApplication(argc, argv) {}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ShowCurrentException(nullptr);
+        return false;
+    }
+}
+
+void ShowCurrentException(QWidget* parent) {
+    if (!parent)
+        parent = QApplication::activeWindow();
+    try {
+        throw;
+    } catch (const EAbort&) {
+    } catch (const std::exception& error) {
+        ShowErrorMessage(parent, error.what());
+    } catch (...) {
+        ShowErrorMessage(parent, "Unknown error");
+    }
+}
+
+} // namespace clipvane

@@ -1,0 +1,204 @@
+#include "ConvertHint.h"
+
+#include "Application.h"
+#include "Dialogs.h"
+#include "Global.h"
+#include "ProcessInfo.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include <memory>
+
+namespace clipvane {
+
+namespace {
+
+// A film frame with a "convert" arrow, drawn here so the window carries no third-party art.
+QPixmap ConvertPicture() {
+    QPixmap picture(32, 32);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x3a, 0x4a, 0x5c));
+    painter.drawRoundedRect(QRectF(2, 4, 28, 24), 3, 3);
+    painter.setBrush(QColor(0xf2, 0xf2, 0xf2));
+    for (int x = 5; x < 28; x += 6) {
+        painter.drawRect(QRectF(x, 6, 3, 3));
+        painter.drawRect(QRectF(x, 23, 3, 3));
+    }
+    QPainterPath arrow;
+    arrow.moveTo(8, 13.5);
+    arrow.lineTo(17, 13.5);
+    arrow.lineTo(17, 10);
+    arrow.lineTo(25, 16);
+    arrow.lineTo(17, 22);
+    arrow.lineTo(17, 18.5);
+    arrow.lineTo(8, 18.5);
+    arrow.closeSubpath();
+    painter.setBrush(QColor(0x5c, 0xc8, 0x4a));
+    painter.drawPath(arrow);
+    return picture;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(left, top, width, label->sizeHint().height());
+    return label;
+}
+
+} // namespace
+
+TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<std::string> fileList)
+    : QDialog(owner)
+    , m_batch(runner, std::move(fileList)) {
+    setObjectName(QStringLiteral("frmConvert"));
+    // The window was laid out for an 8 point font 13 pixels high; this keeps every text inside
+    // its control whatever the desktop's default size is.
+    QFont small = QApplication::font();
+    small.setPixelSize(11);
+    setFont(small);
+    setFixedSize(345, 144);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowTitle(QString::fromUtf8(kProductName));
+
+    GroupBox2 = new QGroupBox(QStringLiteral("Converting"), this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    GroupBox2->setGeometry(8, 8, 239, 125);
+
+    lConvertName = new QLabel(GroupBox2);
+    lConvertName->setObjectName(QStringLiteral("lConvertName"));
+    lConvertName->setGeometry(12, 20, 212, 13);
+
+    suiProgressBar2 = new QProgressBar(GroupBox2);
+    suiProgressBar2->setObjectName(QStringLiteral("suiProgressBar2"));
+    suiProgressBar2->setGeometry(12, 42, 212, 18);
+    suiProgressBar2->setRange(0, 100);
+    suiProgressBar2->setValue(0);
+    suiProgressBar2->setTextVisible(true);
+    suiProgressBar2->setFormat(QStringLiteral("%p%"));
+    suiProgressBar2->setAlignment(Qt::AlignCenter);
+
+    // The value labels run to the group box's inner edge: minutes are not wrapped into hours.
+    Label5 = MakeLabel(GroupBox2, "Label5", QStringLiteral("Time elapsed: "), 12, 72, 108);
+    lTimeElapsed = MakeLabel(GroupBox2, "lTimeElapsed", QStringLiteral("00:00"), 120, 72, 112);
+    Label6 = MakeLabel(GroupBox2, "Label6", QStringLiteral("Time estimated: "), 12, 96, 108);
+    lTimeEstimated = MakeLabel(GroupBox2, "lTimeEstimated", QStringLiteral("00:00"), 120, 96, 112);
+
+    Image2 = new QLabel(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(280, 32, 32, 32);
+    Image2->setPixmap(ConvertPicture());
+
+    bStop = new QPushButton(QStringLiteral("Stop"), this);
+    bStop->setObjectName(QStringLiteral("bStop"));
+    bStop->setGeometry(257, 104, 80, 27);
+    bStop->setAutoDefault(false);
+    connect(bStop, &QPushButton::clicked, this, &TfrmConvert::bStopClick);
+}
+
+TfrmConvert::~TfrmConvert() {
+    // Destroyed without being closed: the encoder must not outlive its window.
+    if (!m_batch.Stopped())
+        FormClose();
+}
+
+void TfrmConvert::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    // Queued, so that the window is on screen before Start asks about an existing output.
+    QMetaObject::invokeMethod(this, &TfrmConvert::FormShow, Qt::QueuedConnection);
+}
+
+void TfrmConvert::FormShow() {
+    m_batch.OutputExt = OutputExt;
+    m_batch.FFmpegParams = FFmpegParams;
+    m_batch.FFmpegPath = FFmpegPath;
+    m_batch.NotUseAnotherFFmpeg = NotUseAnotherFFmpeg;
+    m_batch.SameInput = SameInput;
+    m_batch.OutputFolder = OutputFolder;
+    m_batch.NotifyWindow = this;
+    if (m_batch.Stopped())
+        return;
+    try {
+        m_batch.Begin();
+    } catch (...) {
+        // No end notice comes for a file that failed to start: the window stays for Stop.
+        ShowCurrentException(this);
+        return;
+    }
+    ShowCurrentFile();
+}
+
+void TfrmConvert::ShowCurrentFile() {
+    const QString name = QString::fromStdString(ExtractFileName(m_batch.Runner().OutputFile));
+    lConvertName->setText(
+        lConvertName->fontMetrics().elidedText(name, Qt::ElideMiddle, lConvertName->width()));
+    lConvertName->setToolTip(name);
+    setWindowTitle(QStringLiteral("%1 (%2/%3)")
+                       .arg(QString::fromUtf8(kProductName))
+                       .arg(m_batch.CurrentIndex() + 1)
+                       .arg(m_batch.Count()));
+    suiProgressBar2->setValue(0);
+}
+
+bool TfrmConvert::event(QEvent* event) {
+    if (event->type() != static_cast<QEvent::Type>(WM_PROCESSINFO))
+        return QDialog::event(event);
+    // Ours from here on, freed on every path.
+    const std::unique_ptr<TProcessInfo> info = static_cast<TProcessInfoEvent*>(event)->Take();
+    if (info) {
+        try {
+            WMProcessInfo(*info);
+        } catch (...) {
+            ShowCurrentException(this);
+        }
+    }
+    return true;
+}
+
+void TfrmConvert::WMProcessInfo(const TProcessInfo& info) {
+    if (!info.IsEndNotice()) {
+        if (info.Status == 0)
+            suiProgressBar2->setValue(info.Percent);
+        lTimeElapsed->setText(QString::fromStdString(info.TimeElapsed));
+        lTimeEstimated->setText(QString::fromStdString(info.TimeEstimated));
+        return;
+    }
+    const auto action = m_batch.OnEndNotice(info, [this](const std::string& text) {
+        ShowMessage(this, QMessageBox::Critical, QString::fromStdString(text));
+    });
+    if (action == TConvertBatch::TEndAction::Close) {
+        done(QDialog::Rejected);
+    } else if (action == TConvertBatch::TEndAction::StartNext) {
+        m_batch.StartCurrent();
+        ShowCurrentFile();
+    }
+}
+
+void TfrmConvert::bStopClick() {
+    m_batch.Stop();
+    done(3); // abort
+}
+
+void TfrmConvert::FormClose() {
+    m_batch.Stop();
+}
+
+void TfrmConvert::done(int result) {
+    FormClose();
+    QDialog::done(result);
+}
+
+} // namespace clipvane

@@ -1,0 +1,291 @@
+#include "ConvertThread.h"
+
+#include "ConvertWorker.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <system_error>
+#include <utility>
+
+namespace clipvane {
+
+// Lives on the GUI thread and runs the hand-offs the workers ask for.
+class TGuiSide final : public QObject {
+public:
+    TGuiSide(TConvertProcess* runner, std::shared_ptr<THandOffHub> hub)
+        : m_runner(runner)
+        , m_hub(std::move(hub)) {}
+
+    bool event(QEvent* event) override {
+        // The worker made this event while holding the hub's lock: taking it here orders that
+        // before our look at the event (and before Qt frees it) in a way race detectors can see.
+        { std::lock_guard lock(m_hub->Mutex); }
+        if (event->type() != TConvertThread::HandOffEventType())
+            return QObject::event(event);
+        m_runner->ServeHandOffs();
+        return true;
+    }
+
+private:
+    TConvertProcess* m_runner;
+    std::shared_ptr<THandOffHub> m_hub;
+};
+
+TConvertProcess::TConvertProcess()
+    : m_hub(std::make_shared<THandOffHub>())
+    , m_guiSide(std::make_unique<TGuiSide>(this, m_hub)) {
+    m_hub->Target = m_guiSide.get();
+    if (auto* app = QCoreApplication::instance()) {
+        // Once the event loop is ending nobody serves a hand-off: waiting workers give up.
+        QObject::connect(app, &QCoreApplication::aboutToQuit, m_guiSide.get(), [hub = m_hub] {
+            std::lock_guard lock(hub->Mutex);
+            hub->Stopping = true;
+            hub->Changed.notify_all();
+        });
+    }
+}
+
+TConvertProcess::~TConvertProcess() {
+    if (Running) {
+        AskWorkerToTerminate();
+        Stop(0);
+    }
+    // Whatever is still there (a child started without Running, pipes of a failed Start) goes too,
+    // so no encoder outlives the program.
+    Teardown(0);
+    {
+        std::lock_guard lock(m_hub->Mutex);
+        m_hub->OwnerGone = true;
+        m_hub->Target = nullptr;
+        m_hub->Requests.clear();
+        m_hub->Changed.notify_all();
+    }
+    m_guiSide.reset(); // drops its queued hand-off requests with it
+}
+
+void TConvertProcess::Start() {
+    // Leftovers of a file that was never stopped would otherwise leak with the fields overwritten.
+    Teardown(0);
+    Parse.HasProgress = false;
+
+    bool overwrite = false;
+    if (platform::FileExists(OutputFile)) {
+        const bool yes = Question && Question->AskYesNo(OutputFile + " has existed,overite it?");
+        if (!yes) {
+            PostEnd(0);
+            return;
+        }
+        if (IsFileInUse(OutputFile)) {
+            PostEnd(2);
+            return;
+        }
+        overwrite = true;
+    }
+
+    CreatePipes();
+    m_commandLine =
+        ComposeCommandLine(NotUseAnotherFFmpeg, FFmpegPath, overwrite, InputFile, FFmpegParams, OutputFile);
+    m_arguments =
+        ComposeArguments(NotUseAnotherFFmpeg, FFmpegPath, overwrite, InputFile, FFmpegParams, OutputFile);
+    Parse.TotalSeconds = 0;
+
+    try {
+        if (!platform::SpawnHidden(m_arguments, m_commandLine, StdInRead, StdOutWrite, StdErrWrite,
+                                   ProcessInformation))
+            RaiseError("Error while creating convert process!");
+        StartWorker();
+    } catch (...) {
+        ClosePipes();
+        if (ProcessInformation.process != platform::kNoHandle) {
+            // A child nobody would watch is not left running.
+            platform::TerminateChild(ProcessInformation, 0);
+            platform::ReleaseChild(ProcessInformation);
+        }
+        ProcessInformation = {};
+        throw;
+    }
+}
+
+void TConvertProcess::StartWorker() {
+    TWatchHandles handles;
+    if (!platform::CopyHandle(StdOutRead, handles.StdOutRead) ||
+        !platform::CopyHandle(StdErrRead, handles.StdErrRead) ||
+        !platform::DuplicateChild(ProcessInformation, handles.Child)) {
+        const int code = platform::LastError();
+        handles.Close();
+        platform::SetLastError(code);
+        RaiseError("Error while creating convert process!");
+    }
+    auto link = std::make_shared<TWorkerLink>();
+    try {
+        TConvertThread::Launch(m_hub, link, handles);
+    } catch (const std::system_error& error) {
+        platform::SetLastError(error.code().value());
+        RaiseError("Error while creating convert process!");
+    }
+    m_current = link;
+    m_worker = std::move(link);
+}
+
+void TConvertProcess::Stop(std::uint32_t ExitCode) {
+    if (!Running)
+        return;
+    Running = false;
+    Teardown(ExitCode);
+}
+
+void TConvertProcess::Teardown(std::uint32_t exitCode) {
+    AskWorkerToTerminate();
+    ClosePipes();
+    if (ProcessInformation.process != platform::kNoHandle) {
+        platform::TerminateChild(ProcessInformation, exitCode);
+        ReleaseStoppedChild();
+    }
+}
+
+// The killed child may still be waited on by its worker (for up to one wait); it is reaped and its
+// handles closed once that wait is over, by the worker if it is still there, else right here.
+void TConvertProcess::ReleaseStoppedChild() {
+    {
+        std::lock_guard lock(m_hub->Mutex);
+        if (m_current && !m_current->WorkerEnded) {
+            m_current->Orphan = std::exchange(ProcessInformation, {});
+            return;
+        }
+    }
+    platform::ReleaseChild(ProcessInformation);
+}
+
+void TConvertProcess::AskWorkerToTerminate() {
+    if (!m_worker)
+        return;
+    {
+        std::lock_guard lock(m_hub->Mutex);
+        m_worker->Terminated = true;
+    }
+    m_worker.reset();
+}
+
+bool TConvertProcess::HandOffPending() const {
+    std::lock_guard lock(m_hub->Mutex);
+    return !m_hub->Requests.empty();
+}
+
+void TConvertProcess::ServeHandOffs() {
+    std::unique_lock lock(m_hub->Mutex);
+    while (!m_hub->Requests.empty()) {
+        const std::shared_ptr<TWorkerLink> link = m_hub->Requests.front();
+        m_hub->Requests.pop_front();
+        const TCall call = link->Call;
+        const std::uint32_t bytes = link->Bytes;
+        lock.unlock();
+
+        bool ok = false;
+        // A worker of an earlier child must not read or tear down the current one.
+        if (link == m_current) {
+            BytesAvailable = bytes;
+            try {
+                switch (call) {
+                case TCall::ReadStdOut:
+                    ReadStdOut();
+                    break;
+                case TCall::ReadStdErr:
+                    ReadStdErr();
+                    break;
+                case TCall::ProcessEnded:
+                    ProcessEnded();
+                    break;
+                case TCall::None:
+                    break;
+                }
+                ok = true;
+            } catch (...) {
+                // A failed read ends the worker quietly: nothing is shown, no end notice follows.
+            }
+        }
+
+        lock.lock();
+        link->Done = true;
+        link->Failed = !ok;
+        m_hub->Changed.notify_all();
+    }
+}
+
+void TConvertProcess::ReadStdOut() {
+    ReadPipe(StdOutRead, "Error reading STDOUT pipe : ");
+}
+
+void TConvertProcess::ReadStdErr() {
+    ReadPipe(StdErrRead, "Error reading STDERR pipe : ");
+}
+
+void TConvertProcess::ReadPipe(platform::Handle pipe, const char* errorText) {
+    std::string buffer(BytesAvailable, '\0');
+    const std::int64_t count = platform::ReadPipe(pipe, buffer.data(), BytesAvailable);
+    if (count < 0) {
+        const int code = platform::LastError();
+        AskWorkerToTerminate();
+        platform::SetLastError(code);
+        RaiseError(errorText);
+    }
+    ParseOutput(buffer.data(), static_cast<std::int32_t>(count));
+}
+
+void TConvertProcess::ParseOutput(const char* Buffer, std::int32_t Count) {
+    clipvane::ParseOutput(std::string_view(Buffer, static_cast<std::size_t>(Count)), Parse, Clock,
+                          ClockContext, [this](const TProcessInfo& info) { Post(info); });
+}
+
+void TConvertProcess::ProcessEnded() {
+    AskWorkerToTerminate();
+    ClosePipes();
+    // The child has exited: reaping it does not block.
+    platform::ReleaseChild(ProcessInformation);
+    PostEnd(0);
+}
+
+void TConvertProcess::PostEnd(std::int32_t Status) {
+    TProcessInfo info;
+    info.Percent = kEndNoticePercent;
+    info.TimeElapsed = Parse.HasProgress ? "some" : "";
+    info.Status = Status;
+    Post(info);
+}
+
+void TConvertProcess::Post(const TProcessInfo& info) {
+    if (NotifyWindow)
+        QCoreApplication::postEvent(NotifyWindow,
+                                    new TProcessInfoEvent(std::make_unique<TProcessInfo>(info)));
+}
+
+void TConvertProcess::CreatePipes() {
+    if (!platform::CreatePipe(StdInRead, StdInWrite))
+        RaiseError("Error on STDIN pipe creation : ");
+    if (!platform::PrepareChildEnd(StdInRead))
+        RaiseError("Error on STDIN pipe duplication : ");
+    if (!platform::CreatePipe(StdOutRead, StdOutWrite))
+        RaiseError("Error on STDOUT pipe creation : ");
+    if (!platform::PrepareChildEnd(StdOutWrite))
+        RaiseError("Error on STDOUT pipe duplication : ");
+    if (!platform::CreatePipe(StdErrRead, StdErrWrite))
+        RaiseError("Error on STDERR pipe creation : ");
+    if (!platform::PrepareChildEnd(StdErrWrite))
+        RaiseError("Error on STDERR pipe duplication : ");
+}
+
+void TConvertProcess::ClosePipes() {
+    platform::CloseHandle(StdInRead);
+    platform::CloseHandle(StdInWrite);
+    platform::CloseHandle(StdOutRead);
+    platform::CloseHandle(StdOutWrite);
+    platform::CloseHandle(StdErrRead);
+    platform::CloseHandle(StdErrWrite);
+}
+
+void TConvertProcess::RaiseError(const std::string& Text) {
+    const int code = platform::LastError();
+    throw Exception(Text + std::to_string(code));
+}
+
+} // namespace clipvane

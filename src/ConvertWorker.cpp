@@ -1,0 +1,131 @@
+#include "ConvertWorker.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <algorithm>
+#include <thread>
+#include <utility>
+
+namespace clipvane {
+
+namespace {
+// How long the worker waits on a quiet child before it looks at the pipes again.
+constexpr int kWaitMs = 100;
+} // namespace
+
+void TWatchHandles::Close() {
+    platform::CloseHandle(StdOutRead);
+    platform::CloseHandle(StdErrRead);
+    platform::CloseChild(Child);
+}
+
+int TConvertThread::HandOffEventType() {
+    static const int type = QEvent::registerEventType();
+    return type;
+}
+
+TConvertThread::TConvertThread(std::shared_ptr<THandOffHub> hub, std::shared_ptr<TWorkerLink> link,
+                               TWatchHandles handles)
+    : m_hub(std::move(hub))
+    , m_link(std::move(link))
+    , m_handles(handles) {}
+
+TConvertThread::~TConvertThread() {
+    platform::ChildProcess orphan;
+    {
+        std::lock_guard lock(m_hub->Mutex);
+        m_link->WorkerEnded = true;
+        orphan = std::exchange(m_link->Orphan, {});
+    }
+    m_handles.Close();
+    // A child stopped while we were still waiting on it is reaped here, off the GUI thread.
+    platform::ReleaseChild(orphan);
+}
+
+void TConvertThread::Launch(std::shared_ptr<THandOffHub> hub, std::shared_ptr<TWorkerLink> link,
+                            TWatchHandles handles) {
+    std::unique_ptr<TConvertThread> worker(new TConvertThread(std::move(hub), std::move(link), handles));
+    std::thread thread([self = worker.get()] {
+        const std::unique_ptr<TConvertThread> owned(self); // free-on-terminate
+        owned->Execute();
+    });
+    worker.release();
+    thread.detach();
+}
+
+bool TConvertThread::TerminateRequested() {
+    std::lock_guard lock(m_hub->Mutex);
+    return m_link->Terminated;
+}
+
+// Blocks until the GUI thread has run the call. False when it failed or will never run: the
+// runner is gone, the event loop is ending, or the call belongs to a child that is no longer current.
+bool TConvertThread::Synchronize(TCall call, std::uint32_t bytes) {
+    std::unique_lock lock(m_hub->Mutex);
+    if (m_hub->OwnerGone || m_hub->Stopping)
+        return false;
+    m_link->Call = call;
+    m_link->Bytes = bytes;
+    m_link->Done = false;
+    m_link->Failed = false;
+    m_hub->Requests.push_back(m_link);
+    // Posted under the lock: the runner cannot delete the target meanwhile, and the GUI side's
+    // lock of the same mutex orders this thread's allocation of the event before Qt frees it.
+    QCoreApplication::postEvent(m_hub->Target, new QEvent(static_cast<QEvent::Type>(HandOffEventType())));
+    m_hub->Changed.wait(lock, [this] { return m_link->Done || m_hub->OwnerGone || m_hub->Stopping; });
+    if (!m_link->Done) {
+        auto& requests = m_hub->Requests;
+        requests.erase(std::remove(requests.begin(), requests.end(), m_link), requests.end());
+        m_link->Call = TCall::None;
+        return false;
+    }
+    return !m_link->Failed;
+}
+
+// One look at both pipes; whatever waits is read on the GUI thread. False: the worker must end.
+bool TConvertThread::Pass(bool& idle) {
+    std::uint32_t bytes = 0;
+    if (platform::PeekPipe(m_handles.StdOutRead, bytes) && bytes > 0) {
+        if (!Synchronize(TCall::ReadStdOut, bytes))
+            return false;
+        idle = false;
+    }
+    bytes = 0;
+    if (platform::PeekPipe(m_handles.StdErrRead, bytes) && bytes > 0) {
+        if (!Synchronize(TCall::ReadStdErr, bytes))
+            return false;
+        idle = false;
+    }
+    return true;
+}
+
+void TConvertThread::Execute() {
+    try {
+        for (;;) {
+            bool idle = true;
+            if (!Pass(idle))
+                return;
+            if (idle) {
+                const auto waited = platform::WaitForChild(m_handles.Child, kWaitMs, m_handles.StdOutRead,
+                                                           m_handles.StdErrRead);
+                if (waited == platform::WaitResult::Exited) {
+                    // Everything the child wrote before it ended is read before the tear-down.
+                    do {
+                        idle = true;
+                        if (!Pass(idle))
+                            return;
+                    } while (!idle);
+                    if (!TerminateRequested() && !Synchronize(TCall::ProcessEnded, 0))
+                        return;
+                }
+            }
+            if (idle && TerminateRequested())
+                return;
+        }
+    } catch (...) {
+        // The worker ends quietly; the runner learns nothing more from it.
+    }
+}
+
+} // namespace clipvane

@@ -1,0 +1,170 @@
+// A stand-in for the encoder, scripted by its own arguments so the engine can be tested without one.
+// It takes the encoder's argument shape ([-y] -i INPUT ... OUTPUT): the script options may stand
+// anywhere among the arguments and run in order; "-y", "-i INPUT" and unknown words are ignored, and
+// the last argument is the output file, where the records asked for below are appended.
+//
+//   --out TEXT / --err TEXT   write TEXT (\r \n \t \\ understood) to stdout / stderr in one write
+//   --eol cr|lf|crlf|crcrlf   line end of the lines generated below (default lf)
+//   --duration HH:MM:SS.hh    an encoder-like "Duration:" line on stderr
+//   --time HH:MM:SS.hh        an encoder-like progress line on stderr
+//   --flood LINES             LINES progress lines to each of stdout and stderr, interleaved
+//   --ticks COUNT MS          COUNT progress lines on stderr, MS apart; records "tick NS" per line
+//   --stamp-exit              records "exit NS" just before the program ends
+//   --sleep MS / --hang       pause / wait until killed
+//   --exit CODE               end at once with CODE
+//   --write-args              records every argument as "arg:VALUE"
+//   --list-fds                records "fds:" and the open descriptor numbers
+// NS is the steady clock in nanoseconds, which is CLOCK_MONOTONIC and so comparable across processes.
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+std::string g_output;
+std::string g_eol = "\n";
+
+long long Now() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void Record(const std::string& line) {
+    if (g_output.empty())
+        return;
+    std::ofstream file(g_output, std::ios::app | std::ios::binary);
+    file << line << '\n';
+}
+
+std::string Unescape(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        switch (text[++i]) {
+        case 'r':
+            out += '\r';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        default:
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// One fwrite + fflush of at most a pipe's atomic size reaches the reader in one piece.
+void Emit(std::FILE* stream, const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+    std::fflush(stream);
+}
+
+std::string Clock(int seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "00:%02d:%02d.00", seconds / 60, seconds % 60);
+    return text;
+}
+
+std::string ProgressLine(const std::string& time) {
+    return "frame=  250 fps= 50 q=2.0 size=    1024kB time=" + time + " bitrate= 335.5kbits/s speed=2.01x" +
+           g_eol;
+}
+
+void Flood(long lines) {
+    std::string out, err;
+    for (long i = 0; i < lines; ++i) {
+        const std::string line = ProgressLine(Clock(static_cast<int>(i % 99) + 1));
+        if (out.size() + line.size() > 4000) {
+            Emit(stdout, out);
+            Emit(stderr, err);
+            out.clear();
+            err.clear();
+        }
+        out += line;
+        err += line;
+    }
+    Emit(stdout, out);
+    Emit(stderr, err);
+}
+
+void ListFds() {
+    std::string line = "fds:";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd", error)) {
+        const auto target = std::filesystem::read_symlink(entry.path(), error).string();
+        if (target.rfind("/proc/", 0) == 0 && target.size() > 3 && target.substr(target.size() - 3) == "/fd")
+            continue; // the listing's own descriptor
+        line += " " + entry.path().filename().string();
+    }
+    Record(line);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
+    std::setvbuf(stderr, nullptr, _IOFBF, 1 << 16);
+    if (argc >= 2)
+        g_output = argv[argc - 1];
+    bool stampExit = false;
+    const int last = argc - 1; // the output file is no script word
+    for (int i = 1; i < last; ++i) {
+        const std::string word = argv[i];
+        const auto next = [&]() -> std::string { return i + 1 < last ? argv[++i] : std::string(); };
+        if (word == "-i")
+            ++i;
+        else if (word == "--out")
+            Emit(stdout, Unescape(next()));
+        else if (word == "--err")
+            Emit(stderr, Unescape(next()));
+        else if (word == "--eol") {
+            const std::string eol = next();
+            g_eol = eol == "cr" ? "\r" : eol == "crlf" ? "\r\n" : eol == "crcrlf" ? "\r\r\n" : "\n";
+        } else if (word == "--duration")
+            Emit(stderr, "  Duration: " + next() + ", start: 0.000000, bitrate: 1411 kb/s" + g_eol);
+        else if (word == "--time")
+            Emit(stderr, ProgressLine(next()));
+        else if (word == "--flood")
+            Flood(std::atol(next().c_str()));
+        else if (word == "--ticks") {
+            const long count = std::atol(next().c_str());
+            const long ms = std::atol(next().c_str());
+            for (long k = 0; k < count; ++k) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+                const long long stamp = Now();
+                Emit(stderr, ProgressLine(Clock(static_cast<int>(k % 99) + 1)));
+                Record("tick " + std::to_string(stamp));
+            }
+        } else if (word == "--stamp-exit")
+            stampExit = true;
+        else if (word == "--sleep")
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::atol(next().c_str())));
+        else if (word == "--hang")
+            for (;;)
+                std::this_thread::sleep_for(std::chrono::hours(1));
+        else if (word == "--exit")
+            std::_Exit(std::atoi(next().c_str()));
+        else if (word == "--write-args")
+            for (int k = 0; k < argc; ++k)
+                Record(std::string("arg:") + argv[k]);
+        else if (word == "--list-fds")
+            ListFds();
+    }
+    if (stampExit)
+        Record("exit " + std::to_string(Now()));
+    return 0;
+}

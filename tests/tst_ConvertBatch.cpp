@@ -1,0 +1,303 @@
+#include "ConvertBatch.h"
+#include "QueuedQuestion.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+using namespace clipvane;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Collects the end notices and progress reports posted to it, taking ownership of each record.
+class TNoticeSink final : public QObject {
+public:
+    std::vector<TProcessInfo> notices;
+    bool event(QEvent* event) override {
+        if (event->type() != static_cast<QEvent::Type>(WM_PROCESSINFO))
+            return QObject::event(event);
+        if (auto info = static_cast<TProcessInfoEvent*>(event)->Take())
+            notices.push_back(*info);
+        return true;
+    }
+};
+
+TProcessInfo EndNotice(const QString& mark, int status = 0) {
+    TProcessInfo info;
+    info.Percent = kEndNoticePercent;
+    info.TimeElapsed = mark.toStdString();
+    info.Status = status;
+    return info;
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::string Utf8(const QString& text) {
+    return text.toStdString();
+}
+
+} // namespace
+
+class tst_ConvertBatch final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void outputPath_data() {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("sameInput");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("output");
+        const QString none;
+        QTest::newRow("beside the input") << "/v/clip.avi" << true << none << "/v/clip.mp3";
+        QTest::newRow("no extension gets one") << "/v/clip" << true << none << "/v/clip.mp3";
+        QTest::newRow("dot in a folder name is not the extension")
+            << "/v.x/clip" << true << none << "/v.x/clip.mp3";
+        QTest::newRow("only the last extension is replaced")
+            << "/v/clip.part.avi" << true << none << "/v/clip.part.mp3";
+        QTest::newRow("same extension gives the input path")
+            << "/v/song.mp3" << true << none << "/v/song.mp3";
+        QTest::newRow("hidden file: the whole name is the extension")
+            << "/v/.clip" << true << none << "/v/.mp3";
+        QTest::newRow("folder without trailing separator") << "/v/clip.avi" << false << "/out"
+                                                           << "/out/clip.mp3";
+        QTest::newRow("folder with trailing separator") << "/v/clip.avi" << false << "/out/"
+                                                        << "/out/clip.mp3";
+        QTest::newRow("folder: input's own folders are dropped")
+            << "/v.x/sub/clip.part.avi" << false << "/out"
+            << "/out/clip.part.mp3";
+        QTest::newRow("folder: dotted folder, bare name") << "/v/clip" << false << "/out.d"
+                                                          << "/out.d/clip.mp3";
+        QTest::newRow("backslash is part of a Linux file name") << "/v/a\\b.avi" << false << "/out"
+                                                                << "/out/a\\b.mp3";
+        QTest::newRow("non-ASCII bytes pass through") << "/v/čas.avi" << false << "/ven"
+                                                      << "/ven/čas.mp3";
+    }
+    void outputPath() {
+        QFETCH(QString, input);
+        QFETCH(bool, sameInput);
+        QFETCH(QString, folder);
+        QFETCH(QString, output);
+        QCOMPARE(QString::fromStdString(OutputPathFor(Utf8(input), sameInput, Utf8(folder), ".mp3")), output);
+    }
+
+    void sameFile_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("identical path") << "d/clip.mp3"
+                                        << "d/clip.mp3" << true;
+        QTest::newRow("through a parent step") << "d/clip.mp3"
+                                               << "d/../d/clip.mp3" << true;
+        QTest::newRow("folder reached through a link") << "d/clip.mp3"
+                                                       << "linked/clip.mp3" << true;
+        QTest::newRow("hard link") << "d/clip.mp3"
+                                   << "d/hard.mp3" << true;
+        QTest::newRow("different file") << "d/clip.mp3"
+                                        << "d/other.mp3" << false;
+        QTest::newRow("missing output") << "d/clip.mp3"
+                                        << "d/none.mp3" << false;
+        QTest::newRow("both missing, same text") << "d/none.mp3"
+                                                 << "d/none.mp3" << false;
+    }
+    void sameFile() {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, same);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("d")));
+        QVERIFY(WriteFile(dir.filePath(QStringLiteral("d/clip.mp3")), "x"));
+        QVERIFY(WriteFile(dir.filePath(QStringLiteral("d/other.mp3")), "x"));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("d")), dir.filePath(QStringLiteral("linked"))));
+        std::error_code error;
+        std::filesystem::create_hard_link(Utf8(dir.filePath(QStringLiteral("d/clip.mp3"))),
+                                          Utf8(dir.filePath(QStringLiteral("d/hard.mp3"))), error);
+        QVERIFY(!error);
+        QCOMPARE(IsSameFile(Utf8(dir.filePath(a)), Utf8(dir.filePath(b))), same);
+    }
+
+    void endNotices_data() {
+        QTest::addColumn<QStringList>("marks");
+        QTest::addColumn<QList<int>>("statuses");
+        QTest::addColumn<QString>("failed");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QString>("actions"); // N: start next, C: close
+        const QList<int> ok{0, 0, 0};
+        QTest::newRow("all converted")
+            << QStringList{u"some"_s, u"some"_s, u"some"_s} << ok << QString() << QStringList() << "NNC";
+        QTest::newRow("two failures of three: names in order, each with comma and blank")
+            << QStringList{u""_s, u"some"_s, u""_s} << ok << "a.avi, c.avi, " << QStringList() << "NNC";
+        QTest::newRow("output in use: reported, failed, batch goes on")
+            << QStringList{u"some"_s, u""_s, u"some"_s} << QList<int>{0, 2, 0} << "b.mkv, "
+            << QStringList{u"/out/b.mp3 may be used, convert process failed!"_s} << "NNC";
+        QTest::newRow("output is the input: reported, failed")
+            << QStringList{u""_s, u"some"_s, u"some"_s} << QList<int>{3, 0, 0} << "a.avi, "
+            << QStringList{u"/out/a.mp3 is the input file itself, convert process failed!"_s} << "NNC";
+    }
+    void endNotices() {
+        QFETCH(QStringList, marks);
+        QFETCH(QList<int>, statuses);
+        QFETCH(QString, failed);
+        QFETCH(QStringList, shown);
+        QFETCH(QString, actions);
+        TConvertProcess runner;
+        TConvertBatch batch(runner, {"/in/a.avi", "/in/b.mkv", "/in/c.avi"});
+        QStringList messages;
+        QString seen;
+        for (qsizetype i = 0; i < marks.size(); ++i) {
+            runner.OutputFile = "/out/" + std::string(1, char('a' + i)) + ".mp3";
+            const auto action =
+                batch.OnEndNotice(EndNotice(marks[i], statuses[i]), [&](const std::string& text) {
+                    messages.append(QString::fromStdString(text));
+                });
+            seen += action == TConvertBatch::TEndAction::StartNext ? u'N'
+                    : action == TConvertBatch::TEndAction::Close   ? u'C'
+                                                                   : u'I';
+        }
+        QCOMPARE(seen, actions);
+        QCOMPARE(QString::fromStdString(batch.FailedFiles), failed);
+        QCOMPARE(messages, shown);
+        QCOMPARE(batch.CurrentIndex(), std::size_t(3));
+    }
+
+    // A notice that was already queued when the user stopped must not move the batch on.
+    void noticeAfterStopIsIgnored() {
+        TConvertProcess runner;
+        TConvertBatch batch(runner, {"/in/a.avi", "/in/b.avi", "/in/c.avi"});
+        QCOMPARE(batch.OnEndNotice(EndNotice(QString()), {}), TConvertBatch::TEndAction::StartNext);
+        batch.Stop();
+        QVERIFY(batch.Stopped());
+        QCOMPARE(batch.OnEndNotice(EndNotice(QString()), {}), TConvertBatch::TEndAction::Ignore);
+        QCOMPARE(batch.CurrentIndex(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(batch.FailedFiles), QStringLiteral("a.avi, "));
+        batch.StartCurrent(); // starts nothing: no job fields are written
+        QVERIFY(runner.InputFile.empty());
+    }
+
+    // Stop pressed while the in-use message is up: the file still counts, nothing further starts.
+    void stopWhileMessageIsUp() {
+        TConvertProcess runner;
+        TConvertBatch batch(runner, {"/in/a.avi", "/in/b.avi"});
+        const auto action =
+            batch.OnEndNotice(EndNotice(QString(), 2), [&](const std::string&) { batch.Stop(); });
+        QCOMPARE(action, TConvertBatch::TEndAction::Ignore);
+        QCOMPARE(QString::fromStdString(batch.FailedFiles), QStringLiteral("a.avi, "));
+    }
+
+    // Every start writes the job fields afresh, and reads the folder choice at that moment.
+    void jobFieldsAreWrittenAtEachStart() {
+        QTemporaryDir dir;
+        const QString in1 = dir.filePath(QStringLiteral("one.avi"));
+        const QString in2 = dir.filePath(QStringLiteral("two.avi"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("o1")) && QDir(dir.path()).mkdir(QStringLiteral("o2")));
+        // Existing outputs and a No answer: the runner posts a skip notice and starts no child.
+        QVERIFY(WriteFile(dir.filePath(QStringLiteral("o1/one.ogg")), "old"));
+        QVERIFY(WriteFile(dir.filePath(QStringLiteral("o2/two.ogg")), "old"));
+        TQueuedQuestion question;
+        TNoticeSink sink;
+        TConvertProcess runner;
+        runner.Question = &question;
+        TConvertBatch batch(runner, {Utf8(in1), Utf8(in2)});
+        batch.OutputExt = ".ogg";
+        batch.FFmpegParams = "-vn ";
+        batch.FFmpegPath = "/opt/enc";
+        batch.NotUseAnotherFFmpeg = false;
+        std::string folder = Utf8(dir.filePath(QStringLiteral("o1")));
+        batch.SameInput = [] { return false; };
+        batch.OutputFolder = [&] { return folder; };
+        batch.NotifyWindow = &sink;
+        batch.FailedFiles = "stale, ";
+        batch.Begin();
+        QVERIFY(batch.FailedFiles.empty());
+        QCOMPARE(runner.InputFile, Utf8(in1));
+        QCOMPARE(runner.OutputFile, Utf8(dir.filePath(QStringLiteral("o1/one.ogg"))));
+        QCOMPARE(runner.FFmpegParams, std::string("-vn "));
+        QCOMPARE(runner.FFmpegPath, std::string("/opt/enc"));
+        QVERIFY(!runner.NotUseAnotherFFmpeg);
+        QCOMPARE(runner.NotifyWindow.data(), &sink);
+        QVERIFY(runner.Running);
+        QTRY_COMPARE(sink.notices.size(), std::size_t(1));
+        QCOMPARE(batch.OnEndNotice(sink.notices[0], {}), TConvertBatch::TEndAction::StartNext);
+        folder = Utf8(dir.filePath(QStringLiteral("o2/")));
+        batch.StartCurrent();
+        QCOMPARE(runner.OutputFile, Utf8(dir.filePath(QStringLiteral("o2/two.ogg"))));
+        QCOMPARE(question.asked.size(), 2);
+        batch.Stop();
+        QVERIFY(!runner.Running);
+    }
+
+    // The user stops the batch while the overwrite question is up and then answers Yes.
+    void stopDuringTheQuestionLeavesNoEncoderRunning() {
+        QTemporaryDir dir;
+        const QString input = dir.filePath(QStringLiteral("a.avi"));
+        QVERIFY(WriteFile(input, "input"));
+        QVERIFY(WriteFile(dir.filePath(QStringLiteral("a.mp3")), "old"));
+        TNoticeSink sink;
+        TConvertProcess runner;
+        TConvertBatch batch(runner, {Utf8(input)});
+        TQueuedQuestion question;
+        question.answers.enqueue(true);
+        question.whileAsked = [&] { batch.Stop(); };
+        runner.Question = &question;
+        batch.OutputExt = ".mp3";
+        batch.FFmpegParams = "--hang ";
+        batch.FFmpegPath = FAKE_ENCODER_PATH;
+        batch.NotUseAnotherFFmpeg = false;
+        batch.NotifyWindow = &sink;
+        batch.Begin();
+        QCOMPARE(question.asked.size(), 1);
+        QVERIFY(!runner.HasWorker());
+        QVERIFY(!runner.Running);
+    }
+
+    void outputThatIsTheInputIsNeverEncoded_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<int>("status");
+        QTest::newRow("No: skipped quietly") << false << 0;
+        QTest::newRow("Yes: refused and reported") << true << int(kStatusOutputIsInput);
+    }
+    void outputThatIsTheInputIsNeverEncoded() {
+        QFETCH(bool, yes);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        const QString input = dir.filePath(QStringLiteral("song.mp3"));
+        QVERIFY(WriteFile(input, "precious"));
+        TQueuedQuestion question;
+        question.answers.enqueue(yes);
+        TNoticeSink sink;
+        TConvertProcess runner;
+        runner.Question = &question;
+        runner.Parse.HasProgress = true; // left over from an earlier file
+        TConvertBatch batch(runner, {Utf8(input)});
+        batch.OutputExt = ".mp3";
+        batch.NotifyWindow = &sink;
+        batch.Begin();
+        QCOMPARE(question.asked, QStringList{input + u" has existed,overite it?"_s});
+        QTRY_COMPARE(sink.notices.size(), std::size_t(1));
+        QVERIFY(sink.notices[0].IsEndNotice());
+        QCOMPARE(sink.notices[0].Status, status);
+        QVERIFY(sink.notices[0].TimeElapsed.empty());
+        QVERIFY(!runner.HasWorker());
+        QVERIFY(runner.CommandLine().empty());
+        QCOMPARE(ReadFile(input), QByteArray("precious"));
+        QCOMPARE(batch.OnEndNotice(sink.notices[0], {}), TConvertBatch::TEndAction::Close);
+        QCOMPARE(QString::fromStdString(batch.FailedFiles), QStringLiteral("song.mp3, "));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_ConvertBatch)
+#include "tst_ConvertBatch.moc"

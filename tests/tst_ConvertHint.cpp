@@ -1,0 +1,513 @@
+#include "ConvertHint.h"
+#include "QueuedQuestion.h"
+#include "ScriptedDialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+
+using namespace clipvane;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Each reading is ten seconds after the one before, so the times shown are known in advance.
+double SteppingClock(void* context) {
+    int& calls = *static_cast<int*>(context);
+    ++calls;
+    return 45000.0 + calls * 10.0 / 86400.0;
+}
+
+template <class T> T* Child(QObject& window, const char* name) {
+    return window.findChild<T*>(QLatin1String(name));
+}
+
+QString LabelText(QObject& window, const char* name) {
+    auto* label = Child<QLabel>(window, name);
+    return label ? label->text() : u"<no %1>"_s.arg(QLatin1String(name));
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Two seconds of a 440 Hz tone as 8 kHz 16-bit mono PCM: a real input for the real encoder.
+QByteArray ToneWav() {
+    const int rate = 8000, samples = 2 * rate;
+    QByteArray pcm;
+    for (int i = 0; i < samples; ++i) {
+        const auto value = static_cast<qint16>(8000 * std::sin(2 * M_PI * 440 * i / rate));
+        pcm.append(char(value & 0xff)).append(char((value >> 8) & 0xff));
+    }
+    const auto le32 = [](quint32 v) {
+        const char bytes[] = {char(v & 0xff), char((v >> 8) & 0xff), char((v >> 16) & 0xff), char(v >> 24)};
+        return QByteArray(bytes, 4);
+    };
+    const auto le16 = [](quint16 v) {
+        const char bytes[] = {char(v & 0xff), char(v >> 8)};
+        return QByteArray(bytes, 2);
+    };
+    return "RIFF" + le32(36 + pcm.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(rate) +
+           le32(rate * 2) + le16(2) + le16(16) + "data" + le32(pcm.size()) + pcm;
+}
+
+void Post(QObject* window, int percent, int status, const char* elapsed, const char* estimated) {
+    auto info = std::make_unique<TProcessInfo>();
+    info->Percent = percent;
+    info->Status = status;
+    info->TimeElapsed = elapsed;
+    info->TimeEstimated = estimated;
+    QCoreApplication::postEvent(window, new TProcessInfoEvent(std::move(info)));
+}
+
+// Everything one batch needs: a folder, the runner with a scripted question and a stepping clock.
+struct TBatchSetup {
+    QTemporaryDir dir;
+    TConvertProcess runner;
+    TQueuedQuestion question;
+    int clockCalls = 0;
+
+    TBatchSetup() {
+        runner.Question = &question;
+        runner.Clock = &SteppingClock;
+        runner.ClockContext = &clockCalls;
+    }
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    // A window over the named inputs (created with some content), run by the fake encoder.
+    std::unique_ptr<TfrmConvert> Window(const QStringList& names, const std::string& params) {
+        std::vector<std::string> files;
+        for (const QString& name : names) {
+            if (!QFile::exists(Path(name)))
+                WriteFile(Path(name), "input");
+            files.push_back(Path(name).toStdString());
+        }
+        auto window = std::make_unique<TfrmConvert>(nullptr, runner, std::move(files));
+        window->OutputExt = ".mp3";
+        window->FFmpegParams = params;
+        window->FFmpegPath = FAKE_ENCODER_PATH;
+        window->NotUseAnotherFFmpeg = false;
+        return window;
+    }
+};
+
+// Shows the window modally; `during` runs inside its modal loop. A watchdog ends a stuck batch.
+int RunModal(TfrmConvert& window, const std::function<void()>& during = {}) {
+    if (during)
+        QTimer::singleShot(0, &window, during);
+    QTimer::singleShot(30000, &window, [&window] { window.done(99); });
+    return window.exec();
+}
+
+constexpr int kAbort = 3;
+
+} // namespace
+
+class tst_ConvertHint final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void layout_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QRect>("geometry"); // an empty size: only the position is fixed
+        QTest::addColumn<QString>("text");
+        const QString box = u"GroupBox2"_s;
+        const QString form = u"frmConvert"_s;
+        QTest::newRow("group box") << u"GroupBox2"_s << form << QRect(8, 8, 239, 125) << u"Converting"_s;
+        QTest::newRow("file name label") << u"lConvertName"_s << box << QRect(12, 20, 212, 13) << QString();
+        QTest::newRow("progress bar") << u"suiProgressBar2"_s << box << QRect(12, 42, 212, 18) << u"0%"_s;
+        QTest::newRow("elapsed caption") << u"Label5"_s << box << QRect(12, 72, 0, 0) << u"Time elapsed: "_s;
+        QTest::newRow("elapsed value") << u"lTimeElapsed"_s << box << QRect(120, 72, 0, 0) << u"00:00"_s;
+        QTest::newRow("estimated caption")
+            << u"Label6"_s << box << QRect(12, 96, 0, 0) << u"Time estimated: "_s;
+        QTest::newRow("estimated value") << u"lTimeEstimated"_s << box << QRect(120, 96, 0, 0) << u"00:00"_s;
+        QTest::newRow("picture") << u"Image2"_s << form << QRect(280, 32, 32, 32) << QString();
+        QTest::newRow("stop button") << u"bStop"_s << form << QRect(257, 104, 80, 27) << u"Stop"_s;
+    }
+    void layout() {
+        QFETCH(QString, name);
+        QFETCH(QString, parent);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, text);
+        TBatchSetup setup;
+        auto window = setup.Window({u"a.avi"_s}, "");
+        auto* widget = window->findChild<QWidget*>(name);
+        QVERIFY2(widget, qPrintable(name));
+        QCOMPARE(widget->parentWidget()->objectName(), parent);
+        QCOMPARE(widget->pos(), geometry.topLeft());
+        if (!geometry.size().isEmpty())
+            QCOMPARE(widget->size(), geometry.size());
+        QString shown;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            shown = label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            shown = button->text();
+        else if (auto* group = qobject_cast<QGroupBox*>(widget))
+            shown = group->title();
+        else if (auto* bar = qobject_cast<QProgressBar*>(widget))
+            shown = bar->text();
+        QCOMPARE(shown, text);
+    }
+
+    void fixedFrame() {
+        TBatchSetup setup;
+        auto window = setup.Window({u"a.avi"_s}, "");
+        QCOMPARE(window->windowTitle(), u"Tarvix Clipvane"_s);
+        QCOMPARE(window->size(), QSize(345, 144));
+        QCOMPARE(window->minimumSize(), QSize(345, 144));
+        QCOMPARE(window->maximumSize(), QSize(345, 144));
+        auto* bar = Child<QProgressBar>(*window, "suiProgressBar2");
+        QCOMPARE(bar->minimum(), 0);
+        QCOMPARE(bar->maximum(), 100);
+        const QImage picture = Child<QLabel>(*window, "Image2")->pixmap().toImage();
+        QCOMPARE(picture.size(), QSize(32, 32));
+        QCOMPARE(qAlpha(picture.pixel(0, 0)), 0); // drawn transparent
+        QCOMPARE(qAlpha(picture.pixel(16, 16)), 255);
+    }
+
+    // The layout was made for a smaller font than desktops use: every text must still fit.
+    void textsFit_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("file name") << u"lConvertName"_s << u"clip.mp3"_s;
+        QTest::newRow("elapsed caption") << u"Label5"_s << u"Time elapsed: "_s;
+        QTest::newRow("estimated caption") << u"Label6"_s << u"Time estimated: "_s;
+        QTest::newRow("elapsed, hours of minutes") << u"lTimeElapsed"_s << u"9999:59"_s;
+        QTest::newRow("estimated, hours of minutes") << u"lTimeEstimated"_s << u"9999:59"_s;
+        QTest::newRow("button") << u"bStop"_s << u"Stop"_s;
+        QTest::newRow("group box title") << u"GroupBox2"_s << u"Converting"_s;
+    }
+    void textsFit() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        TBatchSetup setup;
+        auto window = setup.Window({u"a.avi"_s}, "");
+        auto* widget = window->findChild<QWidget*>(name);
+        QVERIFY(widget);
+        const QFontMetrics metrics = widget->fontMetrics();
+        QVERIFY2(metrics.horizontalAdvance(text) <=
+                     widget->width() - (qobject_cast<QLabel*>(widget) ? 0 : 16),
+                 qPrintable(u"%1 px for %2 px"_s.arg(metrics.horizontalAdvance(text)).arg(widget->width())));
+        QVERIFY2(metrics.height() <= widget->height(),
+                 qPrintable(u"%1 px high in %2 px"_s.arg(metrics.height()).arg(widget->height())));
+        // Nothing sticks out of its parent or runs into a neighbour.
+        QVERIFY(widget->parentWidget()->rect().contains(widget->geometry()));
+        for (auto* sibling : widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (sibling != widget)
+                QVERIFY2(!sibling->geometry().intersects(widget->geometry()),
+                         qPrintable(sibling->objectName()));
+        }
+    }
+
+    void progressReports_data() {
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("elapsed");
+        QTest::addColumn<QString>("estimated");
+        QTest::addColumn<int>("bar");
+        QTest::newRow("status 0 moves the bar and the times") << 40 << 0 << u"00:10"_s << u"00:25"_s << 40;
+        QTest::newRow("other status: times only") << 40 << 1 << u"00:10"_s << u"00:25"_s << 7;
+        QTest::newRow("complete") << 100 << 0 << u"01:00"_s << u"01:00"_s << 100;
+        QTest::newRow("minutes past the hour") << 50 << 0 << u"66:40"_s << u"133:20"_s << 50;
+    }
+    void progressReports() {
+        QFETCH(int, percent);
+        QFETCH(int, status);
+        QFETCH(QString, elapsed);
+        QFETCH(QString, estimated);
+        QFETCH(int, bar);
+        TBatchSetup setup;
+        auto window = setup.Window({u"a.avi"_s}, "");
+        Post(window.get(), 7, 0, "00:01", "00:14");
+        auto report = std::make_unique<TProcessInfo>();
+        report->Percent = percent;
+        report->Status = status;
+        report->TimeElapsed = elapsed.toStdString();
+        report->TimeEstimated = estimated.toStdString();
+        QCoreApplication::sendPostedEvents(window.get());
+        TProcessInfoEvent event(std::move(report));
+        QCoreApplication::sendEvent(window.get(), &event);
+        QVERIFY(!event.Take()); // the window took the record
+        QCOMPARE(Child<QProgressBar>(*window, "suiProgressBar2")->value(), bar);
+        QCOMPARE(Child<QProgressBar>(*window, "suiProgressBar2")->text(), u"%1%"_s.arg(bar));
+        QCOMPARE(LabelText(*window, "lTimeElapsed"), elapsed);
+        QCOMPARE(LabelText(*window, "lTimeEstimated"), estimated);
+        QCOMPARE(window->windowTitle(), u"Tarvix Clipvane"_s); // a report starts nothing
+    }
+
+    void batchOfOneClosesByItself() {
+        TBatchSetup setup;
+        auto window = setup.Window({u"clip.avi"_s}, "--duration 00:01:40.00 --time 00:00:50.00 ");
+        QCOMPARE(RunModal(*window), int(QDialog::Rejected));
+        QCOMPARE(window->windowTitle(), u"Tarvix Clipvane (1/1)"_s);
+        QVERIFY(window->FailedFiles().empty());
+        QCOMPARE(LabelText(*window, "lConvertName"), u"clip.mp3"_s);
+        QCOMPARE(Child<QProgressBar>(*window, "suiProgressBar2")->value(), 50);
+        QCOMPARE(LabelText(*window, "lTimeElapsed"), u"00:10"_s);
+        QCOMPARE(LabelText(*window, "lTimeEstimated"), u"00:20"_s);
+        QVERIFY(!setup.runner.Running);
+        QVERIFY(setup.question.asked.isEmpty());
+    }
+
+    // a and c have outputs the user will not overwrite; b converts.
+    void twoFailuresOfThree() {
+        TBatchSetup setup;
+        QVERIFY(WriteFile(setup.Path(u"a.mp3"_s), "old"));
+        QVERIFY(WriteFile(setup.Path(u"c.mp3"_s), "old"));
+        auto window =
+            setup.Window({u"a.avi"_s, u"b.mkv"_s, u"c.avi"_s}, "--duration 00:00:10.00 --time 00:00:05.00 ");
+        QCOMPARE(RunModal(*window), int(QDialog::Rejected));
+        QCOMPARE(QString::fromStdString(window->FailedFiles()), u"a.avi, c.avi, "_s);
+        QCOMPARE(window->windowTitle(), u"Tarvix Clipvane (3/3)"_s);
+        QCOMPARE(setup.question.asked.size(), 2);
+        QCOMPARE(ReadFile(setup.Path(u"a.mp3"_s)), QByteArray("old"));
+    }
+
+    void stopInTheSecondOfThree() {
+        TBatchSetup setup;
+        QVERIFY(WriteFile(setup.Path(u"a.mp3"_s), "old")); // declined: the first file fails
+        auto window = setup.Window({u"a.avi"_s, u"b.avi"_s, u"c.avi"_s},
+                                   "--write-args --duration 00:01:40.00 --time 00:00:25.00 --hang ");
+        const int result = RunModal(*window, [&] {
+            QTRY_COMPARE(Child<QProgressBar>(*window, "suiProgressBar2")->value(), 25);
+            QCOMPARE(window->windowTitle(), u"Tarvix Clipvane (2/3)"_s);
+            QVERIFY(setup.runner.Running);
+            Child<QPushButton>(*window, "bStop")->click();
+        });
+        QCOMPARE(result, kAbort);
+        QVERIFY(!setup.runner.Running);
+        QVERIFY(ReadFile(setup.Path(u"b.mp3"_s)).contains("arg:"));
+        QTest::qWait(300);
+        QVERIFY2(!QFile::exists(setup.Path(u"c.mp3"_s)), "the third file was started");
+        QCOMPARE(QString::fromStdString(window->FailedFiles()), u"a.avi, "_s);
+    }
+
+    // However the window goes, the encoder stops and a notice still on its way starts nothing.
+    void closingStopsAndLateNoticesStartNothing_data() {
+        QTest::addColumn<int>("how"); // 0 Stop button, 1 title bar, 2 Escape
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("mark");
+        QTest::newRow("Stop, late notice of a converted file") << 0 << kAbort << u"some"_s;
+        QTest::newRow("Stop, late notice without progress") << 0 << kAbort << QString();
+        QTest::newRow("title bar close") << 1 << int(QDialog::Rejected) << u"some"_s;
+        QTest::newRow("Escape key") << 2 << int(QDialog::Rejected) << QString();
+    }
+    void closingStopsAndLateNoticesStartNothing() {
+        QFETCH(int, how);
+        QFETCH(int, result);
+        QFETCH(QString, mark);
+        TBatchSetup setup;
+        auto window = setup.Window({u"a.avi"_s, u"b.avi"_s}, "--write-args --hang ");
+        const int got = RunModal(*window, [&] {
+            QTRY_VERIFY(ReadFile(setup.Path(u"a.mp3"_s)).contains("arg:"));
+            if (how == 0)
+                Child<QPushButton>(*window, "bStop")->click();
+            else if (how == 1)
+                window->close();
+            else
+                QTest::keyClick(window.get(), Qt::Key_Escape);
+        });
+        QCOMPARE(got, result);
+        QVERIFY(!setup.runner.Running);
+        QVERIFY(!setup.runner.HasWorker());
+        auto notice = std::make_unique<TProcessInfo>();
+        notice->Percent = kEndNoticePercent;
+        notice->TimeElapsed = mark.toStdString();
+        QCoreApplication::postEvent(window.get(), new TProcessInfoEvent(std::move(notice)));
+        QTest::qWait(300);
+        QVERIFY2(!QFile::exists(setup.Path(u"b.mp3"_s)), "a file was started after the batch stopped");
+        QCOMPARE(setup.runner.InputFile, setup.Path(u"a.avi"_s).toStdString());
+        QCOMPARE(window->windowTitle(), u"Tarvix Clipvane (1/2)"_s);
+        QVERIFY(window->FailedFiles().empty());
+        QVERIFY(!window->isVisible());
+    }
+
+    // A window destroyed without being closed must not leave its encoder running.
+    void destroyingTheWindowStopsTheEncoder() {
+        TBatchSetup setup;
+        auto window = setup.Window({u"a.avi"_s}, "--write-args --hang ");
+        window->show();
+        QTRY_VERIFY(setup.runner.HasWorker());
+        window.reset();
+        QVERIFY(!setup.runner.Running);
+        QVERIFY(!setup.runner.HasWorker());
+    }
+
+    // The real message box, answered by a user, inside the real modal window.
+    void outputInUseWithRealMessageBox() {
+        TBatchSetup setup;
+        QVERIFY(WriteFile(setup.Path(u"a.mp3"_s), "held"));
+        QFile holder(setup.Path(u"a.mp3"_s));
+        QVERIFY(holder.open(QIODevice::ReadOnly));
+        setup.question.answers.enqueue(true);
+        auto window = setup.Window({u"a.avi"_s, u"b.avi"_s}, "--duration 00:00:10.00 --time 00:00:05.00 ");
+        QString text, caption, titleMeanwhile;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QWidget* owner = nullptr;
+        bool windowOpenMeanwhile = false;
+        QTimer answer;
+        answer.setInterval(20);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(widget);
+                if (!box || !box->isVisible())
+                    continue;
+                answer.stop();
+                text = box->text();
+                caption = box->windowTitle();
+                icon = box->icon();
+                owner = box->parentWidget();
+                windowOpenMeanwhile = window->isVisible();
+                titleMeanwhile = window->windowTitle();
+                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            }
+        });
+        answer.start();
+        QCOMPARE(RunModal(*window), int(QDialog::Rejected));
+        QCOMPARE(text, setup.Path(u"a.mp3"_s) + u" may be used, convert process failed!"_s);
+        QCOMPARE(caption, u"Tarvix Clipvane"_s);
+        QCOMPARE(icon, QMessageBox::Critical);
+        QCOMPARE(owner, window.get());
+        QVERIFY(windowOpenMeanwhile);
+        QCOMPARE(titleMeanwhile, u"Tarvix Clipvane (1/2)"_s); // the batch waits for the answer
+        QCOMPARE(QString::fromStdString(window->FailedFiles()), u"a.avi, "_s);
+        QCOMPARE(window->windowTitle(), u"Tarvix Clipvane (2/2)"_s);
+    }
+
+    void outputIsTheInput_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("No: skipped quietly") << false << QStringList();
+        QTest::newRow("Yes: refused with a message")
+            << true << QStringList{u"song.mp3 is the input file itself, convert process failed!"_s};
+    }
+    void outputIsTheInput() {
+        QFETCH(bool, yes);
+        QFETCH(QStringList, shown);
+        TBatchSetup setup;
+        TScriptedDialogs dialogs;
+        QVERIFY(WriteFile(setup.Path(u"song.mp3"_s), "precious"));
+        setup.question.answers.enqueue(yes);
+        // Run, the fake encoder would append its arguments to the output, which is the input.
+        auto window = setup.Window({u"song.mp3"_s}, "--write-args ");
+        QCOMPARE(RunModal(*window), int(QDialog::Rejected));
+        QCOMPARE(setup.question.asked,
+                 QStringList{setup.Path(u"song.mp3"_s) + u" has existed,overite it?"_s});
+        QStringList texts;
+        for (const auto& message : dialogs.messages) {
+            QCOMPARE(message.icon, QMessageBox::Critical);
+            texts.append(message.text.mid(setup.dir.path().size() + 1));
+        }
+        QCOMPARE(texts, shown);
+        QCOMPARE(ReadFile(setup.Path(u"song.mp3"_s)), QByteArray("precious"));
+        QCOMPARE(QString::fromStdString(window->FailedFiles()), u"song.mp3, "_s);
+    }
+
+    void secondFileStartsFromZero() {
+        TBatchSetup setup;
+        QVERIFY(WriteFile(setup.Path(u"b.mp3"_s), "old")); // declined: the second file never reports
+        auto window = setup.Window({u"a.avi"_s, u"b.avi"_s}, "--duration 00:01:40.00 --time 00:00:25.00 ");
+        QList<int> barValues;
+        connect(Child<QProgressBar>(*window, "suiProgressBar2"), &QProgressBar::valueChanged, this,
+                [&](int value) { barValues.append(value); });
+        QCOMPARE(RunModal(*window), int(QDialog::Rejected));
+        QCOMPARE(barValues, (QList<int>{25, 0}));
+        QCOMPARE(window->windowTitle(), u"Tarvix Clipvane (2/2)"_s);
+        QCOMPARE(LabelText(*window, "lConvertName"), u"b.mp3"_s);
+        QCOMPARE(LabelText(*window, "lTimeElapsed"), u"00:10"_s);
+        QCOMPARE(LabelText(*window, "lTimeEstimated"), u"00:40"_s);
+        QCOMPARE(QString::fromStdString(window->FailedFiles()), u"b.avi, "_s);
+    }
+
+    void startFailureLeavesTheWindowOpen_data() {
+        QTest::addColumn<bool>("secondFile");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("first file") << false << u"Tarvix Clipvane"_s;
+        QTest::newRow("second file: the first file's texts stay") << true << u"Tarvix Clipvane (1/2)"_s;
+    }
+    void startFailureLeavesTheWindowOpen() {
+        QFETCH(bool, secondFile);
+        QFETCH(QString, title);
+        TBatchSetup setup;
+        TScriptedDialogs dialogs;
+        if (secondFile)
+            QVERIFY(WriteFile(setup.Path(u"a.mp3"_s), "old"));
+        auto window = setup.Window({u"a.avi"_s, u"b.avi"_s}, "");
+        window->FFmpegPath = setup.Path(u"no-such-encoder"_s).toStdString();
+        bool openAfterError = false;
+        const int result = RunModal(*window, [&] {
+            QTRY_COMPARE(dialogs.messages.size(), 1);
+            QTest::qWait(100);
+            openAfterError = window->isVisible();
+            QCOMPARE(window->windowTitle(), title);
+            Child<QPushButton>(*window, "bStop")->click();
+        });
+        QVERIFY(openAfterError);
+        QCOMPARE(result, kAbort);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].icon, QMessageBox::Critical);
+        QCOMPARE(dialogs.messages[0].caption, u"Tarvix Clipvane"_s);
+        QCOMPARE(dialogs.messages[0].text, u"Error while creating convert process!2."_s);
+        QCOMPARE(QString::fromStdString(window->FailedFiles()), secondFile ? u"a.avi, "_s : QString());
+        QVERIFY(!setup.runner.Running);
+    }
+
+    void longNameIsCutWithTheWholeNameAsHint() {
+        TBatchSetup setup;
+        const QString stem = u"a rather long recording name from the summer holidays by the sea"_s;
+        QVERIFY(WriteFile(setup.Path(stem + u".mp3"_s), "old")); // declined: no encoder needed
+        auto window = setup.Window({stem + u".avi"_s}, "");
+        RunModal(*window);
+        auto* label = Child<QLabel>(*window, "lConvertName");
+        QCOMPARE(label->toolTip(), stem + u".mp3"_s);
+        QVERIFY(label->text() != label->toolTip());
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+    }
+
+    void realEncoder_data() {
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<QString>("failed");
+        QTest::newRow("one file closes by itself") << QStringList{u"tone.wav"_s} << QString();
+        QTest::newRow("two unreadable files of three")
+            << QStringList{u"a.avi"_s, u"tone.wav"_s, u"c.avi"_s} << u"a.avi, c.avi, "_s;
+    }
+    void realEncoder() {
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, failed);
+        if (QStandardPaths::findExecutable(u"ffmpeg"_s).isEmpty())
+            QSKIP("ffmpeg is not installed");
+        TBatchSetup setup;
+        QVERIFY(WriteFile(setup.Path(u"tone.wav"_s), ToneWav()));
+        auto window = setup.Window(inputs, "-vn -ab 64k ");
+        window->NotUseAnotherFFmpeg = true;
+        QCOMPARE(RunModal(*window), int(QDialog::Rejected));
+        QCOMPARE(QString::fromStdString(window->FailedFiles()), failed);
+        QCOMPARE(window->windowTitle(), u"Tarvix Clipvane (%1/%1)"_s.arg(inputs.size()));
+        QVERIFY(ReadFile(setup.Path(u"tone.mp3"_s)).size() > 1000);
+        QVERIFY(!QFile::exists(setup.Path(u"a.mp3"_s)));
+    }
+};
+
+QTEST_MAIN(tst_ConvertHint)
+#include "tst_ConvertHint.moc"

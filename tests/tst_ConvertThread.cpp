@@ -1,0 +1,549 @@
+#include "ConvertThread.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <deque>
+#include <memory>
+
+using namespace clipvane;
+
+namespace {
+
+const std::string kFake = FAKE_ENCODER_PATH;
+constexpr int kSentinel = QEvent::User + 77;
+const QString kDurationOnStdout = QStringLiteral("  Duration: 00:01:40.00, start: 0.000000\\n");
+
+// Collects the notices posted to the batch window, in arrival order.
+class TReceiver final : public QObject {
+public:
+    std::vector<TProcessInfo> notices;
+    bool sentinelSeen = false;
+
+    bool event(QEvent* event) override {
+        if (event->type() == static_cast<QEvent::Type>(WM_PROCESSINFO)) {
+            notices.push_back(*static_cast<TProcessInfoEvent*>(event)->Take());
+            return true;
+        }
+        if (event->type() == static_cast<QEvent::Type>(kSentinel)) {
+            sentinelSeen = true;
+            return true;
+        }
+        return QObject::event(event);
+    }
+    int EndNotices() const {
+        return static_cast<int>(std::count_if(notices.begin(), notices.end(),
+                                              [](const TProcessInfo& i) { return i.IsEndNotice(); }));
+    }
+    bool Ended() const { return EndNotices() > 0; }
+    QList<int> Percents() const {
+        QList<int> list;
+        for (const TProcessInfo& info : notices)
+            if (!info.IsEndNotice())
+                list << info.Percent;
+        return list;
+    }
+    // Everything posted before this call has been handled once it returns true.
+    bool Flush() {
+        sentinelSeen = false;
+        QCoreApplication::postEvent(this, new QEvent(static_cast<QEvent::Type>(kSentinel)));
+        QDeadlineTimer deadline(10000);
+        while (!sentinelSeen && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        return sentinelSeen;
+    }
+};
+
+class TTestQuestion final : public TQuestion {
+public:
+    std::deque<bool> answers;
+    QStringList asked;
+    bool AskYesNo(const std::string& text) override {
+        asked << QString::fromStdString(text);
+        const bool answer = !answers.empty() && answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
+    }
+};
+
+int OpenDescriptors() {
+    return static_cast<int>(QDir(QStringLiteral("/proc/self/fd"))
+                                .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+                                .size());
+}
+
+bool ProcessExists(std::int64_t pid) {
+    return pid > 0 && QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
+}
+
+// An argument string for the fake encoder: words with blanks or quotes are quoted the C runtime's way.
+std::string Script(const QStringList& words) {
+    std::string text;
+    for (const QString& word : words) {
+        std::string w = word.toStdString();
+        if (w.find_first_of(" \t\"") != std::string::npos) {
+            std::string quoted = "\"";
+            for (char c : w)
+                quoted += c == '"' ? std::string("\\\"") : std::string(1, c);
+            w = quoted + "\"";
+        }
+        text += w + " ";
+    }
+    return text;
+}
+
+QByteArrayList RecordedLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll().split('\n');
+}
+
+// Runs a helper program to its end and returns its standard output. Through the platform layer
+// rather than QProcess, whose fork does not mix with the thread sanitizer.
+QByteArray RunTool(const QStringList& words) {
+    using namespace platform;
+    std::vector<std::string> argv;
+    for (const QString& word : words)
+        argv.push_back(word.toStdString());
+    Handle inRead = kNoHandle, inWrite = kNoHandle, outRead = kNoHandle, outWrite = kNoHandle,
+           errRead = kNoHandle, errWrite = kNoHandle;
+    ChildProcess child;
+    QByteArray output;
+    if (CreatePipe(inRead, inWrite) && CreatePipe(outRead, outWrite) && CreatePipe(errRead, errWrite) &&
+        SpawnHidden(argv, {}, inRead, outWrite, errWrite, child)) {
+        const auto drain = [&](Handle pipe, bool keep) {
+            std::uint32_t bytes = 0;
+            while (PeekPipe(pipe, bytes) && bytes > 0) {
+                std::string buffer(bytes, '\0');
+                const auto n = ReadPipe(pipe, buffer.data(), bytes);
+                if (keep && n > 0)
+                    output.append(buffer.data(), n);
+            }
+        };
+        QDeadlineTimer deadline(120000);
+        for (bool ended = false; !ended && !deadline.hasExpired();) {
+            ended = WaitForChild(child, 100, outRead, errRead) == WaitResult::Exited;
+            drain(outRead, true);
+            drain(errRead, false);
+        }
+        TerminateChild(child, 0);
+        ReleaseChild(child);
+    }
+    for (Handle* h : {&inRead, &inWrite, &outRead, &outWrite, &errRead, &errWrite})
+        CloseHandle(*h);
+    return output;
+}
+
+// Waits without running the event loop, so a hand-off the worker asked for stays unserved.
+bool WaitForPendingHandOff(const TConvertProcess& runner) {
+    QDeadlineTimer deadline(10000);
+    while (!runner.HandOffPending() && !deadline.hasExpired())
+        QThread::msleep(2);
+    return runner.HandOffPending();
+}
+
+} // namespace
+
+class tst_ConvertThread final : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    TReceiver m_receiver;
+    TTestQuestion m_question;
+    int m_baseline = 0;
+
+    std::unique_ptr<TConvertProcess> NewRunner(const QStringList& script, const QString& output = {}) {
+        auto runner = std::make_unique<TConvertProcess>();
+        runner->NotifyWindow = &m_receiver;
+        runner->Question = &m_question;
+        runner->InputFile = m_dir.filePath(QStringLiteral("input.avi")).toStdString();
+        runner->OutputFile =
+            (output.isEmpty() ? m_dir.filePath(QStringLiteral("output.txt")) : output).toStdString();
+        runner->FFmpegPath = kFake;
+        runner->NotUseAnotherFFmpeg = false;
+        runner->FFmpegParams = Script(script);
+        runner->Running = true;
+        return runner;
+    }
+
+    // The runner and its worker have released every descriptor and the child is reaped.
+    bool AllReleased(std::int64_t pid) { return OpenDescriptors() == m_baseline && !ProcessExists(pid); }
+
+private slots:
+    void init() {
+        QVERIFY(m_dir.isValid());
+        QDir(m_dir.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(m_dir.path()));
+        m_receiver.notices.clear();
+        m_question.answers.clear();
+        m_question.asked.clear();
+        m_baseline = OpenDescriptors();
+    }
+
+    void existingOutput_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("hasQuestion");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("holdOpen");
+        QTest::addColumn<int>("status"); // -1: the encoder runs
+
+        QTest::newRow("absent: no question, runs without -y") << false << true << true << false << -1;
+        QTest::newRow("answer No: skipped with status 0") << true << true << false << false << 0;
+        QTest::newRow("nobody to ask counts as No") << true << false << true << false << 0;
+        QTest::newRow("answer Yes but held open: status 2") << true << true << true << true << 2;
+        QTest::newRow("answer Yes and free: runs with -y") << true << true << true << false << -1;
+    }
+    void existingOutput() {
+        QFETCH(bool, exists);
+        QFETCH(bool, hasQuestion);
+        QFETCH(bool, answer);
+        QFETCH(bool, holdOpen);
+        QFETCH(int, status);
+
+        const QString output = m_dir.filePath(QStringLiteral("out.mp3"));
+        QFile existing(output);
+        if (exists) {
+            QVERIFY(existing.open(QIODevice::WriteOnly));
+            existing.write("old");
+            if (!holdOpen)
+                existing.close();
+        }
+        auto runner = NewRunner(
+            {QStringLiteral("--time"), QStringLiteral("00:00:01.00"), QStringLiteral("--write-args")},
+            output);
+        if (!hasQuestion)
+            runner->Question = nullptr;
+        m_question.answers = {answer};
+        runner->Start();
+
+        const QStringList expectedQuestion{output + QStringLiteral(" has existed,overite it?")};
+        QCOMPARE(m_question.asked, exists && hasQuestion ? expectedQuestion : QStringList());
+        if (status >= 0) {
+            QCOMPARE(runner->ProcessInformation.pid, 0);
+            QVERIFY(!runner->HasWorker());
+            QCOMPARE(runner->StdOutRead, platform::kNoHandle);
+            QVERIFY(m_receiver.Flush());
+            QCOMPARE(m_receiver.notices.size(), std::size_t(1));
+            QCOMPARE(m_receiver.notices[0].Percent, kEndNoticePercent);
+            QCOMPARE(m_receiver.notices[0].Status, status);
+            QCOMPARE(m_receiver.notices[0].TimeElapsed, std::string());
+            existing.close();
+            QVERIFY(existing.open(QIODevice::ReadOnly));
+            QCOMPARE(existing.readAll(), QByteArray("old")); // untouched
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
+        const bool overwrite = exists;
+        QCOMPARE(QString::fromStdString(runner->CommandLine())
+                     .startsWith(QString::fromStdString("\"" + kFake + "\" -y -i ")),
+                 overwrite);
+        QCOMPARE(RecordedLines(output).contains("arg:-y"), overwrite);
+        QCOMPARE(m_receiver.notices.back().TimeElapsed, std::string("some"));
+    }
+
+    void missingEncoder_data() {
+        QTest::addColumn<bool>("bareName");
+        QTest::addColumn<QString>("ffmpegPath");
+        QTest::newRow("chosen encoder does not exist") << false << QStringLiteral("/nonexistent/bin/ffmpeg");
+        QTest::newRow("bare name not on the search path") << true << QString();
+    }
+    void missingEncoder() {
+        QFETCH(bool, bareName);
+        QFETCH(QString, ffmpegPath);
+        QTemporaryDir emptyFolder;
+        const QByteArray savedPath = qgetenv("PATH");
+        qputenv("PATH", emptyFolder.path().toUtf8());
+        auto runner = NewRunner({});
+        runner->NotUseAnotherFFmpeg = bareName;
+        runner->FFmpegPath = ffmpegPath.toStdString();
+        QString message;
+        try {
+            runner->Start();
+        } catch (const Exception& error) {
+            message = QString::fromStdString(error.what());
+        }
+        qputenv("PATH", savedPath);
+        QCOMPARE(message, QStringLiteral("Error while creating convert process!2"));
+        QCOMPARE(runner->StdInRead, platform::kNoHandle);
+        QCOMPARE(runner->StdOutRead, platform::kNoHandle);
+        QCOMPARE(runner->StdErrWrite, platform::kNoHandle);
+        QCOMPARE(runner->ProcessInformation.process, platform::kNoHandle);
+        QVERIFY(!runner->HasWorker());
+        QCOMPARE(OpenDescriptors(), m_baseline);
+        QVERIFY(m_receiver.Flush());
+        QVERIFY(m_receiver.notices.empty());
+    }
+
+    void naturalEnd_data() {
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<QList<int>>("percents");
+        QTest::addColumn<QString>("mark");
+
+        const QString d = QStringLiteral("--duration"), t = QStringLiteral("--time"),
+                      eol = QStringLiteral("--eol");
+        QTest::newRow("duration then progress")
+            << QStringList{d, QStringLiteral("00:00:10.00"), t, QStringLiteral("00:00:05.00")}
+            << QList<int>{50} << QStringLiteral("some");
+        for (const char* ending : {"cr", "crlf", "crcrlf"})
+            QTest::newRow(qPrintable(QStringLiteral("lines ended by ") + QLatin1String(ending)))
+                << QStringList{eol, QLatin1String(ending),         d, QStringLiteral("00:01:40.00"),
+                               t,   QStringLiteral("00:00:10.00"), t, QStringLiteral("00:00:20.00")}
+                << QList<int>{10, 20} << QStringLiteral("some");
+        QTest::newRow("standard output is parsed too")
+            << QStringList{QStringLiteral("--out"), QStringLiteral("Duration: 00:01:40.00, start: 0\\n"),
+                           QStringLiteral("--out"), QStringLiteral("time=00:00:25.00 bitrate=1\\r")}
+            << QList<int>{25} << QStringLiteral("some");
+        QTest::newRow("no time= line: no mark")
+            << QStringList{d, QStringLiteral("00:00:10.00"), QStringLiteral("--err"),
+                           QStringLiteral("error\\n")}
+            << QList<int>{} << QString();
+        QTest::newRow("time= without a duration: mark, no reports")
+            << QStringList{t, QStringLiteral("00:00:05.00")} << QList<int>{} << QStringLiteral("some");
+        QTest::newRow("exit code is not read")
+            << QStringList{t, QStringLiteral("00:00:05.00"), QStringLiteral("--exit"), QStringLiteral("1")}
+            << QList<int>{} << QStringLiteral("some");
+        // Each pipe carries its own duration line: the two pipes are read in no fixed order.
+        QTest::newRow("output written right before exit is all parsed")
+            << QStringList{d,
+                           QStringLiteral("00:01:40.00"),
+                           QStringLiteral("--out"),
+                           kDurationOnStdout,
+                           QStringLiteral("--flood"),
+                           QStringLiteral("3")}
+            << QList<int>{1, 1, 2, 2, 3, 3} << QStringLiteral("some");
+        QTest::newRow("quiet child is waited for") << QStringList{QStringLiteral("--sleep"),
+                                                                  QStringLiteral("350"),
+                                                                  d,
+                                                                  QStringLiteral("00:00:10.00"),
+                                                                  t,
+                                                                  QStringLiteral("00:00:09.00")}
+                                                   << QList<int>{90} << QStringLiteral("some");
+    }
+    void naturalEnd() {
+        QFETCH(QStringList, script);
+        QFETCH(QList<int>, percents);
+        QFETCH(QString, mark);
+        auto runner = NewRunner(script);
+        runner->Start();
+        const std::int64_t pid = runner->ProcessInformation.pid;
+        QVERIFY(pid > 0);
+        QVERIFY(runner->HasWorker());
+        QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(AllReleased(pid), 20000);
+        QVERIFY(m_receiver.Flush());
+        QCOMPARE(m_receiver.EndNotices(), 1);
+        QVERIFY(m_receiver.notices.back().IsEndNotice()); // every report came before it
+        QCOMPARE(m_receiver.notices.back().Status, 0);
+        QCOMPARE(QString::fromStdString(m_receiver.notices.back().TimeElapsed), mark);
+        QList<int> got = m_receiver.Percents();
+        std::sort(got.begin(), got.end()); // stdout and stderr interleave freely
+        QCOMPARE(got, percents);
+        QVERIFY(runner->Running); // only Stop clears it
+        QVERIFY(!runner->HasWorker());
+        QCOMPARE(runner->StdErrRead, platform::kNoHandle);
+        QCOMPARE(runner->ProcessInformation.process, platform::kNoHandle);
+    }
+
+    void floodOfBothPipesIsReadCompletely() {
+        const int lines = 30000; // about 3 MB on each pipe
+        auto runner =
+            NewRunner({QStringLiteral("--duration"), QStringLiteral("00:01:40.00"), QStringLiteral("--out"),
+                       kDurationOnStdout, QStringLiteral("--flood"), QString::number(lines)});
+        runner->Start();
+        const std::int64_t pid = runner->ProcessInformation.pid;
+        QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 120000);
+        QCOMPARE(m_receiver.Percents().size(), 2 * lines);
+        QVERIFY(m_receiver.notices.back().IsEndNotice());
+        QTRY_VERIFY_WITH_TIMEOUT(AllReleased(pid), 20000);
+    }
+
+    void stop_data() {
+        QTest::addColumn<QStringList>("script");
+        QTest::newRow("quiet child") << QStringList{QStringLiteral("--hang")};
+        QTest::newRow("child with output waiting")
+            << QStringList{QStringLiteral("--time"), QStringLiteral("00:00:01.00"), QStringLiteral("--hang")};
+        QTest::newRow("child blocked on full pipes")
+            << QStringList{QStringLiteral("--flood"), QStringLiteral("1000000")};
+    }
+    void stop() {
+        QFETCH(QStringList, script);
+        auto runner = NewRunner(script);
+        runner->Start();
+        const std::int64_t pid = runner->ProcessInformation.pid;
+        QTest::qWait(150); // let it get going; the outcome must not depend on this
+        runner->Stop(0);
+        QVERIFY(!runner->Running);
+        QVERIFY(!runner->HasWorker());
+        QCOMPARE(runner->StdOutRead, platform::kNoHandle);
+        QCOMPARE(runner->StdInWrite, platform::kNoHandle);
+        runner->Stop(0); // a second Stop does nothing
+        QTRY_VERIFY_WITH_TIMEOUT(AllReleased(pid), 20000);
+        QVERIFY(m_receiver.Flush());
+        QCOMPARE(m_receiver.EndNotices(), 0);
+    }
+
+    void destroyWhileBusy_data() {
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<bool>("waitForHandOff");
+        QTest::addColumn<bool>("running");
+        QTest::newRow("child running") << QStringList{QStringLiteral("--hang")} << false << true;
+        QTest::newRow("read hand-off waiting")
+            << QStringList{QStringLiteral("--err"), QStringLiteral("x"), QStringLiteral("--hang")} << true
+            << true;
+        QTest::newRow("end hand-off waiting") << QStringList{} << true << true;
+        QTest::newRow("flooding child")
+            << QStringList{QStringLiteral("--flood"), QStringLiteral("1000000")} << true << true;
+        QTest::newRow("child running though Running was cleared")
+            << QStringList{QStringLiteral("--hang")} << false << false;
+    }
+    void destroyWhileBusy() {
+        QFETCH(QStringList, script);
+        QFETCH(bool, waitForHandOff);
+        QFETCH(bool, running);
+        auto runner = NewRunner(script);
+        runner->Start();
+        runner->Running = running;
+        const std::int64_t pid = runner->ProcessInformation.pid;
+        if (waitForHandOff)
+            QVERIFY(WaitForPendingHandOff(*runner));
+        runner.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(AllReleased(pid), 20000);
+        QVERIFY(m_receiver.Flush());
+        QCOMPARE(m_receiver.EndNotices(), 0);
+    }
+
+    void stopJustAsTheChildEnds() {
+        // The end hand-off already waits when Stop comes: it still runs afterwards and posts its notice.
+        auto runner = NewRunner({});
+        runner->Start();
+        const std::int64_t pid = runner->ProcessInformation.pid;
+        QVERIFY(WaitForPendingHandOff(*runner));
+        runner->Stop(0);
+        QTRY_VERIFY_WITH_TIMEOUT(AllReleased(pid), 20000);
+        QVERIFY(m_receiver.Flush());
+        QCOMPARE(m_receiver.EndNotices(), 1);
+        QCOMPARE(m_receiver.notices.back().TimeElapsed, std::string());
+    }
+
+    void earlierWorkerNeverTouchesTheNextChild() {
+        // The first child's read waits for the GUI thread while it is stopped and a second one starts:
+        // that read must not take bytes from the second child's pipe.
+        auto runner = NewRunner({QStringLiteral("--err"), QStringLiteral("Duration: 00:00:10.00, x\\n"),
+                                 QStringLiteral("--hang")});
+        runner->Start();
+        const std::int64_t first = runner->ProcessInformation.pid;
+        QVERIFY(WaitForPendingHandOff(*runner));
+        runner->Stop(0);
+        runner->Running = true;
+        runner->FFmpegParams = Script({QStringLiteral("--duration"), QStringLiteral("00:00:10.00"),
+                                       QStringLiteral("--time"), QStringLiteral("00:00:03.00")});
+        runner->Start();
+        const std::int64_t second = runner->ProcessInformation.pid;
+        QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(AllReleased(first) && AllReleased(second), 20000);
+        QCOMPARE(m_receiver.Percents(), QList<int>{30});
+        QCOMPARE(m_receiver.notices.back().TimeElapsed, std::string("some"));
+    }
+
+    void startReleasesWhatAnUnstoppedChildLeft() {
+        auto runner = NewRunner({QStringLiteral("--hang")});
+        runner->Start();
+        const std::int64_t first = runner->ProcessInformation.pid;
+        runner->FFmpegParams = Script({QStringLiteral("--time"), QStringLiteral("00:00:01.00")});
+        runner->Start(); // no Stop in between
+        const std::int64_t second = runner->ProcessInformation.pid;
+        QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(AllReleased(first) && AllReleased(second), 20000);
+        QCOMPARE(m_receiver.EndNotices(), 1);
+    }
+
+    void awkwardFileNamesReachTheChildWhole() {
+        const QString input = m_dir.filePath(QStringLiteral("-y \"Ünïcode\" clip  -f null.avi"));
+        const QString output = m_dir.filePath(QStringLiteral("-out \"q\" é.txt"));
+        auto runner = NewRunner({QStringLiteral("--write-args"), QStringLiteral("--list-fds")}, output);
+        runner->InputFile = input.toStdString();
+        runner->Start();
+        const std::int64_t pid = runner->ProcessInformation.pid;
+        QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(AllReleased(pid), 20000);
+        const QByteArrayList lines = RecordedLines(output);
+        QVERIFY2(lines.size() >= 7, lines.join('|').constData());
+        QCOMPARE(lines[1], QByteArray("arg:-i"));
+        QCOMPARE(lines[2], "arg:" + input.toUtf8());
+        QCOMPARE(lines[5], "arg:" + output.toUtf8());
+        QCOMPARE(lines[6], QByteArray("fds: 0 1 2")); // nothing of ours leaks into the encoder
+    }
+
+    void realEncoder_data() {
+        QTest::addColumn<bool>("bareName");
+        QTest::addColumn<QString>("params");
+        QTest::addColumn<QString>("outputName");
+        QTest::addColumn<QString>("codec");
+        QTest::newRow("audio profile, bare name")
+            << true << QStringLiteral("-vn -acodec libmp3lame -ab 128k -ac 2 -ar 44100 ")
+            << QStringLiteral("out.mp3") << QStringLiteral("mp3");
+        QTest::newRow("video profile, chosen path")
+            << false << QStringLiteral("-vcodec mpeg4 -c:a aac -b:v 1800k -ar 44100 -b:a 128k -ac 2 ")
+            << QStringLiteral("out.mp4") << QStringLiteral("mpeg4");
+        QTest::newRow("awkward output name")
+            << true << QStringLiteral("-vcodec mpeg4 -c:a aac -b:v 1800k ")
+            << QStringLiteral("-x \"q\" é  ü.mp4") << QStringLiteral("mpeg4");
+    }
+    void realEncoder() {
+        QFETCH(bool, bareName);
+        QFETCH(QString, params);
+        QFETCH(QString, outputName);
+        QFETCH(QString, codec);
+        const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+        const QString ffprobe = QStandardPaths::findExecutable(QStringLiteral("ffprobe"));
+        if (ffmpeg.isEmpty() || ffprobe.isEmpty())
+            QSKIP("ffmpeg is not installed");
+
+        const QString input = m_dir.filePath(QStringLiteral("-in \"clip\" ä.mkv"));
+        RunTool({ffmpeg, QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"),
+                 QStringLiteral("lavfi"), QStringLiteral("-i"),
+                 QStringLiteral("testsrc=duration=3:size=160x120:rate=25"), QStringLiteral("-f"),
+                 QStringLiteral("lavfi"), QStringLiteral("-i"),
+                 QStringLiteral("sine=frequency=440:duration=3"), QStringLiteral("-c:v"),
+                 QStringLiteral("mpeg4"), QStringLiteral("-c:a"), QStringLiteral("pcm_s16le"),
+                 QStringLiteral("-shortest"), QStringLiteral("file:") + input});
+        QVERIFY(QFileInfo(input).size() > 0);
+
+        const QString output = m_dir.filePath(outputName);
+        auto runner = NewRunner({}, output);
+        runner->InputFile = input.toStdString();
+        runner->FFmpegParams = params.toStdString();
+        runner->NotUseAnotherFFmpeg = bareName;
+        runner->FFmpegPath = ffmpeg.toStdString();
+        runner->Start();
+        const std::int64_t pid = runner->ProcessInformation.pid;
+        QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 120000);
+        QTRY_VERIFY_WITH_TIMEOUT(AllReleased(pid), 20000);
+        QCOMPARE(m_receiver.notices.back().TimeElapsed, std::string("some"));
+        const QList<int> percents = m_receiver.Percents();
+        QVERIFY(!percents.isEmpty());
+        QVERIFY(std::is_sorted(percents.begin(), percents.end()));
+        QVERIFY(percents.last() >= 90 && percents.last() <= 100);
+
+        const QString described = QString::fromUtf8(
+            RunTool({ffprobe, QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+                     QStringLiteral("stream=codec_name:format=duration"), QStringLiteral("-of"),
+                     QStringLiteral("default=nw=1:nk=1"), QStringLiteral("file:") + output}));
+        QVERIFY2(described.contains(codec), qPrintable(described));
+        const QStringList fields = described.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY(!fields.isEmpty());
+        QVERIFY2(qAbs(fields.last().toDouble() - 3.0) < 0.2, qPrintable(described));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_ConvertThread)
+#include "tst_ConvertThread.moc"
