@@ -120,6 +120,20 @@ std::string Lower(std::string_view text) {
     return out;
 }
 
+std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> words;
+    std::string word;
+    for (const char c : text + ' ') {
+        if (std::isalnum(static_cast<unsigned char>(c))) {
+            word += c;
+        } else if (!word.empty()) {
+            words.push_back(word);
+            word.clear();
+        }
+    }
+    return words;
+}
+
 std::size_t EditDistance(const std::string& a, const std::string& b) {
     std::vector<std::size_t> row(b.size() + 1);
     for (std::size_t j = 0; j <= b.size(); ++j)
@@ -139,19 +153,33 @@ std::size_t EditDistance(const std::string& a, const std::string& b) {
 
 std::vector<std::string> ClosestCaptions(const std::string& text, std::size_t count) {
     const std::string wanted = Lower(text);
-    std::vector<std::pair<std::size_t, std::string_view>> scored;
+    const std::vector<std::string> words = Words(wanted);
+    struct TScore {
+        bool contains;
+        std::size_t wordsFound;
+        std::size_t distance;
+        std::string_view caption;
+    };
+    std::vector<TScore> scored;
     for (const TProfile& profile : ProfileCatalog()) {
         const std::string caption = Lower(profile.Caption);
-        // A caption that contains the text (or the other way round) beats any spelling distance.
-        const bool contains = !wanted.empty() && (caption.find(wanted) != std::string::npos ||
-                                                  wanted.find(caption) != std::string::npos);
-        scored.emplace_back(contains ? 0 : 1 + EditDistance(wanted, caption), profile.Caption);
+        // A caption that contains the text beats one sharing more words, which beats spelling distance.
+        const bool contains = !wanted.empty() && caption.find(wanted) != std::string::npos;
+        std::size_t found = 0;
+        for (const std::string& word : words)
+            found += caption.find(word) != std::string::npos ? 1 : 0;
+        scored.push_back({contains, found, EditDistance(wanted, caption), profile.Caption});
     }
-    std::stable_sort(scored.begin(), scored.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(scored.begin(), scored.end(), [](const TScore& a, const TScore& b) {
+        if (a.contains != b.contains)
+            return a.contains;
+        if (a.wordsFound != b.wordsFound)
+            return a.wordsFound > b.wordsFound;
+        return a.distance < b.distance;
+    });
     std::vector<std::string> out;
     for (std::size_t i = 0; i < scored.size() && i < count; ++i)
-        out.emplace_back(scored[i].second);
+        out.emplace_back(scored[i].caption);
     return out;
 }
 

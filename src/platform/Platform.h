@@ -104,4 +104,14 @@ char PathSeparator();
 // The encoder's file name on this OS: "ffmpeg" or "ffmpeg.exe".
 const char* EncoderFileName();
 
+enum class TStream { Input, Output, Error };
+
+// True when the process's standard stream is an interactive terminal (console).
+bool IsTerminal(TStream stream);
+
+// Catches the user's interrupt (Ctrl+C, SIGINT/SIGTERM or a console close) from now on: instead of
+// ending the process, it is remembered for InterruptRequested() to report.
+void InstallInterruptHandler();
+bool InterruptRequested();
+
 } // namespace clipvane::platform

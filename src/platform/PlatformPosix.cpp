@@ -363,4 +363,32 @@ void CloseChild(ChildProcess& child) {
     child = {};
 }
 
+namespace {
+volatile std::sig_atomic_t g_interrupted = 0;
+
+extern "C" void OnInterruptSignal(int) {
+    g_interrupted = 1;
+}
+} // namespace
+
+bool IsTerminal(TStream stream) {
+    const int fd = stream == TStream::Input    ? STDIN_FILENO
+                   : stream == TStream::Output ? STDOUT_FILENO
+                                               : STDERR_FILENO;
+    return ::isatty(fd) == 1;
+}
+
+void InstallInterruptHandler() {
+    struct sigaction action {};
+    action.sa_handler = OnInterruptSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+}
+
+bool InterruptRequested() {
+    return g_interrupted != 0;
+}
+
 } // namespace clipvane::platform

@@ -1,0 +1,195 @@
+// End to end: clipvane-cli as a user runs it, with the real encoder and the scripted fake one.
+#include "profiles/ProfileCatalog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+using namespace clipvane;
+
+namespace {
+
+struct TRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+TRun RunCli(const QStringList& args, int timeoutMs = 60000) {
+    QProcess process;
+    process.setProgram(QStringLiteral(CLIPVANE_CLI_PATH));
+    process.setArguments(args);
+    process.start();
+    process.closeWriteChannel(); // not a terminal: the overwrite question is answered No
+    TRun run;
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+// The pids of a process's children, from /proc.
+QList<qint64> ChildrenOf(qint64 pid) {
+    QList<qint64> children;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile file(tasks.filePath(task + QStringLiteral("/children")));
+        if (file.open(QIODevice::ReadOnly))
+            for (const QByteArray& word : file.readAll().split(' '))
+                if (!word.trimmed().isEmpty())
+                    children << word.trimmed().toLongLong();
+    }
+    return children;
+}
+
+} // namespace
+
+class tst_ClipvaneCli final : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_clip;
+
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty())
+            QSKIP("the ffmpeg package is not installed");
+        m_clip = Path(QStringLiteral("clip.avi"));
+        QCOMPARE(QProcess::execute(
+                     QStringLiteral("ffmpeg"),
+                     {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"),
+                      QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                      QStringLiteral("testsrc=duration=2:size=160x120:rate=25"), QStringLiteral("-f"),
+                      QStringLiteral("lavfi"), QStringLiteral("-i"), QStringLiteral("sine=duration=2"),
+                      QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-c:a"),
+                      QStringLiteral("mp3"), QStringLiteral("-shortest"), m_clip}),
+                 0);
+    }
+
+    void listShowsTheCatalogInMenuOrder() {
+        const TRun run = RunCli({QStringLiteral("--list")});
+        QCOMPARE(run.exitCode, 0);
+        QByteArray expected;
+        for (const TProfile& p : ProfileCatalog())
+            expected += QByteArray(p.GroupCaption.data(), qsizetype(p.GroupCaption.size())) + '\t' +
+                        QByteArray(p.Caption.data(), qsizetype(p.Caption.size())) + '\t' +
+                        QByteArray(p.OutputExt.data(), qsizetype(p.OutputExt.size())) + '\t' +
+                        QByteArray(p.FFmpegParams.data(), qsizetype(p.FFmpegParams.size())) + '\n';
+        QCOMPARE(run.out, expected);
+    }
+
+    void batchOfThreeIntoANewFolder() {
+        QStringList inputs;
+        for (const QString& name :
+             {QStringLiteral("one.avi"), QStringLiteral("two words.avi"), QStringLiteral("-dash.avi")}) {
+            QVERIFY(QFile::copy(m_clip, Path(name)));
+            inputs << Path(name);
+        }
+        const QString out = Path(QStringLiteral("new/nested"));
+        const TRun run = RunCli(QStringList{QStringLiteral("--machine"), QStringLiteral("-p"),
+                                            QStringLiteral("MP3 - MPEG Layer-3 Audio"), QStringLiteral("-o"),
+                                            out, QStringLiteral("--")} +
+                                inputs);
+        QCOMPARE(run.exitCode, 0);
+        const QList<QByteArray> lines = run.out.trimmed().split('\n');
+        QCOMPARE(lines.count("end 0 some"), 3);
+        QCOMPARE(lines.last(), QByteArray("end 0 some"));
+        for (const QByteArray& line : lines)
+            QVERIFY2(line.startsWith("progress ") || line == "end 0 some", line.constData());
+        for (const QString& name :
+             {QStringLiteral("one.mp3"), QStringLiteral("two words.mp3"), QStringLiteral("-dash.mp3")})
+            QVERIFY2(QFileInfo(out + QLatin1Char('/') + name).size() > 1000, qPrintable(name));
+    }
+
+    void corruptInputFailsTheBatch() {
+        QFile bad(Path(QStringLiteral("bad.avi")));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("this is no video\n");
+        bad.close();
+        const TRun run =
+            RunCli({QStringLiteral("--machine"), QStringLiteral("-p"), QStringLiteral("WAV - Waveform Audio"),
+                    QStringLiteral("-o"), Path(QStringLiteral("wav")), m_clip, bad.fileName()});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.out.contains("end 0 some\n"));
+        QVERIFY(run.out.endsWith("end 0 -\nfailed bad.avi, \n"));
+    }
+
+    void overwriteNoKeepsTheExistingOutput() {
+        const QString out = Path(QStringLiteral("keep"));
+        QVERIFY(QDir().mkpath(out));
+        QFile existing(out + QStringLiteral("/clip.ogg"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write("mine");
+        existing.close();
+        const TRun run = RunCli({QStringLiteral("--overwrite"), QStringLiteral("no"),
+                                 QStringLiteral("--machine"), QStringLiteral("-p"),
+                                 QStringLiteral("OGG - Ogg Vobis Audio"), QStringLiteral("-o"), out, m_clip});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out, QByteArray("end 0 -\nfailed clip.avi, \n"));
+        QVERIFY(existing.open(QIODevice::ReadOnly));
+        QCOMPARE(existing.readAll(), QByteArray("mine"));
+    }
+
+    void usageAndStartErrors_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("stderrHas");
+        QTest::newRow("unknown profile names the closest")
+            << QStringList{QStringLiteral("-p"), QStringLiteral("pal dvd"), QStringLiteral("x.avi")} << 2
+            << QByteArray("  PAL DVD Fast (LQ)\n");
+        QTest::newRow("ffmpeg text without %1. selects nothing")
+            << QStringList{QStringLiteral("-p"), QStringLiteral("ffmpeg -i x"), QStringLiteral("x.avi")} << 2
+            << QByteArray("no profile");
+        QTest::newRow("no files") << QStringList{QStringLiteral("-p"), QStringLiteral("Zune")} << 2
+                                  << QByteArray("no input files");
+        QTest::newRow("bad overwrite mode")
+            << QStringList{QStringLiteral("--overwrite"), QStringLiteral("maybe")} << 2
+            << QByteArray("ask, yes or no");
+        QTest::newRow("missing encoder")
+            << QStringList{QStringLiteral("--ffmpeg"), QStringLiteral("/nonexistent/ffmpeg"),
+                           QStringLiteral("-p"), QStringLiteral("Zune"), QStringLiteral("x.avi")}
+            << 3 << QByteArray("Error while creating convert process!2.\n");
+    }
+    void usageAndStartErrors() {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, stderrHas);
+        const TRun run = RunCli(args);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.err.contains(stderrHas), run.err.constData());
+    }
+
+    void interruptStopsTheEncoderAndLeavesNoChild() {
+        QProcess process;
+        process.setProgram(QStringLiteral(CLIPVANE_CLI_PATH));
+        process.setArguments({QStringLiteral("--ffmpeg"), QStringLiteral(FAKE_ENCODER_PATH),
+                              QStringLiteral("-p"), QStringLiteral("ffmpeg -i %1 --hang %1.wav"),
+                              QStringLiteral("-o"), Path(QStringLiteral("int")), m_clip, m_clip});
+        process.start();
+        QVERIFY(process.waitForStarted());
+        QList<qint64> children;
+        QTRY_VERIFY_WITH_TIMEOUT(!(children = ChildrenOf(process.processId())).isEmpty(), 10000);
+        QCOMPARE(children.size(), 1);
+        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 130);
+        // Killed and reaped by the program itself, not left for init to collect.
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(QStringLiteral("/proc/%1").arg(children.first())), 5000);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_ClipvaneCli)
+#include "tst_ClipvaneCli.moc"
