@@ -55,4 +55,9 @@ void ShowErrorMessage(QWidget* parent, const std::string& message) {
     ShowMessage(parent, QMessageBox::Critical, QString::fromStdString(ErrorDisplayText(message)));
 }
 
+bool TMessageBoxQuestion::AskYesNo(const std::string& text) {
+    return ShowMessage(nullptr, QMessageBox::Information, QString::fromStdString(text),
+                       QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
 } // namespace clipvane

@@ -2,6 +2,8 @@
 // The one seam through which the program asks the user or the shell anything: message boxes,
 // file and folder pickers, and the shell's "open". Tests install a scripted double instead.
 
+#include "ConvertThread.h"
+
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -53,5 +55,12 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon,
 // The application's general error display: product caption, error icon, OK, a final "." added
 // when the message's last character sorts after ".".
 void ShowErrorMessage(QWidget* parent, const std::string& message);
+
+// The runner's overwrite question as a Yes/No message box with the information icon, owned by the
+// active window.
+class TMessageBoxQuestion final : public TQuestion {
+public:
+    bool AskYesNo(const std::string& text) override;
+};
 
 } // namespace clipvane
