@@ -215,6 +215,18 @@ void CloseChild(ChildProcess& child) {
     child = {};
 }
 
+double ProcessCpuSeconds() {
+    FILETIME created, exited, kernel, user;
+    if (!::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user))
+        return 0;
+    const auto seconds = [](const FILETIME& t) {
+        return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) |
+                                   t.dwLowDateTime) /
+               1e7;
+    };
+    return seconds(kernel) + seconds(user);
+}
+
 std::string ProgramFolder() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
