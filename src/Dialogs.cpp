@@ -13,53 +13,45 @@ TQtDialogs g_qtDialogs;
 TDialogs* g_current = nullptr;
 } // namespace
 
-TDialogs& TDialogs::Instance()
-{
+TDialogs& TDialogs::Instance() {
     return g_current ? *g_current : static_cast<TDialogs&>(g_qtDialogs);
 }
 
-void TDialogs::SetInstance(TDialogs* dialogs)
-{
+void TDialogs::SetInstance(TDialogs* dialogs) {
     g_current = dialogs;
 }
 
-QMessageBox::StandardButton TQtDialogs::Message(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
-                                                const QString& text, QMessageBox::StandardButtons buttons)
-{
+QMessageBox::StandardButton TQtDialogs::Message(QWidget* parent, QMessageBox::Icon icon,
+                                                const QString& caption, const QString& text,
+                                                QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, caption, text, buttons, parent ? parent : QApplication::activeWindow());
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 QStringList TQtDialogs::OpenFileNames(QWidget* parent, const QString& caption, const QString& folder,
-                                      const QString& filter)
-{
+                                      const QString& filter) {
     return QFileDialog::getOpenFileNames(parent, caption, folder, filter);
 }
 
 QString TQtDialogs::OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
-                                 const QString& filter)
-{
+                                 const QString& filter) {
     return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
-QString TQtDialogs::ExistingDirectory(QWidget* parent, const QString& caption, const QString& folder)
-{
+QString TQtDialogs::ExistingDirectory(QWidget* parent, const QString& caption, const QString& folder) {
     return QFileDialog::getExistingDirectory(parent, caption, folder);
 }
 
-bool TQtDialogs::OpenUrl(const QUrl& url)
-{
+bool TQtDialogs::OpenUrl(const QUrl& url) {
     return QDesktopServices::openUrl(url);
 }
 
 QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
-                                        QMessageBox::StandardButtons buttons)
-{
+                                        QMessageBox::StandardButtons buttons) {
     return TDialogs::Instance().Message(parent, icon, QString::fromUtf8(kProductName), text, buttons);
 }
 
-void ShowErrorMessage(QWidget* parent, const std::string& message)
-{
+void ShowErrorMessage(QWidget* parent, const std::string& message) {
     ShowMessage(parent, QMessageBox::Critical, QString::fromStdString(ErrorDisplayText(message)));
 }
 

@@ -17,8 +17,9 @@ class TDialogs {
 public:
     virtual ~TDialogs() = default;
 
-    virtual QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
-                                                const QString& text, QMessageBox::StandardButtons buttons) = 0;
+    virtual QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon,
+                                                const QString& caption, const QString& text,
+                                                QMessageBox::StandardButtons buttons) = 0;
     virtual QStringList OpenFileNames(QWidget* parent, const QString& caption, const QString& folder,
                                       const QString& filter) = 0;
     virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& folder,

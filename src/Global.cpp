@@ -6,14 +6,12 @@
 
 namespace clipvane {
 
-std::string TwoDigits(std::int32_t n)
-{
+std::string TwoDigits(std::int32_t n) {
     std::string digits = std::to_string(n);
     return n < 10 ? "0" + digits : digits;
 }
 
-std::int32_t NumberBefore(std::string_view text, std::size_t pos)
-{
+std::int32_t NumberBefore(std::string_view text, std::size_t pos) {
     const std::size_t start = pos >= 2 ? pos - 2 : 0;
     std::int64_t value = 0;
     if (!ParseInteger(text.substr(start, 2), value))
@@ -21,8 +19,7 @@ std::int32_t NumberBefore(std::string_view text, std::size_t pos)
     return static_cast<std::int32_t>(value);
 }
 
-std::int32_t TimeToSeconds(std::string_view text, std::string_view separator)
-{
+std::int32_t TimeToSeconds(std::string_view text, std::string_view separator) {
     std::string_view s = text;
     std::int32_t h = 0, m = 0, sec = 0;
     if (separator.empty())
@@ -43,8 +40,7 @@ std::int32_t TimeToSeconds(std::string_view text, std::string_view separator)
     return h * 3600 + m * 60 + sec;
 }
 
-bool ParseInteger(std::string_view text, std::int64_t& value)
-{
+bool ParseInteger(std::string_view text, std::int64_t& value) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
@@ -74,26 +70,22 @@ bool ParseInteger(std::string_view text, std::int64_t& value)
     return true;
 }
 
-std::string SecondsToText(std::int64_t seconds)
-{
+std::string SecondsToText(std::int64_t seconds) {
     return TwoDigits(static_cast<std::int32_t>(seconds / 60)) + ":" +
            TwoDigits(static_cast<std::int32_t>(seconds % 60));
 }
 
-std::string ErrorDisplayText(const std::string& message)
-{
+std::string ErrorDisplayText(const std::string& message) {
     if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.'))
         return message + ".";
     return message;
 }
 
-std::string GetAppDataFolder()
-{
+std::string GetAppDataFolder() {
     return platform::AppDataFolder();
 }
 
-bool IsFileInUse(const std::string& fileName)
-{
+bool IsFileInUse(const std::string& fileName) {
     return platform::IsFileInUse(fileName);
 }
 

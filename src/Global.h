@@ -19,7 +19,8 @@ public:
 // A silent error: unwinds like any other, shows nothing.
 class EAbort final : public Exception {
 public:
-    EAbort() : Exception("Operation aborted") {}
+    EAbort()
+        : Exception("Operation aborted") {}
 };
 
 // Decimal text of n, with a leading "0" below 10 ("07", "10", "0-3").

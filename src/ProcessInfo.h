@@ -29,9 +29,7 @@ class TProcessInfoEvent final : public QEvent {
 public:
     explicit TProcessInfoEvent(std::unique_ptr<TProcessInfo> info)
         : QEvent(static_cast<QEvent::Type>(WM_PROCESSINFO))
-        , m_info(std::move(info))
-    {
-    }
+        , m_info(std::move(info)) {}
     std::unique_ptr<TProcessInfo> Take() { return std::move(m_info); }
 
 private:

@@ -28,30 +28,25 @@ public:
     QList<Asked> messages;
     QList<QUrl> openedUrls;
 
-    QMessageBox::StandardButton Message(QWidget*, QMessageBox::Icon icon, const QString& caption, const QString& text,
-                                        QMessageBox::StandardButtons buttons) override
-    {
+    QMessageBox::StandardButton Message(QWidget*, QMessageBox::Icon icon, const QString& caption,
+                                        const QString& text, QMessageBox::StandardButtons buttons) override {
         messages.append({icon, caption, text, buttons});
         if (!answers.isEmpty())
             return answers.dequeue();
         // With no scripted answer the box's default button is taken: OK, or No for a question.
         return buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
     }
-    QStringList OpenFileNames(QWidget*, const QString&, const QString&, const QString&) override
-    {
+    QStringList OpenFileNames(QWidget*, const QString&, const QString&, const QString&) override {
         return fileNames.isEmpty() ? QStringList() : fileNames.dequeue();
     }
-    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override
-    {
+    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
         const QStringList names = OpenFileNames(nullptr, {}, {}, {});
         return names.isEmpty() ? QString() : names.first();
     }
-    QString ExistingDirectory(QWidget*, const QString&, const QString&) override
-    {
+    QString ExistingDirectory(QWidget*, const QString&, const QString&) override {
         return folders.isEmpty() ? QString() : folders.dequeue();
     }
-    bool OpenUrl(const QUrl& url) override
-    {
+    bool OpenUrl(const QUrl& url) override {
         openedUrls.append(url);
         return true;
     }

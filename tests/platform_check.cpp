@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 using namespace clipvane::platform;
@@ -118,6 +119,14 @@ void FilesAndFolders() {
     const std::string other = deep + PathSeparator() + "g.txt";
     std::ofstream(other) << "y";
     Check(ReplaceFile(other, file) && !FileExists(other), "a file replaces another");
+    const auto contents = [](const std::string& name) {
+        std::ifstream in(name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    Check(WriteFileAtomically(file, "new\ncontents") && contents(file) == "new\ncontents",
+          "a file is rewritten whole");
+    Check(std::distance(std::filesystem::directory_iterator(deep), {}) == 1,
+          "no temporary file is left behind");
 #ifdef _WIN32
     std::filesystem::permissions(file, std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);

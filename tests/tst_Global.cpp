@@ -8,8 +8,7 @@ class tst_Global final : public QObject {
     Q_OBJECT
 
 private slots:
-    void twoDigits_data()
-    {
+    void twoDigits_data() {
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("text");
         QTest::newRow("zero") << 0 << QStringLiteral("00");
@@ -18,15 +17,13 @@ private slots:
         QTest::newRow("three digits") << 166 << QStringLiteral("166");
         QTest::newRow("negative is below ten") << -3 << QStringLiteral("0-3");
     }
-    void twoDigits()
-    {
+    void twoDigits() {
         QFETCH(int, n);
         QFETCH(QString, text);
         QCOMPARE(QString::fromStdString(TwoDigits(n)), text);
     }
 
-    void timeToSeconds_data()
-    {
+    void timeToSeconds_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("seconds");
         QTest::newRow("full") << QStringLiteral("01:02:03") << 3723;
@@ -44,15 +41,13 @@ private slots:
         QTest::newRow("negative position") << QStringLiteral("-00:00:05") << 5;
         QTest::newRow("three separators") << QStringLiteral("01:02:03:04") << 3720;
     }
-    void timeToSeconds()
-    {
+    void timeToSeconds() {
         QFETCH(QString, text);
         QFETCH(int, seconds);
         QCOMPARE(TimeToSeconds(text.toStdString(), ":"), seconds);
     }
 
-    void numberBefore_data()
-    {
+    void numberBefore_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("pos");
         QTest::addColumn<int>("value");
@@ -62,16 +57,14 @@ private slots:
         QTest::newRow("blank and digit") << QStringLiteral(" 7:") << 2 << 7;
         QTest::newRow("letters") << QStringLiteral("ab:") << 2 << 0;
     }
-    void numberBefore()
-    {
+    void numberBefore() {
         QFETCH(QString, text);
         QFETCH(int, pos);
         QFETCH(int, value);
         QCOMPARE(NumberBefore(text.toStdString(), static_cast<std::size_t>(pos)), value);
     }
 
-    void parseInteger_data()
-    {
+    void parseInteger_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<qint64>("value");
@@ -87,8 +80,7 @@ private slots:
         QTest::newRow("leading blank") << QStringLiteral(" 1") << true << qint64(1);
         QTest::newRow("overflow") << QStringLiteral("99999999999999999999") << false << qint64(0);
     }
-    void parseInteger()
-    {
+    void parseInteger() {
         QFETCH(QString, text);
         QFETCH(bool, ok);
         QFETCH(qint64, value);
@@ -98,8 +90,7 @@ private slots:
             QCOMPARE(v, value);
     }
 
-    void secondsToText_data()
-    {
+    void secondsToText_data() {
         QTest::addColumn<qint64>("seconds");
         QTest::addColumn<QString>("text");
         QTest::newRow("zero") << qint64(0) << QStringLiteral("00:00");
@@ -107,27 +98,25 @@ private slots:
         QTest::newRow("ten minutes") << qint64(600) << QStringLiteral("10:00");
         QTest::newRow("over 100 minutes") << qint64(6001) << QStringLiteral("100:01");
     }
-    void secondsToText()
-    {
+    void secondsToText() {
         QFETCH(qint64, seconds);
         QFETCH(QString, text);
         QCOMPARE(QString::fromStdString(SecondsToText(seconds)), text);
     }
 
-    void errorDisplayText_data()
-    {
+    void errorDisplayText_data() {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
         QTest::newRow("OS code gets a period") << QStringLiteral("Error while creating convert process!2")
                                                << QStringLiteral("Error while creating convert process!2.");
-        QTest::newRow("exclamation mark sorts before") << QStringLiteral("Failed!") << QStringLiteral("Failed!");
+        QTest::newRow("exclamation mark sorts before")
+            << QStringLiteral("Failed!") << QStringLiteral("Failed!");
         QTest::newRow("already a period") << QStringLiteral("Done.") << QStringLiteral("Done.");
         QTest::newRow("blank sorts before") << QStringLiteral("a ") << QStringLiteral("a ");
         QTest::newRow("slash sorts after") << QStringLiteral("a/") << QStringLiteral("a/.");
         QTest::newRow("empty") << QString() << QString();
     }
-    void errorDisplayText()
-    {
+    void errorDisplayText() {
         QFETCH(QString, message);
         QFETCH(QString, shown);
         QCOMPARE(QString::fromStdString(ErrorDisplayText(message.toStdString())), shown);

@@ -97,6 +97,11 @@ bool DirectoryExists(const std::string& path);
 // Atomically replaces `target` with `source` (rename over it).
 bool ReplaceFile(const std::string& source, const std::string& target);
 
+// Writes `contents` to a new file beside `path`, flushes it to disk and renames it over `path`, so a
+// crash or a full disk leaves either the old file or the new one, never a torn one. An existing file's
+// permissions carry over. False on failure (LastError set), with the old file untouched.
+bool WriteFileAtomically(const std::string& path, const std::string& contents);
+
 char PathSeparator();
 
 // The encoder's file name on this OS: "ffmpeg" or "ffmpeg.exe".

@@ -1,6 +1,7 @@
 // POSIX (Linux) implementation of the platform services.
 #include "Platform.h"
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -320,6 +321,54 @@ void CloseChild(ChildProcess& child) {
     CloseHandle(child.process);
     CloseHandle(child.thread);
     child = {};
+}
+
+static bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& contents) {
+    static std::atomic<unsigned> counter{0};
+    std::string temp;
+    int fd = -1;
+    // O_EXCL with a fresh name each try: never truncates a file someone else is writing.
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
+        return false;
+    if (struct stat st{}; ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        (void)::fchmod(fd, st.st_mode & 07777); // best effort: the content matters more than the mode
+    bool ok = WriteAll(fd, contents.data(), contents.size()) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        const int saved = errno;
+        ::unlink(temp.c_str());
+        errno = saved;
+        return false;
+    }
+    // The rename itself is only durable once the folder is flushed.
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
+    if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
 }
 
 } // namespace clipvane::platform

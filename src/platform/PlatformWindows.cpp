@@ -17,6 +17,7 @@
 #undef FindExecutable
 #undef CreateProcess
 
+#include <algorithm>
 #include <memory>
 
 namespace clipvane::platform {
@@ -305,6 +306,39 @@ bool ForceDirectories(const std::string& path) {
 bool ReplaceFile(const std::string& source, const std::string& target) {
     return ::MoveFileExW(Wide(source).c_str(), Wide(target).c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& contents) {
+    const std::wstring target = Wide(path);
+    std::wstring temp;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    // CREATE_NEW with a fresh name each try: never truncates a file someone else is writing.
+    for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        temp = target + L".tmp-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(attempt);
+        file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                             nullptr);
+        if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
+            return false;
+    }
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = true;
+    for (std::size_t done = 0; ok && done < contents.size();) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(contents.size() - done, 1u << 30));
+        ok = ::WriteFile(file, contents.data() + done, chunk, &written, nullptr) != 0;
+        done += written;
+    }
+    ok = ::FlushFileBuffers(file) != 0 && ok;
+    ok = ::CloseHandle(file) != 0 && ok;
+    ok =
+        ok && ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) {
+        const DWORD error = ::GetLastError();
+        ::DeleteFileW(temp.c_str());
+        ::SetLastError(error);
+    }
+    return ok;
 }
 
 char PathSeparator() {

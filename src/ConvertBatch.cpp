@@ -1,0 +1,87 @@
+#include "ConvertBatch.h"
+
+#include "platform/Platform.h"
+
+namespace clipvane {
+
+namespace {
+bool IsSeparator(char c) {
+    return c == platform::PathSeparator() || c == '/';
+}
+
+std::size_t FileNameStart(const std::string& path) {
+    for (std::size_t i = path.size(); i > 0; --i) {
+        if (IsSeparator(path[i - 1]))
+            return i;
+    }
+    return 0;
+}
+} // namespace
+
+std::string ExtractFileName(const std::string& path) {
+    return path.substr(FileNameStart(path));
+}
+
+std::string ChangeFileExt(const std::string& path, const std::string& ext) {
+    const std::size_t nameStart = FileNameStart(path);
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || dot < nameStart)
+        return path + ext;
+    return path.substr(0, dot) + ext;
+}
+
+std::string OutputPathFor(const std::string& input, bool sameInput, const std::string& outputFolder,
+                          const std::string& outputExt) {
+    if (sameInput)
+        return ChangeFileExt(input, outputExt);
+    std::string folder = outputFolder;
+    if (folder.empty() || !IsSeparator(folder.back()))
+        folder += platform::PathSeparator();
+    return folder + ChangeFileExt(ExtractFileName(input), outputExt);
+}
+
+TConvertBatch::TConvertBatch(TConvertProcess& runner, std::vector<std::string> fileList)
+    : m_runner(runner)
+    , m_fileList(std::move(fileList)) {}
+
+void TConvertBatch::Begin() {
+    StartCurrent();
+    FailedFiles.clear();
+}
+
+void TConvertBatch::StartCurrent() {
+    if (m_stopped || m_currentIndex >= m_fileList.size())
+        return;
+    m_runner.Running = true;
+    m_runner.InputFile = m_fileList[m_currentIndex];
+    m_runner.OutputFile = OutputPathFor(m_runner.InputFile, SameInput(), OutputFolder(), OutputExt);
+    m_runner.NotifyWindow = NotifyWindow;
+    m_runner.FFmpegParams = FFmpegParams;
+    m_runner.FFmpegPath = FFmpegPath;
+    m_runner.NotUseAnotherFFmpeg = NotUseAnotherFFmpeg;
+    m_runner.Start();
+}
+
+TConvertBatch::TEndAction
+TConvertBatch::OnEndNotice(const TProcessInfo& info,
+                           const std::function<void(const std::string&)>& showInUse) {
+    if (m_stopped || m_currentIndex >= m_fileList.size())
+        return TEndAction::Ignore;
+    if (info.TimeElapsed.empty())
+        FailedFiles += ExtractFileName(m_fileList[m_currentIndex]) + ", ";
+    if (info.Status == 2 && showInUse)
+        showInUse(m_runner.OutputFile + " may be used, convert process failed!");
+    // The user may have stopped the batch while the message was up.
+    if (m_stopped)
+        return TEndAction::Ignore;
+    ++m_currentIndex;
+    return m_currentIndex == m_fileList.size() ? TEndAction::Close : TEndAction::StartNext;
+}
+
+void TConvertBatch::Stop() {
+    m_stopped = true;
+    if (m_runner.Running)
+        m_runner.Stop(0);
+}
+
+} // namespace clipvane

@@ -1,0 +1,81 @@
+#pragma once
+// The batch logic shared by the batch window and the console front end: which file runs next,
+// where its output goes, and which files failed.
+
+#include "ConvertThread.h"
+
+#include <QPointer>
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QObject;
+
+namespace clipvane {
+
+// What the main window hands over for one batch.
+struct TConversionJob {
+    std::vector<std::string> FileList;
+    std::string OutputExt;
+    std::string FFmpegParams;
+    std::string FFmpegPath;
+    bool NotUseAnotherFFmpeg = true;
+};
+
+// The file-name part of a path (after the last separator).
+std::string ExtractFileName(const std::string& path);
+
+// The path with the extension of its file-name part replaced by `ext` (appended when there is none).
+std::string ChangeFileExt(const std::string& path, const std::string& ext);
+
+// The output path of one input: beside it when `sameInput`, else in `outputFolder`.
+std::string OutputPathFor(const std::string& input, bool sameInput, const std::string& outputFolder,
+                          const std::string& outputExt);
+
+class TConvertBatch final {
+public:
+    TConvertBatch(TConvertProcess& runner, std::vector<std::string> fileList);
+
+    std::string OutputExt;
+    std::string FFmpegParams;
+    std::string FFmpegPath;
+    bool NotUseAnotherFFmpeg = true;
+    // Read afresh each time a file starts, as the main window's controls are.
+    std::function<bool()> SameInput = [] { return true; };
+    std::function<std::string()> OutputFolder = [] { return std::string(); };
+    // Receives the runner's notices.
+    QPointer<QObject> NotifyWindow;
+
+    // Failed input names, each followed by ", "; empty when nothing failed.
+    std::string FailedFiles;
+
+    const std::vector<std::string>& FileList() const { return m_fileList; }
+    std::size_t CurrentIndex() const { return m_currentIndex; }
+    std::size_t Count() const { return m_fileList.size(); }
+    bool Stopped() const { return m_stopped; }
+    TConvertProcess& Runner() { return m_runner; }
+
+    // Starts the first file, then empties FailedFiles. Throws what the runner's Start throws.
+    void Begin();
+    // Sets the runner's job fields and starts the file at CurrentIndex.
+    void StartCurrent();
+
+    enum class TEndAction { Ignore, StartNext, Close };
+    // Handles an end notice: records a failure, reports an output in use through `showInUse`
+    // (which may run a nested event loop), then moves on. A notice after Stop changes nothing.
+    TEndAction OnEndNotice(const TProcessInfo& info,
+                           const std::function<void(const std::string&)>& showInUse);
+
+    // Stops the running encoder (if any) and starts no further file.
+    void Stop();
+
+private:
+    TConvertProcess& m_runner;
+    std::vector<std::string> m_fileList;
+    std::size_t m_currentIndex = 0;
+    bool m_stopped = false;
+};
+
+} // namespace clipvane

@@ -1,0 +1,163 @@
+#include "OutputParser.h"
+
+#include "Global.h"
+
+#include <QDateTime>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <limits>
+
+namespace clipvane {
+
+namespace {
+
+constexpr double kSecondsPerDay = 86400.0;
+constexpr double kUnixEpochInDays = 25569.0; // 1970-01-01 counted from 1899-12-30
+
+// Blanks and control characters, as trimming sees them (bytes above 127 are text).
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+std::string_view Trimmed(std::string_view s) {
+    std::size_t first = 0;
+    std::size_t last = s.size();
+    while (first < last && IsBlank(s[first]))
+        ++first;
+    while (last > first && IsBlank(s[last - 1]))
+        --last;
+    return s.substr(first, last - first);
+}
+
+// `word` is lower-case letters only, so OR-ing 0x20 folds exactly 'A'-'Z' onto it and nothing else.
+bool EqualsLetters(std::string_view text, std::string_view word) {
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) | 0x20) != static_cast<unsigned char>(word[i]))
+            return false;
+    }
+    return true;
+}
+
+// Index just past the first `word` + `terminator` in `line`, ignoring ASCII case; npos if none.
+// Searching for the terminator first keeps this a memchr over the line instead of a compare per byte.
+std::size_t FindKey(std::string_view line, std::string_view word, char terminator) {
+    for (std::size_t p = line.find(terminator, word.size()); p != std::string_view::npos;
+         p = line.find(terminator, p + 1)) {
+        if (EqualsLetters(line.substr(p - word.size()), word))
+            return p + 1;
+    }
+    return std::string_view::npos;
+}
+
+// Whole seconds, a tie going to the even neighbour (the runtime's Round).
+std::int64_t RoundHalfEven(double x) {
+    if (!(std::fabs(x) < 9.0e18)) // NaN or beyond 64 bits: a broken clock, not a time
+        return 0;
+    const double floor = std::floor(x);
+    const double fraction = x - floor;
+    double result = floor;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0.0))
+        result += 1.0;
+    return static_cast<std::int64_t>(result);
+}
+
+struct TChunkFields {
+    std::int32_t Hours = 0;
+    std::int32_t Minutes = 0;
+    std::int32_t Seconds = 0;
+    std::int32_t Position = 0; // t
+    std::int32_t Percent = 0;
+};
+
+void ParseDuration(std::string_view rest, TChunkFields& fields) {
+    rest = Trimmed(rest);
+    if (auto p = rest.find(':'); p != std::string_view::npos) {
+        fields.Hours = NumberBefore(rest, p);
+        rest = rest.substr(p + 1);
+    }
+    if (auto p = rest.find(':'); p != std::string_view::npos) {
+        fields.Minutes = NumberBefore(rest, p);
+        rest = rest.substr(p + 1);
+    }
+    if (auto p = rest.find('.'); p != std::string_view::npos)
+        fields.Seconds = NumberBefore(rest, p);
+}
+
+void ParseLine(std::string_view line, TChunkFields& fields, TParseState& state, TClock now,
+               void* clockContext, const std::function<void(const TProcessInfo&)>& post) {
+    if (auto key = FindKey(line, "duration", ':'); key != std::string_view::npos) {
+        ParseDuration(line.substr(key), fields);
+        state.TotalSeconds = std::int64_t{fields.Hours} * 3600 + std::int64_t{fields.Minutes} * 60 +
+                             std::int64_t{fields.Seconds};
+        state.StartTime = now(clockContext);
+    }
+
+    const std::size_t key = FindKey(line, "time", '=');
+    if (key == std::string_view::npos)
+        return;
+    state.HasProgress = true;
+    const std::string_view rest = line.substr(key);
+    if (auto dot = rest.find('.'); dot != std::string_view::npos)
+        fields.Position = TimeToSeconds(rest.substr(0, dot), ":");
+    // Percent is deliberately not reset here: a line that yields no new figure repeats the last one.
+    if (fields.Position > 0 && state.TotalSeconds > 0)
+        fields.Percent = static_cast<std::int32_t>(std::int64_t{fields.Position} * 100 / state.TotalSeconds);
+    if (fields.Percent < 1 || fields.Percent > 100)
+        return;
+
+    // The wall clock can step back (daylight saving, a clock sync): show 0, never a negative time.
+    const std::int64_t elapsed =
+        std::max<std::int64_t>(0, RoundHalfEven((now(clockContext) - state.StartTime) * kSecondsPerDay));
+    const std::int64_t estimated = RoundHalfEven(static_cast<double>(elapsed) * 100.0 / fields.Percent);
+    TProcessInfo info;
+    info.Percent = fields.Percent;
+    info.TimeElapsed = SecondsToText(elapsed);
+    info.TimeEstimated = SecondsToText(estimated);
+    info.Status = 0;
+    post(info);
+}
+
+} // namespace
+
+double LocalNow(void* /*context*/) {
+    using namespace std::chrono;
+    const std::int64_t micros = duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();
+    const std::int64_t second = micros >= 0 ? micros / 1000000 : (micros - 999999) / 1000000;
+
+    // Asking Qt for the zone offset costs microseconds; reports can come by the million, so the offset
+    // is looked up once per wall-clock second. A zone or daylight-saving change shows within a second.
+    thread_local std::int64_t cachedSecond = std::numeric_limits<std::int64_t>::min();
+    thread_local std::int64_t cachedOffset = 0;
+    if (second != cachedSecond) {
+        cachedOffset = QDateTime::fromSecsSinceEpoch(second).offsetFromUtc();
+        cachedSecond = second;
+    }
+    const double fraction = static_cast<double>(micros - second * 1000000) / 1e6;
+    return kUnixEpochInDays + (static_cast<double>(second + cachedOffset) + fraction) / kSecondsPerDay;
+}
+
+void ParseOutput(std::string_view chunk, TParseState& state, TClock now, void* clockContext,
+                 const std::function<void(const TProcessInfo&)>& post) {
+    TChunkFields fields;
+    // Every CR and every LF ends a line: a CR LF pair then leaves an empty line between them, and
+    // empty lines are skipped, so this is the same as treating the pair as one ending.
+    // The next CR and LF are remembered, so each byte is searched once however the two mix.
+    std::size_t nextCr = chunk.find('\r');
+    std::size_t nextLf = chunk.find('\n');
+    std::size_t start = 0;
+    while (start < chunk.size()) {
+        if (nextCr < start)
+            nextCr = chunk.find('\r', start);
+        if (nextLf < start)
+            nextLf = chunk.find('\n', start);
+        const std::size_t end = std::min({nextCr, nextLf, chunk.size()});
+        const std::string_view line = Trimmed(chunk.substr(start, end - start));
+        if (!line.empty())
+            ParseLine(line, fields, state, now, clockContext, post);
+        start = end + 1;
+    }
+}
+
+} // namespace clipvane

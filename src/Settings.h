@@ -1,0 +1,42 @@
+#pragma once
+// The main window's choices kept between runs, in "settings.ini" of the per-user settings folder.
+// Everything here takes explicit folders, so the window's load/save is a thin call and tests never
+// touch the user's own file.
+
+#include <string>
+
+namespace clipvane {
+
+struct TSettings {
+    std::string OutputDirectory;
+    std::string OutputFormat;
+    bool SameInput = false;
+    std::string AnotherFFmpeg;
+    bool NotUseAnotherFFmpeg = true;
+
+    bool operator==(const TSettings&) const = default;
+};
+
+inline constexpr const char* kSettingsFileName = "settings.ini";
+inline constexpr const char* kSettingsSection = "Options";
+
+// `appDataFolder` + "Tarvix/Clipvane/", created with its parents when missing; `programFolder` when
+// `appDataFolder` is empty or the folder cannot be created. Both folders end with a separator.
+std::string SettingsFolder(const std::string& appDataFolder, const std::string& programFolder);
+
+// The settings folder of the user's application-data folder and this program's folder.
+std::string DefaultSettingsFolder();
+
+// The five values of `folder`'s settings file; a missing file or key gives the default, and the
+// default output folder is `folder` itself.
+TSettings LoadSettings(const std::string& folder);
+
+// Writes the five values, each reaching the disk at once. Throws Exception("Unable to write to ...")
+// when the file cannot be written; the values after the failing one are then not written.
+void SaveSettings(const std::string& folder, const TSettings& settings);
+
+// The output folder to remember at close: the box's text when it names an existing folder, else the
+// folder remembered before.
+std::string ChooseOutputDirectory(const std::string& boxText, const std::string& remembered);
+
+} // namespace clipvane

@@ -1,0 +1,158 @@
+#include "CliOptions.h"
+
+#include "profiles/ProfileCatalog.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace clipvane::cli {
+
+const char* CliUsage() {
+    return "Usage: clipvane-cli --list\n"
+           "       clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]\n"
+           "                    [--overwrite ask|yes|no] [--machine] FILE...\n"
+           "\n"
+           "Converts each FILE with the encoder, one after another.\n"
+           "\n"
+           "  -p, --profile PROFILE   a profile caption as --list shows it, or a manual command\n"
+           "                          line such as \"ffmpeg -i %1 -vn -ac 1 %1.wav\"\n"
+           "  -o, --output DIR        write the outputs into DIR (created if missing)\n"
+           "      --same-folder       write each output beside its input (the default)\n"
+           "      --ffmpeg PATH       use this encoder instead of \"ffmpeg\" found on the search path\n"
+           "      --overwrite MODE    ask before replacing an existing output (default on a terminal),\n"
+           "                          or answer yes or no without asking (no: the default otherwise)\n"
+           "      --machine           print one line per notice: progress/end/failed\n"
+           "  -l, --list              list the profiles: group, caption, extension, arguments\n"
+           "  -h, --help              show this help\n"
+           "  -V, --version           show the version\n"
+           "\n"
+           "Exit status: 0 all converted, 1 some failed, 2 usage error, 3 the encoder could not\n"
+           "be started, 130 interrupted.\n";
+}
+
+bool ParseCliArguments(const std::vector<std::string>& args, TCliOptions& options, std::string& error) {
+    bool sameFolder = false;
+    bool onlyFiles = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::string& into) {
+            if (i + 1 >= args.size()) {
+                error = "option " + arg + " needs a value";
+                return false;
+            }
+            into = args[++i];
+            return true;
+        };
+        if (onlyFiles || arg == "-" || arg.empty() || arg[0] != '-') {
+            options.Files.push_back(arg);
+        } else if (arg == "--") {
+            onlyFiles = true;
+        } else if (arg == "-l" || arg == "--list") {
+            options.List = true;
+        } else if (arg == "-h" || arg == "--help") {
+            options.Help = true;
+        } else if (arg == "-V" || arg == "--version") {
+            options.Version = true;
+        } else if (arg == "--machine") {
+            options.Machine = true;
+        } else if (arg == "--same-folder") {
+            sameFolder = true;
+        } else if (arg == "-p" || arg == "--profile") {
+            if (!value(options.Profile))
+                return false;
+            options.HasProfile = true;
+        } else if (arg == "-o" || arg == "--output") {
+            if (!value(options.OutputDir))
+                return false;
+            if (options.OutputDir.empty()) {
+                error = "the output folder is empty";
+                return false;
+            }
+        } else if (arg == "--ffmpeg") {
+            if (!value(options.FFmpeg))
+                return false;
+            if (options.FFmpeg.empty()) {
+                error = "the encoder path is empty";
+                return false;
+            }
+        } else if (arg == "--overwrite") {
+            std::string mode;
+            if (!value(mode))
+                return false;
+            if (mode == "ask")
+                options.Overwrite = TOverwrite::Ask;
+            else if (mode == "yes")
+                options.Overwrite = TOverwrite::Yes;
+            else if (mode == "no")
+                options.Overwrite = TOverwrite::No;
+            else {
+                error = "--overwrite takes ask, yes or no, not \"" + mode + "\"";
+                return false;
+            }
+            options.OverwriteGiven = true;
+        } else {
+            error = "unknown option " + arg;
+            return false;
+        }
+    }
+    if (sameFolder && !options.OutputDir.empty()) {
+        error = "-o and --same-folder exclude each other";
+        return false;
+    }
+    if (options.Help || options.Version || options.List)
+        return true;
+    if (!options.HasProfile) {
+        error = "no profile given (-p PROFILE; --list shows them)";
+        return false;
+    }
+    if (options.Files.empty()) {
+        error = "no input files given";
+        return false;
+    }
+    return true;
+}
+
+namespace {
+std::string Lower(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+std::size_t EditDistance(const std::string& a, const std::string& b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+} // namespace
+
+std::vector<std::string> ClosestCaptions(const std::string& text, std::size_t count) {
+    const std::string wanted = Lower(text);
+    std::vector<std::pair<std::size_t, std::string_view>> scored;
+    for (const TProfile& profile : ProfileCatalog()) {
+        const std::string caption = Lower(profile.Caption);
+        // A caption that contains the text (or the other way round) beats any spelling distance.
+        const bool contains = !wanted.empty() && (caption.find(wanted) != std::string::npos ||
+                                                  wanted.find(caption) != std::string::npos);
+        scored.emplace_back(contains ? 0 : 1 + EditDistance(wanted, caption), profile.Caption);
+    }
+    std::stable_sort(scored.begin(), scored.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < scored.size() && i < count; ++i)
+        out.emplace_back(scored[i].second);
+    return out;
+}
+
+} // namespace clipvane::cli

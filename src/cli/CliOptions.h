@@ -1,0 +1,33 @@
+#pragma once
+// The command line of clipvane-cli.
+
+#include <string>
+#include <vector>
+
+namespace clipvane::cli {
+
+enum class TOverwrite { Ask, Yes, No };
+
+struct TCliOptions {
+    bool List = false;
+    bool Help = false;
+    bool Version = false;
+    bool Machine = false;
+    std::string Profile;
+    bool HasProfile = false;
+    std::string OutputDir; // empty: beside each input
+    std::string FFmpeg;    // empty: the bare name
+    TOverwrite Overwrite = TOverwrite::Ask;
+    bool OverwriteGiven = false;
+    std::vector<std::string> Files;
+};
+
+// Parses the arguments after the program name. On a usage error returns false with `error` set.
+bool ParseCliArguments(const std::vector<std::string>& args, TCliOptions& options, std::string& error);
+
+// Catalog captions closest to a text that selects nothing, best first.
+std::vector<std::string> ClosestCaptions(const std::string& text, std::size_t count);
+
+const char* CliUsage();
+
+} // namespace clipvane::cli

@@ -1,0 +1,86 @@
+// clipvane-cli: the catalog and the batch of the desktop program, from a terminal.
+#include "CliOptions.h"
+#include "CliSession.h"
+#include "platform/Platform.h"
+#include "profiles/ProfileCatalog.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <iostream>
+
+using namespace clipvane;
+using namespace clipvane::cli;
+
+namespace {
+
+void PrintList() {
+    for (const TProfile& profile : ProfileCatalog())
+        std::cout << profile.GroupCaption << '\t' << profile.Caption << '\t' << profile.OutputExt << '\t'
+                  << profile.FFmpegParams << '\n';
+    std::cout << std::flush;
+}
+
+int UsageError(const std::string& message) {
+    std::cerr << "clipvane-cli: " << message << "\nTry 'clipvane-cli --help' for more information.\n";
+    return kExitUsage;
+}
+
+// Absolute, so that no relative name can be taken for an encoder option.
+std::string AbsolutePath(const std::string& path) {
+    return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    std::vector<std::string> args(argv + 1, argv + argc);
+
+    TCliOptions options;
+    std::string error;
+    if (!ParseCliArguments(args, options, error))
+        return UsageError(error);
+    if (options.Help) {
+        std::cout << CliUsage();
+        return kExitConverted;
+    }
+    if (options.Version) {
+        std::cout << "clipvane-cli " << CLIPVANE_VERSION << '\n';
+        return kExitConverted;
+    }
+    if (options.List) {
+        PrintList();
+        return kExitConverted;
+    }
+
+    TConversionJob job;
+    job.OutputExt = GetOutputExt(options.Profile);
+    job.FFmpegParams = GetFFmpegParams(options.Profile);
+    if (job.OutputExt.empty() || job.FFmpegParams.empty()) {
+        std::string message = "no profile \"" + options.Profile + "\". Closest:";
+        for (const std::string& caption : ClosestCaptions(options.Profile, 3))
+            message += "\n  " + caption;
+        return UsageError(message);
+    }
+    job.NotUseAnotherFFmpeg = options.FFmpeg.empty();
+    job.FFmpegPath = options.FFmpeg.empty() ? std::string() : AbsolutePath(options.FFmpeg);
+    for (const std::string& file : options.Files)
+        job.FileList.push_back(AbsolutePath(file));
+
+    std::string outputFolder;
+    if (!options.OutputDir.empty()) {
+        outputFolder = AbsolutePath(options.OutputDir);
+        if (!platform::ForceDirectories(outputFolder))
+            return UsageError("cannot create the output folder " + outputFolder);
+    }
+    if (!options.OverwriteGiven)
+        options.Overwrite = platform::IsTerminal(platform::TStream::Input) ? TOverwrite::Ask : TOverwrite::No;
+
+    TCliSession session(options, std::move(job), options.OutputDir.empty(), outputFolder);
+    QObject::connect(&session, &TCliSession::finished, &app, [&app](int code) { app.exit(code); });
+    // Begin inside the loop, so that a batch that ends at once still reaches exit().
+    QTimer::singleShot(0, &session, &TCliSession::Begin);
+    return app.exec();
+}

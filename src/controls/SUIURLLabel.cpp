@@ -1,0 +1,93 @@
+#include "controls/SUIURLLabel.h"
+
+#include "Dialogs.h"
+
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace clipvane {
+
+TsuiURLLabel::TsuiURLLabel(QWidget* parent)
+    : QLabel(parent) {
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    setFont(underlined);
+    SetFontColor(m_fontLinkColor);
+    setTextFormat(Qt::PlainText);
+    setCursor(Qt::PointingHandCursor);
+    SetCaption(tr("Hello from Clipvane!"));
+}
+
+void TsuiURLLabel::SetCaption(const QString& caption) {
+    setText(caption);
+    FitToText();
+}
+
+void TsuiURLLabel::SetAutoSize(bool autoSize) {
+    m_autoSize = autoSize;
+    FitToText();
+}
+
+void TsuiURLLabel::FitToText() {
+    if (m_autoSize)
+        adjustSize();
+}
+
+void TsuiURLLabel::SetFontLinkColor(const QColor& color) {
+    m_fontLinkColor = color;
+    SetFontColor(color);
+}
+
+QColor TsuiURLLabel::FontColor() const {
+    return palette().color(QPalette::Active, foregroundRole());
+}
+
+void TsuiURLLabel::SetFontColor(const QColor& color) {
+    // The disabled colours stay the style's, so a disabled link still looks disabled.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Active, foregroundRole(), color);
+    colours.setColor(QPalette::Inactive, foregroundRole(), color);
+    setPalette(colours);
+}
+
+void TsuiURLLabel::Click() {
+    if (!m_url.trimmed().isEmpty())
+        TDialogs::Instance().OpenUrl(QUrl(m_url));
+    emit clicked();
+}
+
+void TsuiURLLabel::enterEvent(QEnterEvent* event) {
+    QLabel::enterEvent(event);
+    SetFontColor(m_fontHoverColor);
+}
+
+void TsuiURLLabel::leaveEvent(QEvent* event) {
+    QLabel::leaveEvent(event);
+    SetFontColor(m_fontLinkColor);
+}
+
+void TsuiURLLabel::mousePressEvent(QMouseEvent* event) {
+    QLabel::mousePressEvent(event);
+    event->accept(); // the press is ours; the parent must not take it as well
+    if (event->button() == Qt::LeftButton)
+        m_leftPressed = true;
+}
+
+void TsuiURLLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click =
+        event->button() == Qt::LeftButton && m_leftPressed && rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        m_leftPressed = false;
+    if (click)
+        Click();
+    QLabel::mouseReleaseEvent(event);
+}
+
+void TsuiURLLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        FitToText();
+}
+
+} // namespace clipvane

@@ -1,0 +1,207 @@
+#include "Global.h"
+#include "Settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace clipvane;
+
+Q_DECLARE_METATYPE(clipvane::TSettings)
+
+namespace {
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+TSettings Make(std::string dir, std::string format, bool same, std::string another, bool notUse) {
+    return TSettings{std::move(dir), std::move(format), same, std::move(another), notUse};
+}
+
+} // namespace
+
+class tst_Settings final : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::string m_folder; // a settings folder with a separator at the end
+    QString File() const { return QString::fromStdString(m_folder) + QStringLiteral("settings.ini"); }
+    std::string Sub(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)).toStdString(); }
+
+    static void Compare(const TSettings& actual, const TSettings& expected) {
+        QCOMPARE(Q(actual.OutputDirectory), Q(expected.OutputDirectory));
+        QCOMPARE(Q(actual.OutputFormat), Q(expected.OutputFormat));
+        QCOMPARE(actual.SameInput, expected.SameInput);
+        QCOMPARE(Q(actual.AnotherFFmpeg), Q(expected.AnotherFFmpeg));
+        QCOMPARE(actual.NotUseAnotherFFmpeg, expected.NotUseAnotherFFmpeg);
+    }
+
+private slots:
+    void init() {
+        QVERIFY(m_dir.isValid());
+        const QString path = m_dir.filePath(QString::number(QRandomGenerator::global()->generate()));
+        QVERIFY(QDir().mkpath(path));
+        m_folder = path.toStdString() + "/";
+    }
+
+    void firstStart() {
+        const std::string folder = SettingsFolder(Sub("appdata") + "/", Sub("program") + "/");
+        QCOMPARE(Q(folder), Q(Sub("appdata/Tarvix/Clipvane/")));
+        QVERIFY(QFileInfo(QString::fromStdString(folder)).isDir());
+        Compare(LoadSettings(folder), Make(folder, "", false, "", true));
+        QVERIFY(QDir(QString::fromStdString(folder)).isEmpty()); // loading creates no file
+    }
+
+    void settingsFolder_data() {
+        QTest::addColumn<QString>("appData");
+        QTest::addColumn<QString>("fileInTheWay"); // relative to the temporary folder; "-": none
+        QTest::addColumn<QString>("expected");     // "program" for the fallback
+        // clang-format off
+        QTest::newRow("missing parents created") << "a/b/c/" << "-" << "a/b/c/Tarvix/Clipvane/";
+        QTest::newRow("no trailing separator")   << "d"      << "-" << "d/Tarvix/Clipvane/";
+        QTest::newRow("appData is a file")       << "f/"     << "f" << "program";
+        QTest::newRow("maker folder is a file")  << "g/"     << "g/Tarvix" << "program";
+        QTest::newRow("no appData at all")       << ""       << "-" << "program";
+        // clang-format on
+    }
+    void settingsFolder() {
+        QFETCH(QString, appData);
+        QFETCH(QString, fileInTheWay);
+        QFETCH(QString, expected);
+        QDir dir(m_dir.path());
+        if (fileInTheWay != u'-') {
+            QVERIFY(dir.mkpath(QFileInfo(dir.filePath(fileInTheWay)).path()));
+            WriteBytes(dir.filePath(fileInTheWay), "x");
+        }
+        const std::string program = m_folder;
+        const QString appDataPath = appData.isEmpty() ? QString() : m_dir.path() + u'/' + appData;
+        const std::string folder = SettingsFolder(appDataPath.toStdString(), program);
+        if (expected == QStringLiteral("program")) {
+            QCOMPARE(Q(folder), Q(program));
+        } else {
+            QCOMPARE(Q(folder), m_dir.path() + u'/' + expected);
+            QVERIFY(QFileInfo(QString::fromStdString(folder)).isDir());
+        }
+    }
+
+    void fallbackFolderHoldsTheFile() {
+        WriteBytes(m_dir.filePath(QStringLiteral("appdata-file")), "x");
+        const std::string folder = SettingsFolder(Sub("appdata-file") + "/", m_folder);
+        const TSettings saved = Make("/out/", "fmt", true, "/enc", false);
+        SaveSettings(folder, saved);
+        QVERIFY(QFile::exists(File()));
+        Compare(LoadSettings(m_folder), saved);
+    }
+
+    void handEdited_data() {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<TSettings>("expected"); // OutputDirectory "<folder>": the settings folder
+        const std::string f = "<folder>";
+        // clang-format off
+        QTest::newRow("SameInput yes is no integer")      << QByteArray("SameInput=yes")  << Make(f, "", false, "", true);
+        QTest::newRow("SameInput 2 is true")              << QByteArray("SameInput=2")    << Make(f, "", true, "", true);
+        QTest::newRow("SameInput $1F is true")            << QByteArray("SameInput=$1F")  << Make(f, "", true, "", true);
+        QTest::newRow("NotUseAnotherFFmpeg 0x0 is false") << QByteArray("NotUseAnotherFFmpeg=0x0") << Make(f, "", false, "", false);
+        QTest::newRow("NotUseAnotherFFmpeg empty: default") << QByteArray("NotUseAnotherFFmpeg=") << Make(f, "", false, "", true);
+        QTest::newRow("NotUseAnotherFFmpeg missing is true") << QByteArray("AnotherFFmpeg=/ff") << Make(f, "", false, "/ff", true);
+        QTest::newRow("empty OutputDirectory stays empty") << QByteArray("OutputDirectory=") << Make("", "", false, "", true);
+        QTest::newRow("keys in another case")  << QByteArray("outputdirectory=/x/\nSAMEINPUT=1") << Make("/x/", "", true, "", true);
+        QTest::newRow("blanks around =")       << QByteArray("  OutputFormat =  ffmpeg -i %1 -vn %1.wav  ")
+                                               << Make(f, "ffmpeg -i %1 -vn %1.wav", false, "", true);
+        // clang-format on
+    }
+    void handEdited() {
+        QFETCH(QByteArray, lines);
+        QFETCH(TSettings, expected);
+        if (expected.OutputDirectory == "<folder>")
+            expected.OutputDirectory = m_folder;
+        WriteBytes(File(), "[Options]\n" + lines + "\n");
+        Compare(LoadSettings(m_folder), expected);
+    }
+
+    void roundTrip_data() {
+        QTest::addColumn<TSettings>("settings");
+        QTest::newRow("defaults") << Make("", "", false, "", true);
+        QTest::newRow("manual command line")
+            << Make("/out/", "ffmpeg -i %1 -vn -ac 1 %1.wav", true, "/opt/ffmpeg", false);
+        QTest::newRow("= ; [ ] in values") << Make("/a=b;c/[d]/", "x=1;[y]", false, "/e=[f];", true);
+        QTest::newRow("non-ASCII") << Make("/home/zo\xC3\xAB/Vid\xC3\xA9os/", "\xE5\x8B\x95", true,
+                                           "/opt/\xE2\x82\xAC/ffmpeg", false);
+    }
+    void roundTrip() {
+        QFETCH(TSettings, settings);
+        SaveSettings(m_folder, settings);
+        Compare(LoadSettings(m_folder), settings);
+        // Saving twice replaces the values rather than adding lines.
+        const QByteArray once = ReadBytes(File());
+        SaveSettings(m_folder, settings);
+        QCOMPARE(ReadBytes(File()), once);
+    }
+
+    void newFileHoldsTheKeysInOrder() {
+        SaveSettings(m_folder, Make("/o/", "f", true, "/a", false));
+        QCOMPARE(ReadBytes(File()),
+                 QByteArray("[Options]\r\nOutputDirectory=/o/\r\nOutputFormat=f\r\nSameInput=1\r\n"
+                            "AnotherFFmpeg=/a\r\nNotUseAnotherFFmpeg=0\r\n"));
+    }
+
+    void windowsFileReadAndKept() {
+        // As Windows leaves it after a hand edit in Notepad: BOM, CRLF, comments, another section.
+        const QByteArray windows(
+            "\xEF\xBB\xBF; Clipvane\r\n[Options]\r\nOutputDirectory=C:\\Users\\Zo\xC3\xAB\\Videos\\\r\n"
+            "OutputFormat=MP4 (H.264)\r\nSameInput=1\r\nAnotherFFmpeg=\r\n"
+            "NotUseAnotherFFmpeg=0\r\nWindowLeft=10\r\n\r\n[Recent]\r\nFile1=a.avi\r\n");
+        WriteBytes(File(), windows);
+        const TSettings loaded = LoadSettings(m_folder);
+        Compare(loaded, Make("C:\\Users\\Zo\xC3\xAB\\Videos\\", "MP4 (H.264)", true, "", false));
+        SaveSettings(m_folder, loaded);
+        QCOMPARE(ReadBytes(File()), windows);
+    }
+
+    void failedSave() {
+        const std::string folder = Sub("gone") + "/";
+        WriteBytes(QString::fromStdString(Sub("gone")), "a file where the folder was");
+        try {
+            SaveSettings(folder, Make("/o/", "", false, "", true));
+            QFAIL("no exception");
+        } catch (const Exception& e) {
+            QCOMPARE(Q(e.what()), Q("Unable to write to " + folder + "settings.ini"));
+        }
+    }
+
+    void chooseOutputDirectory_data() {
+        QTest::addColumn<QString>("box"); // "<dir>" / "<file>": an existing folder / file
+        QTest::addColumn<bool>("takesBox");
+        QTest::newRow("existing folder") << "<dir>" << true;
+        QTest::newRow("existing folder with separator") << "<dir>/" << true;
+        QTest::newRow("missing folder") << "<dir>/missing" << false;
+        QTest::newRow("a file") << "<file>" << false;
+        QTest::newRow("empty box") << "" << false;
+    }
+    void chooseOutputDirectory() {
+        QFETCH(QString, box);
+        QFETCH(bool, takesBox);
+        WriteBytes(m_dir.filePath(QStringLiteral("file")), "x");
+        box.replace(QStringLiteral("<dir>"), m_dir.path())
+            .replace(QStringLiteral("<file>"), m_dir.filePath(QStringLiteral("file")));
+        const std::string expected = takesBox ? box.toStdString() : std::string("/remembered/");
+        QCOMPARE(Q(ChooseOutputDirectory(box.toStdString(), "/remembered/")), Q(expected));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Settings)
+#include "tst_Settings.moc"
