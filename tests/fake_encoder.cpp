@@ -108,7 +108,8 @@ void ListFds() {
         const auto target = std::filesystem::read_symlink(entry.path(), error).string();
         if (target.rfind("/proc/", 0) == 0 && target.size() > 3 && target.substr(target.size() - 3) == "/fd")
             continue; // the listing's own descriptor
-        line += " " + entry.path().filename().string();
+        line += ' ';
+        line += entry.path().filename().string();
     }
     Record(line);
 }

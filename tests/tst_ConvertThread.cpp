@@ -200,6 +200,7 @@ private slots:
         QTest::newRow("answer No: skipped with status 0") << true << true << false << false << 0;
         QTest::newRow("nobody to ask counts as No") << true << false << true << false << 0;
         QTest::newRow("answer Yes but held open: status 2") << true << true << true << true << 2;
+        QTest::newRow("answer Yes but read-only: status 2") << true << true << true << false << 2;
         QTest::newRow("answer Yes and free: runs with -y") << true << true << true << false << -1;
     }
     void existingOutput() {
@@ -216,6 +217,12 @@ private slots:
             existing.write("old");
             if (!holdOpen)
                 existing.close();
+        }
+        if (status == 2 && !holdOpen) {
+            QVERIFY(existing.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+            QFile probe(output);
+            if (probe.open(QIODevice::ReadWrite))
+                QSKIP("this account writes read-only files anyway (root)");
         }
         auto runner = NewRunner(
             {QStringLiteral("--time"), QStringLiteral("00:00:01.00"), QStringLiteral("--write-args")},

@@ -1,3 +1,4 @@
+// Peeking, reading, duplicating and files are also checked Qt-free by platform_check.cpp.
 #include "platform/Platform.h"
 
 #include <QDir>
@@ -55,32 +56,6 @@ class tst_Platform final : public QObject {
     Q_OBJECT
 
 private slots:
-    void childOutputIsPeekedThenRead() {
-        Pipes pipes;
-        ChildProcess child;
-        QVERIFY(pipes.Spawn({kFake, "--out", "hello\\n", "--err", "bad\\r", "out"}, child));
-        QCOMPARE(WaitForChild(child, 10000), WaitResult::Exited);
-        std::uint32_t out = 0, err = 0;
-        QVERIFY(PeekPipe(pipes.outRead, out));
-        QVERIFY(PeekPipe(pipes.errRead, err));
-        QCOMPARE(out, 6u);
-        QCOMPARE(err, 4u);
-        char buffer[16] = {};
-        QCOMPARE(ReadPipe(pipes.outRead, buffer, out), 6);
-        QCOMPARE(QByteArray(buffer, 6), QByteArray("hello\n"));
-        QVERIFY(PeekPipe(pipes.outRead, out));
-        QCOMPARE(out, 0u);
-        ReleaseChild(child);
-        QCOMPARE(child.process, kNoHandle);
-    }
-
-    void peekAndReadFailOnAClosedHandle() {
-        std::uint32_t bytes = 7;
-        QVERIFY(!PeekPipe(kNoHandle, bytes));
-        char c;
-        QCOMPARE(ReadPipe(kNoHandle, &c, 1), -1);
-    }
-
     void onlyTheThreeStandardHandlesReachTheChild() {
         QTemporaryDir dir;
         // A descriptor opened without close-on-exec, as a library might leave one: it must not leak.
@@ -185,36 +160,6 @@ private slots:
         ReleaseChild(child);
         QVERIFY(!ProcessExists(pid));
         QCOMPARE(WaitForChild(child, 0), WaitResult::Failed); // the record is cleared
-    }
-
-    void duplicateOutlivesTheOriginal() {
-        Pipes pipes;
-        ChildProcess child, copy;
-        QVERIFY(pipes.Spawn({kFake, "--sleep", "200", "out"}, child));
-        QVERIFY(DuplicateChild(child, copy));
-        QVERIFY(copy.process != child.process);
-        QCOMPARE(copy.pid, child.pid);
-        CloseChild(child);
-        QCOMPARE(WaitForChild(copy, 10000), WaitResult::Exited);
-        ReleaseChild(copy);
-
-        Handle readCopy = kNoHandle;
-        QVERIFY(CopyHandle(pipes.outRead, readCopy));
-        CloseHandle(pipes.outRead);
-        std::uint32_t bytes = 9;
-        QVERIFY(PeekPipe(readCopy, bytes)); // the pipe is still there through the copy
-        QCOMPARE(bytes, 0u);
-        CloseHandle(readCopy);
-        QCOMPARE(readCopy, kNoHandle);
-    }
-
-    void releaseOfAnEmptyRecordIsHarmless() {
-        ChildProcess none;
-        ReleaseChild(none);
-        CloseChild(none);
-        QVERIFY(!TerminateChild(none, 0));
-        ChildProcess copy;
-        QVERIFY(!DuplicateChild(none, copy));
     }
 };
 

@@ -72,6 +72,9 @@ void ReleaseChild(ChildProcess& child);
 // Closes the record's handles without reaping (for a duplicate record).
 void CloseChild(ChildProcess& child);
 
+// CPU time this process has used so far (user + system, all threads, children excluded), in seconds.
+double ProcessCpuSeconds();
+
 // The full path of the executable that a bare program name runs: the program's own folder first,
 // then the search path. Empty when none is found. A name with a separator is returned unchanged.
 std::string FindExecutable(const std::string& name);

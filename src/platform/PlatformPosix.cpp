@@ -12,6 +12,7 @@
 #include <spawn.h>
 #include <string_view>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -198,6 +199,13 @@ std::int64_t ReadPipe(Handle readEnd, void* buffer, std::uint32_t size) {
         if (n >= 0 || errno != EINTR)
             return n;
     }
+}
+
+double ProcessCpuSeconds() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 static bool IsExecutableFile(const std::string& path) {

@@ -1,0 +1,380 @@
+// Windows implementation of the platform services. Strings are UTF-8 in the program and UTF-16 at
+// the Win32 edge.
+#include "Platform.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <shlobj.h>
+
+// windows.h maps these names to its A/W variants; ours are plain functions of our own namespace.
+#undef ReplaceFile
+#undef FindExecutable
+#undef CreateProcess
+
+#include <algorithm>
+#include <memory>
+
+namespace clipvane::platform {
+
+namespace {
+
+std::wstring Wide(const std::string& text) {
+    if (text.empty())
+        return {};
+    const int size =
+        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    return wide;
+}
+
+std::string Narrow(const std::wstring& wide) {
+    if (wide.empty())
+        return {};
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                           nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size, nullptr,
+                          nullptr);
+    return text;
+}
+
+std::string WithSeparator(std::string path) {
+    if (path.empty() || (path.back() != '\\' && path.back() != '/'))
+        path += '\\';
+    return path;
+}
+
+DWORD Attributes(const std::string& path) {
+    return path.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(Wide(path).c_str());
+}
+
+} // namespace
+
+int LastError() {
+    return static_cast<int>(::GetLastError());
+}
+
+void SetLastError(int code) {
+    ::SetLastError(static_cast<DWORD>(code));
+}
+
+void CloseHandle(Handle& handle) {
+    if (handle != kNoHandle) {
+        const DWORD saved = ::GetLastError();
+        ::CloseHandle(handle);
+        ::SetLastError(saved);
+        handle = kNoHandle;
+    }
+}
+
+bool CreatePipe(Handle& readEnd, Handle& writeEnd) {
+    // Not inheritable: the child's ends become inheritable duplicates in PrepareChildEnd, and the
+    // spawn lists exactly those three for inheritance.
+    HANDLE r = nullptr;
+    HANDLE w = nullptr;
+    if (!::CreatePipe(&r, &w, nullptr, 0))
+        return false;
+    readEnd = r;
+    writeEnd = w;
+    return true;
+}
+
+bool PrepareChildEnd(Handle& childEnd) {
+    HANDLE inheritable = nullptr;
+    const HANDLE self = ::GetCurrentProcess();
+    if (!::DuplicateHandle(self, childEnd, self, &inheritable, 0, TRUE,
+                           DUPLICATE_SAME_ACCESS | DUPLICATE_CLOSE_SOURCE))
+        return false;
+    childEnd = inheritable;
+    return true;
+}
+
+bool CopyHandle(Handle source, Handle& copy) {
+    HANDLE duplicate = nullptr;
+    const HANDLE self = ::GetCurrentProcess();
+    if (!::DuplicateHandle(self, source, self, &duplicate, 0, FALSE, DUPLICATE_SAME_ACCESS))
+        return false;
+    copy = duplicate;
+    return true;
+}
+
+bool PeekPipe(Handle readEnd, std::uint32_t& bytesAvailable) {
+    DWORD total = 0;
+    if (!::PeekNamedPipe(readEnd, nullptr, 0, nullptr, &total, nullptr))
+        return false;
+    bytesAvailable = total;
+    return true;
+}
+
+std::int64_t ReadPipe(Handle readEnd, void* buffer, std::uint32_t size) {
+    DWORD read = 0;
+    if (!::ReadFile(readEnd, buffer, size, &read, nullptr))
+        return -1;
+    return read;
+}
+
+bool SpawnHidden(const std::vector<std::string>& /*argv*/, const std::string& commandLine, Handle stdIn,
+                 Handle stdOut, Handle stdErr, ChildProcess& child) {
+    child = {};
+    // Only the three standard handles are inherited, whatever else is inheritable in this process.
+    SIZE_T size = 0;
+    ::InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+    auto storage = std::make_unique<char[]>(size);
+    auto* attributes = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(storage.get());
+    if (!::InitializeProcThreadAttributeList(attributes, 1, 0, &size))
+        return false;
+    HANDLE inherited[3] = {stdIn, stdOut, stdErr};
+    if (!::UpdateProcThreadAttribute(attributes, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, inherited,
+                                     sizeof inherited, nullptr, nullptr)) {
+        const DWORD error = ::GetLastError();
+        ::DeleteProcThreadAttributeList(attributes);
+        ::SetLastError(error);
+        return false;
+    }
+
+    STARTUPINFOEXW startup{};
+    startup.StartupInfo.cb = sizeof startup;
+    startup.StartupInfo.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
+    startup.StartupInfo.wShowWindow = SW_HIDE;
+    startup.StartupInfo.hStdInput = stdIn;
+    startup.StartupInfo.hStdOutput = stdOut;
+    startup.StartupInfo.hStdError = stdErr;
+    startup.lpAttributeList = attributes;
+
+    std::wstring line = Wide(commandLine); // CreateProcessW may write into the command line
+    line.push_back(L'\0');
+    PROCESS_INFORMATION info{};
+    const BOOL created = ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE,
+                                          NORMAL_PRIORITY_CLASS | EXTENDED_STARTUPINFO_PRESENT, nullptr,
+                                          nullptr, &startup.StartupInfo, &info);
+    const DWORD error = ::GetLastError();
+    ::DeleteProcThreadAttributeList(attributes);
+    ::SetLastError(error);
+    if (!created)
+        return false;
+    child.process = info.hProcess;
+    child.thread = info.hThread;
+    child.pid = info.dwProcessId;
+    child.threadId = info.dwThreadId;
+    return true;
+}
+
+WaitResult WaitForChild(const ChildProcess& child, int timeoutMs, Handle /*wakeOnData1*/,
+                        Handle /*wakeOnData2*/) {
+    // Anonymous pipes cannot be waited on here, so only the process wakes us.
+    switch (::WaitForSingleObject(child.process, static_cast<DWORD>(timeoutMs))) {
+    case WAIT_OBJECT_0:
+        return WaitResult::Exited;
+    case WAIT_TIMEOUT:
+        return WaitResult::Timeout;
+    default:
+        return WaitResult::Failed;
+    }
+}
+
+bool DuplicateChild(const ChildProcess& child, ChildProcess& copy) {
+    copy = {};
+    if (child.process == kNoHandle) {
+        ::SetLastError(ERROR_INVALID_HANDLE);
+        return false;
+    }
+    if (!CopyHandle(child.process, copy.process))
+        return false;
+    copy.pid = child.pid;
+    copy.threadId = child.threadId;
+    return true;
+}
+
+bool TerminateChild(const ChildProcess& child, std::uint32_t exitCode) {
+    if (child.process == kNoHandle) {
+        ::SetLastError(ERROR_INVALID_HANDLE);
+        return false;
+    }
+    return ::TerminateProcess(child.process, exitCode) != 0;
+}
+
+void ReleaseChild(ChildProcess& child) {
+    // Nothing to reap on Windows; waiting a moment lets a killed encoder let go of its output file.
+    if (child.process != kNoHandle) {
+        const DWORD saved = ::GetLastError();
+        ::WaitForSingleObject(child.process, 5000);
+        ::SetLastError(saved);
+    }
+    CloseChild(child);
+}
+
+void CloseChild(ChildProcess& child) {
+    CloseHandle(child.process);
+    CloseHandle(child.thread);
+    child = {};
+}
+
+double ProcessCpuSeconds() {
+    FILETIME created, exited, kernel, user;
+    if (!::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user))
+        return 0;
+    const auto seconds = [](const FILETIME& t) {
+        return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) |
+                                   t.dwLowDateTime) /
+               1e7;
+    };
+    return seconds(kernel) + seconds(user);
+}
+
+std::string ProgramFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0)
+            return ".\\";
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const std::string narrow = Narrow(path);
+    return narrow.substr(0, narrow.find_last_of("\\/") + 1);
+}
+
+std::string FindExecutable(const std::string& name) {
+    if (name.empty())
+        return {};
+    if (name.find_first_of("\\/:") != std::string::npos)
+        return name;
+    if (const std::string own = ProgramFolder() + name; FileExists(own))
+        return own;
+    const std::wstring wide = Wide(name);
+    wchar_t found[MAX_PATH];
+    const DWORD n = ::SearchPathW(nullptr, wide.c_str(), L".exe", MAX_PATH, found, nullptr);
+    if (n == 0 || n >= MAX_PATH)
+        return {};
+    return Narrow(std::wstring(found, n));
+}
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::string& path) {
+    const DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsFileInUse(const std::string& fileName) {
+    if (!FileExists(fileName))
+        return false;
+    const HANDLE file = ::CreateFileW(Wide(fileName).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return true;
+    ::CloseHandle(file);
+    return false;
+}
+
+std::string AppDataFolder() {
+    wchar_t folder[MAX_PATH];
+    if (FAILED(::SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
+        return {};
+    return WithSeparator(Narrow(folder));
+}
+
+bool ForceDirectories(const std::string& path) {
+    if (path.empty())
+        return false;
+    if (DirectoryExists(path))
+        return true;
+    std::string trimmed = path;
+    while (trimmed.size() > 1 && (trimmed.back() == '\\' || trimmed.back() == '/'))
+        trimmed.pop_back();
+    const auto slash = trimmed.find_last_of("\\/");
+    // Stop at a drive ("C:") or a root.
+    if (slash != std::string::npos && slash > 0 && trimmed[slash - 1] != ':' &&
+        !ForceDirectories(trimmed.substr(0, slash)))
+        return false;
+    return ::CreateDirectoryW(Wide(trimmed).c_str(), nullptr) || DirectoryExists(trimmed);
+}
+
+bool ReplaceFile(const std::string& source, const std::string& target) {
+    return ::MoveFileExW(Wide(source).c_str(), Wide(target).c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& contents) {
+    const std::wstring target = Wide(path);
+    std::wstring temp;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    // CREATE_NEW with a fresh name each try: never truncates a file someone else is writing.
+    for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        temp = target + L".tmp-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(attempt);
+        file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                             nullptr);
+        if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
+            return false;
+    }
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = true;
+    for (std::size_t done = 0; ok && done < contents.size();) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(contents.size() - done, 1u << 30));
+        ok = ::WriteFile(file, contents.data() + done, chunk, &written, nullptr) != 0;
+        done += written;
+    }
+    ok = ::FlushFileBuffers(file) != 0 && ok;
+    ok = ::CloseHandle(file) != 0 && ok;
+    ok =
+        ok && ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) {
+        const DWORD error = ::GetLastError();
+        ::DeleteFileW(temp.c_str());
+        ::SetLastError(error);
+    }
+    return ok;
+}
+
+char PathSeparator() {
+    return '\\';
+}
+
+const char* EncoderFileName() {
+    return "ffmpeg.exe";
+}
+
+namespace {
+volatile LONG g_interrupted = 0;
+
+BOOL WINAPI OnConsoleControl(DWORD type) {
+    if (type == CTRL_C_EVENT || type == CTRL_BREAK_EVENT || type == CTRL_CLOSE_EVENT) {
+        ::InterlockedExchange(&g_interrupted, 1);
+        return TRUE;
+    }
+    return FALSE;
+}
+} // namespace
+
+bool IsTerminal(TStream stream) {
+    const DWORD id = stream == TStream::Input    ? STD_INPUT_HANDLE
+                     : stream == TStream::Output ? STD_OUTPUT_HANDLE
+                                                 : STD_ERROR_HANDLE;
+    DWORD mode = 0;
+    return ::GetConsoleMode(::GetStdHandle(id), &mode) != 0;
+}
+
+void InstallInterruptHandler() {
+    ::SetConsoleCtrlHandler(OnConsoleControl, TRUE);
+}
+
+bool InterruptRequested() {
+    return ::InterlockedCompareExchange(&g_interrupted, 0, 0) != 0;
+}
+
+} // namespace clipvane::platform
