@@ -15,6 +15,13 @@ build build-ci
 cmake --build build-ci --target format-check
 ctest --test-dir build-ci --output-on-failure --no-tests=error -j "$jobs"
 
+# The Windows side of the OS layer, cross-built from the same source (run it under Wine by hand).
+if command -v x86_64-w64-mingw32-g++-win32 >/dev/null; then
+    x86_64-w64-mingw32-g++-win32 -std=c++20 -Wall -Wextra -Werror -static -Isrc tests/platform_check.cpp \
+        src/platform/PlatformWindows.cpp -lshell32 -o build-ci/platform_check.exe
+    echo "Windows cross-build of the OS layer: ok"
+fi
+
 if [ "${CLIPVANE_SKIP_SANITIZERS:-0}" != 1 ]; then
     build build-asan -DCLIPVANE_SANITIZE=address -DCLIPVANE_BUILD_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
