@@ -1,6 +1,8 @@
 #include "Global.h"
 #include "IniFile.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,20 +15,7 @@
 
 using namespace clipvane;
 
-namespace {
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-} // namespace
+namespace {} // namespace
 
 class tst_IniFile final : public QObject {
     Q_OBJECT

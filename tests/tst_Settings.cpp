@@ -1,6 +1,8 @@
 #include "Global.h"
 #include "Settings.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -12,17 +14,6 @@ using namespace clipvane;
 Q_DECLARE_METATYPE(clipvane::TSettings)
 
 namespace {
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
