@@ -3,10 +3,10 @@
 # command-line twin: a short generated clip converted with two catalog profiles.
 set -eu
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCLIPVANE_BUILD_TESTS=OFF -DCLIPVANE_BUILD_BENCH=OFF >/dev/null
-cmake --build build -j "$(nproc)" --target clipvane-cli
+cmake -S . -B build-run -DCMAKE_BUILD_TYPE=Release -DCLIPVANE_BUILD_TESTS=OFF -DCLIPVANE_BUILD_BENCH=OFF >/dev/null
+cmake --build build-run -j "$(nproc)" --target clipvane-cli
 
-cli=build/src/clipvane-cli
+cli=build-run/src/clipvane-cli
 demo=${TMPDIR:-/tmp}/clipvane-demo
 mkdir -p "$demo/out"
 ffmpeg -loglevel error -y -f lavfi -i testsrc=duration=5:size=320x240:rate=25 \
