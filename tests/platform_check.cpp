@@ -2,7 +2,7 @@
 // under Wine. Runs itself as the child. Prints one line per check; the exit code counts failures.
 //   x86_64-w64-mingw32-g++ -std=c++20 -static -Isrc tests/platform_check.cpp
 //       src/platform/PlatformWindows.cpp -lshell32 -o platform_check.exe && wine64 platform_check.exe
-// (Run Wine as an ordinary user: as root, Unix permissions let the read-only check open the file.)
+// (Under Wine, run it as an ordinary user: as root, Unix permissions let the read-only check open the file.)
 
 #include "platform/Platform.h"
 

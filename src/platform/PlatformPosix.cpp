@@ -95,8 +95,12 @@ bool ForceDirectories(const std::string& path) {
 }
 
 bool IsFileInUse(const std::string& fileName) {
-    if (!FileExists(fileName))
+    struct stat st {};
+    if (::stat(fileName.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
         return false;
+    // A file nobody may write is read-only, as on Windows, even for root, whom open() would let through.
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return true;
     const int fd = ::open(fileName.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
         return true; // read-only, or not ours to write: an exclusive open would fail too
