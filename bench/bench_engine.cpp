@@ -3,7 +3,7 @@
 // "time=" line that caused it, and how much CPU the program itself spends while an encoder runs.
 // Run it from a Release build: bench_engine [runs]
 
-#include "ConvertThread.h"
+#include "core/ConvertThread.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -2,7 +2,7 @@
 // and fed in read-sized chunks, with the real wall clock.
 //   bench_parser [capture file] [megabytes]
 
-#include "OutputParser.h"
+#include "core/OutputParser.h"
 
 #include <algorithm>
 #include <chrono>

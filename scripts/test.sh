@@ -17,7 +17,7 @@ ctest --test-dir build-ci --output-on-failure --no-tests=error -j "$jobs"
 
 # The Windows side of the OS layer, cross-built from the same source (run it under Wine by hand).
 if command -v x86_64-w64-mingw32-g++-win32 >/dev/null; then
-    x86_64-w64-mingw32-g++-win32 -std=c++20 -Wall -Wextra -Werror -static -Isrc -Isrc/core tests/platform_check.cpp \
+    x86_64-w64-mingw32-g++-win32 -std=c++20 -Wall -Wextra -Werror -static -Isrc tests/platform_check.cpp \
         src/core/platform/PlatformWindows.cpp -lshell32 -o build-ci/platform_check.exe
     echo "Windows cross-build of the OS layer: ok"
 fi

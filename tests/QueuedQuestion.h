@@ -2,7 +2,7 @@
 // Test double for the runner's overwrite question: answers come from a queue (No when it is empty)
 // and every question asked is recorded.
 
-#include "ConvertThread.h"
+#include "core/ConvertThread.h"
 
 #include <QQueue>
 #include <QStringList>

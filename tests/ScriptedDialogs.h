@@ -2,7 +2,7 @@
 // Test double for the dialog seam: answers come from queues, and every question asked is recorded.
 // Construct one per test (it installs itself and uninstalls on destruction), so no answer leaks.
 
-#include "Dialogs.h"
+#include "gui/Dialogs.h"
 
 #include <QQueue>
 

@@ -4,7 +4,7 @@
 //       src/platform/PlatformWindows.cpp -lshell32 -o platform_check.exe && wine64 platform_check.exe
 // (Under Wine, run it as an ordinary user: as root, Unix permissions let the read-only check open the file.)
 
-#include "platform/Platform.h"
+#include "core/platform/Platform.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // End to end: clipvane-cli as a user runs it, with the real encoder and the scripted fake one.
-#include "profiles/ProfileCatalog.h"
+#include "core/profiles/ProfileCatalog.h"
 
 #include <QDir>
 #include <QFile>

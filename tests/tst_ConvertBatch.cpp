@@ -1,5 +1,5 @@
-#include "ConvertBatch.h"
 #include "QueuedQuestion.h"
+#include "core/ConvertBatch.h"
 
 #include <QCoreApplication>
 #include <QDir>

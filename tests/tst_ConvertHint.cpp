@@ -1,6 +1,6 @@
-#include "ConvertHint.h"
 #include "QueuedQuestion.h"
 #include "ScriptedDialogs.h"
+#include "gui/ConvertHint.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "ConvertThread.h"
+#include "core/ConvertThread.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,4 +1,4 @@
-#include "controls/TFlatPanelUnit.h"
+#include "gui/controls/TFlatPanelUnit.h"
 
 #include <QFontMetrics>
 #include <QPainter>

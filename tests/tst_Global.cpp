@@ -1,4 +1,4 @@
-#include "Global.h"
+#include "core/Global.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "Global.h"
-#include "IniFile.h"
+#include "core/Global.h"
+#include "core/IniFile.h"
 
 #include "TestFiles.h"
 

@@ -1,4 +1,4 @@
-#include "OutputParser.h"
+#include "core/OutputParser.h"
 
 #include <QDateTime>
 #include <QTest>

@@ -1,5 +1,5 @@
 // Peeking, reading, duplicating and files are also checked Qt-free by platform_check.cpp.
-#include "platform/Platform.h"
+#include "core/platform/Platform.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "profiles/ProfileCatalog.h"
+#include "core/profiles/ProfileCatalog.h"
 
 #include <QTest>
 

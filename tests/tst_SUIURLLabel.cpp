@@ -1,4 +1,4 @@
-#include "controls/SUIURLLabel.h"
+#include "gui/controls/SUIURLLabel.h"
 
 #include "ScriptedDialogs.h"
 

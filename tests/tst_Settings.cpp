@@ -1,5 +1,5 @@
-#include "Global.h"
-#include "Settings.h"
+#include "core/Global.h"
+#include "core/Settings.h"
 
 #include "TestFiles.h"
 

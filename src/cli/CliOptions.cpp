@@ -1,6 +1,6 @@
-#include "CliOptions.h"
+#include "cli/CliOptions.h"
 
-#include "profiles/ProfileCatalog.h"
+#include "core/profiles/ProfileCatalog.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
-#include "CliSession.h"
+#include "cli/CliSession.h"
 
-#include "platform/Platform.h"
+#include "core/platform/Platform.h"
 
 #include <QCoreApplication>
 

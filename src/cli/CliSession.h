@@ -1,8 +1,8 @@
 #pragma once
 // Runs one batch from the terminal: receives the runner's notices and reports them on stdout.
 
-#include "CliOptions.h"
-#include "ConvertBatch.h"
+#include "cli/CliOptions.h"
+#include "core/ConvertBatch.h"
 
 #include <QObject>
 #include <QTimer>

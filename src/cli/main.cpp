@@ -1,8 +1,8 @@
 // clipvane-cli: the catalog and the batch of the desktop program, from a terminal.
-#include "CliOptions.h"
-#include "CliSession.h"
-#include "platform/Platform.h"
-#include "profiles/ProfileCatalog.h"
+#include "cli/CliOptions.h"
+#include "cli/CliSession.h"
+#include "core/platform/Platform.h"
+#include "core/profiles/ProfileCatalog.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "CommandLine.h"
+#include "core/CommandLine.h"
 
-#include "platform/Platform.h"
+#include "core/platform/Platform.h"
 
 namespace clipvane {
 

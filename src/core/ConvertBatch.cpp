@@ -1,6 +1,6 @@
-#include "ConvertBatch.h"
+#include "core/ConvertBatch.h"
 
-#include "platform/Platform.h"
+#include "core/platform/Platform.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 // The batch logic shared by the batch window and the console front end: which file runs next,
 // where its output goes, and which files failed.
 
-#include "ConvertThread.h"
+#include "core/ConvertThread.h"
 
 #include <QPointer>
 

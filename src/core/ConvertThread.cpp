@@ -1,6 +1,6 @@
-#include "ConvertThread.h"
+#include "core/ConvertThread.h"
 
-#include "ConvertWorker.h"
+#include "core/ConvertWorker.h"
 
 #include <QCoreApplication>
 #include <QEvent>

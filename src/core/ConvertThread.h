@@ -1,11 +1,11 @@
 #pragma once
 // The encoder process runner (one encoder child at a time) and the worker thread that watches it.
 
-#include "CommandLine.h"
-#include "Global.h"
-#include "OutputParser.h"
-#include "ProcessInfo.h"
-#include "platform/Platform.h"
+#include "core/CommandLine.h"
+#include "core/Global.h"
+#include "core/OutputParser.h"
+#include "core/ProcessInfo.h"
+#include "core/platform/Platform.h"
 
 #include <QObject>
 #include <QPointer>

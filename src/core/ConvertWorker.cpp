@@ -1,4 +1,4 @@
-#include "ConvertWorker.h"
+#include "core/ConvertWorker.h"
 
 #include <QCoreApplication>
 #include <QEvent>

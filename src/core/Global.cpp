@@ -1,6 +1,6 @@
-#include "Global.h"
+#include "core/Global.h"
 
-#include "platform/Platform.h"
+#include "core/platform/Platform.h"
 
 #include <charconv>
 

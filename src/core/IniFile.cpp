@@ -1,7 +1,7 @@
-#include "IniFile.h"
+#include "core/IniFile.h"
 
-#include "Global.h"
-#include "platform/Platform.h"
+#include "core/Global.h"
+#include "core/platform/Platform.h"
 
 #include <cstdio>
 #include <vector>

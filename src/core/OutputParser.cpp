@@ -1,6 +1,6 @@
-#include "OutputParser.h"
+#include "core/OutputParser.h"
 
-#include "Global.h"
+#include "core/Global.h"
 
 #include <QDateTime>
 

@@ -2,7 +2,7 @@
 // Turns the encoder's output into progress reports: "Duration:" gives the length of the input,
 // each "time=" line the position reached. Pure: the clock and the report sink are passed in.
 
-#include "ProcessInfo.h"
+#include "core/ProcessInfo.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,8 +1,8 @@
-#include "Settings.h"
+#include "core/Settings.h"
 
-#include "Global.h"
-#include "IniFile.h"
-#include "platform/Platform.h"
+#include "core/Global.h"
+#include "core/IniFile.h"
+#include "core/platform/Platform.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
-#include "Application.h"
+#include "gui/Application.h"
 
-#include "Dialogs.h"
-#include "Global.h"
+#include "core/Global.h"
+#include "gui/Dialogs.h"
 
 #include <exception>
 

@@ -1,9 +1,9 @@
-#include "ConvertHint.h"
+#include "gui/ConvertHint.h"
 
-#include "Application.h"
-#include "Dialogs.h"
-#include "Global.h"
-#include "ProcessInfo.h"
+#include "core/Global.h"
+#include "core/ProcessInfo.h"
+#include "gui/Application.h"
+#include "gui/Dialogs.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #pragma once
 // The small modal window that converts a list of files one after another and can stop the batch.
 
-#include "ConvertBatch.h"
+#include "core/ConvertBatch.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "Dialogs.h"
+#include "gui/Dialogs.h"
 
-#include "Global.h"
+#include "core/Global.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,5 +1,5 @@
 // POSIX (Linux) implementation of the platform services.
-#include "Platform.h"
+#include "core/platform/Platform.h"
 
 #include <atomic>
 #include <cerrno>

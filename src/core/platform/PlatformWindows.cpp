@@ -1,6 +1,6 @@
 // Windows implementation of the platform services. Strings are UTF-8 in the program and UTF-16 at
 // the Win32 edge.
-#include "Platform.h"
+#include "core/platform/Platform.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

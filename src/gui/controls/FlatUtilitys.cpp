@@ -1,4 +1,4 @@
-#include "controls/FlatUtilitys.h"
+#include "gui/controls/FlatUtilitys.h"
 
 #include <QColor>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "controls/SUIURLLabel.h"
+#include "gui/controls/SUIURLLabel.h"
 
-#include "Dialogs.h"
+#include "gui/Dialogs.h"
 
 #include <QEnterEvent>
 #include <QMouseEvent>

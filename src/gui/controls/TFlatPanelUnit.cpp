@@ -1,6 +1,6 @@
-#include "controls/TFlatPanelUnit.h"
+#include "gui/controls/TFlatPanelUnit.h"
 
-#include "controls/FlatUtilitys.h"
+#include "gui/controls/FlatUtilitys.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "controls/WlmShiftImage.h"
+#include "gui/controls/WlmShiftImage.h"
 
 #include <QEnterEvent>
 #include <QMouseEvent>
