@@ -2,7 +2,7 @@
 // Test double for the runner's overwrite question: answers come from a queue (No when it is empty)
 // and every question asked is recorded.
 
-#include "core/ConvertThread.h"
+#include "core/Question.h"
 
 #include <QQueue>
 #include <QStringList>

@@ -1,4 +1,5 @@
 // End to end: clipvane-cli as a user runs it, with the real encoder and the scripted fake one.
+#include "TestProcesses.h"
 #include "core/profiles/ProfileCatalog.h"
 
 #include <QDir>
@@ -36,20 +37,6 @@ TRun RunCli(const QStringList& args, int timeoutMs = 60000) {
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
-}
-
-// The pids of a process's children, from /proc.
-QList<qint64> ChildrenOf(qint64 pid) {
-    QList<qint64> children;
-    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
-    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile file(tasks.filePath(task + QStringLiteral("/children")));
-        if (file.open(QIODevice::ReadOnly))
-            for (const QByteArray& word : file.readAll().split(' '))
-                if (!word.trimmed().isEmpty())
-                    children << word.trimmed().toLongLong();
-    }
-    return children;
 }
 
 } // namespace

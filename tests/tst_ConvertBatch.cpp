@@ -1,4 +1,5 @@
 #include "QueuedQuestion.h"
+#include "TestFiles.h"
 #include "core/ConvertBatch.h"
 
 #include <QCoreApplication>
@@ -35,16 +36,6 @@ TProcessInfo EndNotice(const QString& mark, int status = 0) {
     info.TimeElapsed = mark.toStdString();
     info.Status = status;
     return info;
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 std::string Utf8(const QString& text) {
@@ -212,10 +203,10 @@ private slots:
         TConvertProcess runner;
         runner.Question = &question;
         TConvertBatch batch(runner, {Utf8(in1), Utf8(in2)});
-        batch.OutputExt = ".ogg";
-        batch.FFmpegParams = "-vn ";
-        batch.FFmpegPath = "/opt/enc";
-        batch.NotUseAnotherFFmpeg = false;
+        batch.Job.OutputExt = ".ogg";
+        batch.Job.FFmpegParams = "-vn ";
+        batch.Job.FFmpegPath = "/opt/enc";
+        batch.Job.NotUseAnotherFFmpeg = false;
         std::string folder = Utf8(dir.filePath(QStringLiteral("o1")));
         batch.SameInput = [] { return false; };
         batch.OutputFolder = [&] { return folder; };
@@ -253,10 +244,10 @@ private slots:
         question.answers.enqueue(true);
         question.whileAsked = [&] { batch.Stop(); };
         runner.Question = &question;
-        batch.OutputExt = ".mp3";
-        batch.FFmpegParams = "--hang ";
-        batch.FFmpegPath = FAKE_ENCODER_PATH;
-        batch.NotUseAnotherFFmpeg = false;
+        batch.Job.OutputExt = ".mp3";
+        batch.Job.FFmpegParams = "--hang ";
+        batch.Job.FFmpegPath = FAKE_ENCODER_PATH;
+        batch.Job.NotUseAnotherFFmpeg = false;
         batch.NotifyWindow = &sink;
         batch.Begin();
         QCOMPARE(question.asked.size(), 1);
@@ -283,7 +274,7 @@ private slots:
         runner.Question = &question;
         runner.Parse.HasProgress = true; // left over from an earlier file
         TConvertBatch batch(runner, {Utf8(input)});
-        batch.OutputExt = ".mp3";
+        batch.Job.OutputExt = ".mp3";
         batch.NotifyWindow = &sink;
         batch.Begin();
         QCOMPARE(question.asked, QStringList{input + u" has existed,overite it?"_s});

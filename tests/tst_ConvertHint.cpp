@@ -1,5 +1,6 @@
 #include "QueuedQuestion.h"
 #include "ScriptedDialogs.h"
+#include "TestFiles.h"
 #include "gui/ConvertHint.h"
 
 #include <QAbstractButton>
@@ -39,16 +40,6 @@ template <class T> T* Child(QObject& window, const char* name) {
 QString LabelText(QObject& window, const char* name) {
     auto* label = Child<QLabel>(window, name);
     return label ? label->text() : u"<no %1>"_s.arg(QLatin1String(name));
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Two seconds of a 440 Hz tone as 8 kHz 16-bit mono PCM: a real input for the real encoder.
@@ -103,10 +94,10 @@ struct TBatchSetup {
             files.push_back(Path(name).toStdString());
         }
         auto window = std::make_unique<TfrmConvert>(nullptr, runner, std::move(files));
-        window->OutputExt = ".mp3";
-        window->FFmpegParams = params;
-        window->FFmpegPath = FAKE_ENCODER_PATH;
-        window->NotUseAnotherFFmpeg = false;
+        window->Job().OutputExt = ".mp3";
+        window->Job().FFmpegParams = params;
+        window->Job().FFmpegPath = FAKE_ENCODER_PATH;
+        window->Job().NotUseAnotherFFmpeg = false;
         return window;
     }
 };
@@ -454,7 +445,7 @@ private slots:
         if (secondFile)
             QVERIFY(WriteFile(setup.Path(u"a.mp3"_s), "old"));
         auto window = setup.Window({u"a.avi"_s, u"b.avi"_s}, "");
-        window->FFmpegPath = setup.Path(u"no-such-encoder"_s).toStdString();
+        window->Job().FFmpegPath = setup.Path(u"no-such-encoder"_s).toStdString();
         bool openAfterError = false;
         const int result = RunModal(*window, [&] {
             QTRY_COMPARE(dialogs.messages.size(), 1);
@@ -500,7 +491,7 @@ private slots:
         TBatchSetup setup;
         QVERIFY(WriteFile(setup.Path(u"tone.wav"_s), ToneWav()));
         auto window = setup.Window(inputs, "-vn -ab 64k ");
-        window->NotUseAnotherFFmpeg = true;
+        window->Job().NotUseAnotherFFmpeg = true;
         QCOMPARE(RunModal(*window), int(QDialog::Rejected));
         QCOMPARE(QString::fromStdString(window->FailedFiles()), failed);
         QCOMPARE(window->windowTitle(), u"Tarvix Clipvane (%1/%1)"_s.arg(inputs.size()));

@@ -1,3 +1,5 @@
+#include "QueuedQuestion.h"
+#include "TestProcesses.h"
 #include "core/ConvertThread.h"
 
 #include <QCoreApplication>
@@ -60,29 +62,6 @@ public:
         return sentinelSeen;
     }
 };
-
-class TTestQuestion final : public TQuestion {
-public:
-    std::deque<bool> answers;
-    QStringList asked;
-    bool AskYesNo(const std::string& text) override {
-        asked << QString::fromStdString(text);
-        const bool answer = !answers.empty() && answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return answer;
-    }
-};
-
-int OpenDescriptors() {
-    return static_cast<int>(QDir(QStringLiteral("/proc/self/fd"))
-                                .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
-                                .size());
-}
-
-bool ProcessExists(std::int64_t pid) {
-    return pid > 0 && QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
-}
 
 // An argument string for the fake encoder: words with blanks or quotes are quoted the C runtime's way.
 std::string Script(const QStringList& words) {
@@ -158,7 +137,7 @@ class tst_ConvertThread final : public QObject {
 
     QTemporaryDir m_dir;
     TReceiver m_receiver;
-    TTestQuestion m_question;
+    TQueuedQuestion m_question;
     int m_baseline = 0;
 
     std::unique_ptr<TConvertProcess> NewRunner(const QStringList& script, const QString& output = {}) {
@@ -226,7 +205,7 @@ private slots:
             output);
         if (!hasQuestion)
             runner->Question = nullptr;
-        m_question.answers = {answer};
+        m_question.answers = QQueue<bool>({answer});
         runner->Start();
 
         const QStringList expectedQuestion{output + QStringLiteral(" has existed,overite it?")};

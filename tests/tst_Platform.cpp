@@ -1,4 +1,5 @@
 // Peeking, reading, duplicating and files are also checked Qt-free by platform_check.cpp.
+#include "TestProcesses.h"
 #include "core/platform/Platform.h"
 
 #include <QDir>
@@ -37,10 +38,6 @@ struct Pipes {
         return SpawnHidden(argv, {}, inRead, outWrite, errWrite, child);
     }
 };
-
-bool ProcessExists(std::int64_t pid) {
-    return QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
-}
 
 void MakeExecutable(const QString& path) {
     QFile file(path);

@@ -19,18 +19,15 @@ bool TCliQuestion::AskYesNo(const std::string& text) {
     return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" || answer == "YES";
 }
 
-TCliSession::TCliSession(const TCliOptions& options, TConversionJob job, bool sameFolder,
-                         std::string outputFolder)
+TCliSession::TCliSession(const TCliOptions& options, ConversionJob job, std::vector<std::string> files,
+                         bool sameFolder, std::string outputFolder)
     : m_machine(options.Machine)
     , m_terminal(!options.Machine && platform::IsTerminal(platform::TStream::Output))
     , m_question(options.Overwrite)
     , m_runner(std::make_unique<TConvertProcess>())
-    , m_batch(std::make_unique<TConvertBatch>(*m_runner, std::move(job.FileList))) {
+    , m_batch(std::make_unique<TConvertBatch>(*m_runner, std::move(files))) {
     m_runner->Question = &m_question;
-    m_batch->OutputExt = job.OutputExt;
-    m_batch->FFmpegParams = job.FFmpegParams;
-    m_batch->FFmpegPath = job.FFmpegPath;
-    m_batch->NotUseAnotherFFmpeg = job.NotUseAnotherFFmpeg;
+    m_batch->Job = std::move(job);
     m_batch->SameInput = [sameFolder] { return sameFolder; };
     m_batch->OutputFolder = [folder = std::move(outputFolder)] { return folder; };
     m_batch->NotifyWindow = this;

@@ -32,7 +32,8 @@ class TCliSession final : public QObject {
     Q_OBJECT
 
 public:
-    TCliSession(const TCliOptions& options, TConversionJob job, bool sameFolder, std::string outputFolder);
+    TCliSession(const TCliOptions& options, ConversionJob job, std::vector<std::string> files,
+                bool sameFolder, std::string outputFolder);
     ~TCliSession() override;
 
     // Starts the first file; the exit code arrives through finished().

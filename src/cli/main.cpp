@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
         return kExitConverted;
     }
 
-    TConversionJob job;
+    ConversionJob job;
     job.OutputExt = GetOutputExt(options.Profile);
     job.FFmpegParams = GetFFmpegParams(options.Profile);
     if (job.OutputExt.empty() || job.FFmpegParams.empty()) {
@@ -66,8 +66,9 @@ int main(int argc, char* argv[]) {
     }
     job.NotUseAnotherFFmpeg = options.FFmpeg.empty();
     job.FFmpegPath = options.FFmpeg.empty() ? std::string() : AbsolutePath(options.FFmpeg);
+    std::vector<std::string> files;
     for (const std::string& file : options.Files)
-        job.FileList.push_back(AbsolutePath(file));
+        files.push_back(AbsolutePath(file));
 
     std::string outputFolder;
     if (!options.OutputDir.empty()) {
@@ -78,7 +79,7 @@ int main(int argc, char* argv[]) {
     if (!options.OverwriteGiven)
         options.Overwrite = platform::IsTerminal(platform::TStream::Input) ? TOverwrite::Ask : TOverwrite::No;
 
-    TCliSession session(options, std::move(job), options.OutputDir.empty(), outputFolder);
+    TCliSession session(options, std::move(job), std::move(files), options.OutputDir.empty(), outputFolder);
     QObject::connect(&session, &TCliSession::finished, &app, [&app](int code) { app.exit(code); });
     // Begin inside the loop, so that a batch that ends at once still reaches exit().
     QTimer::singleShot(0, &session, &TCliSession::Begin);

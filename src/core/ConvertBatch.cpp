@@ -69,11 +69,11 @@ void TConvertBatch::StartCurrent() {
         return;
     m_runner.Running = true;
     m_runner.InputFile = m_fileList[m_currentIndex];
-    m_runner.OutputFile = OutputPathFor(m_runner.InputFile, SameInput(), OutputFolder(), OutputExt);
+    m_runner.OutputFile = OutputPathFor(m_runner.InputFile, SameInput(), OutputFolder(), Job.OutputExt);
     m_runner.NotifyWindow = NotifyWindow;
-    m_runner.FFmpegParams = FFmpegParams;
-    m_runner.FFmpegPath = FFmpegPath;
-    m_runner.NotUseAnotherFFmpeg = NotUseAnotherFFmpeg;
+    m_runner.FFmpegParams = Job.FFmpegParams;
+    m_runner.FFmpegPath = Job.FFmpegPath;
+    m_runner.NotUseAnotherFFmpeg = Job.NotUseAnotherFFmpeg;
     // The encoder truncates its output before it reads its input: it would destroy the file.
     if (IsSameFile(m_runner.InputFile, m_runner.OutputFile)) {
         RefuseOwnInput();

@@ -2,6 +2,7 @@
 // The batch logic shared by the batch window and the console front end: which file runs next,
 // where its output goes, and which files failed.
 
+#include "core/ConversionJob.h"
 #include "core/ConvertThread.h"
 
 #include <QPointer>
@@ -15,15 +16,6 @@
 class QObject;
 
 namespace clipvane {
-
-// What the main window hands over for one batch.
-struct TConversionJob {
-    std::vector<std::string> FileList;
-    std::string OutputExt;
-    std::string FFmpegParams;
-    std::string FFmpegPath;
-    bool NotUseAnotherFFmpeg = true;
-};
 
 // The file-name part of a path (after the last separator).
 std::string ExtractFileName(const std::string& path);
@@ -46,10 +38,7 @@ class TConvertBatch final {
 public:
     TConvertBatch(TConvertProcess& runner, std::vector<std::string> fileList);
 
-    std::string OutputExt;
-    std::string FFmpegParams;
-    std::string FFmpegPath;
-    bool NotUseAnotherFFmpeg = true;
+    ConversionJob Job;
     // Read afresh each time a file starts, as the main window's controls are.
     std::function<bool()> SameInput = [] { return true; };
     std::function<std::string()> OutputFolder = [] { return std::string(); };

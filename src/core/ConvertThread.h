@@ -5,6 +5,7 @@
 #include "core/Global.h"
 #include "core/OutputParser.h"
 #include "core/ProcessInfo.h"
+#include "core/Question.h"
 #include "core/platform/Platform.h"
 
 #include <QObject>
@@ -16,13 +17,6 @@
 #include <vector>
 
 namespace clipvane {
-
-// Asks the user a Yes/No question; implemented by the GUI (a message box), tests and the console.
-class TQuestion {
-public:
-    virtual ~TQuestion() = default;
-    virtual bool AskYesNo(const std::string& text) = 0;
-};
 
 struct THandOffHub;
 struct TWorkerLink;

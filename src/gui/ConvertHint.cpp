@@ -122,10 +122,6 @@ void TfrmConvert::showEvent(QShowEvent* event) {
 }
 
 void TfrmConvert::FormShow() {
-    m_batch.OutputExt = OutputExt;
-    m_batch.FFmpegParams = FFmpegParams;
-    m_batch.FFmpegPath = FFmpegPath;
-    m_batch.NotUseAnotherFFmpeg = NotUseAnotherFFmpeg;
     m_batch.SameInput = SameInput;
     m_batch.OutputFolder = OutputFolder;
     m_batch.NotifyWindow = this;

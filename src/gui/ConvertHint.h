@@ -26,10 +26,7 @@ public:
     ~TfrmConvert() override;
 
     // The job, set by the main window before the window is shown.
-    std::string OutputExt;
-    std::string FFmpegParams;
-    std::string FFmpegPath;
-    bool NotUseAnotherFFmpeg = true;
+    ConversionJob& Job() { return m_batch.Job; }
     // Read each time a file starts: the main window's "Same as the input file" and output folder.
     std::function<bool()> SameInput = [] { return true; };
     std::function<std::string()> OutputFolder = [] { return std::string(); };

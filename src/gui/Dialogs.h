@@ -2,7 +2,7 @@
 // The one seam through which the program asks the user or the shell anything: message boxes,
 // file and folder pickers, and the shell's "open". Tests install a scripted double instead.
 
-#include "core/ConvertThread.h"
+#include "core/Question.h"
 
 #include <QMessageBox>
 #include <QString>

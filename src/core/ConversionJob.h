@@ -1,0 +1,15 @@
+#pragma once
+// What the main window (or the console front end) hands to a batch besides its list of files.
+
+#include <string>
+
+namespace clipvane {
+
+struct ConversionJob {
+    std::string OutputExt;    // with its dot, e.g. ".mp3"
+    std::string FFmpegParams; // the profile's argument string, passed to the encoder verbatim
+    std::string FFmpegPath;   // another encoder's executable; ignored while NotUseAnotherFFmpeg
+    bool NotUseAnotherFFmpeg = true;
+};
+
+} // namespace clipvane
