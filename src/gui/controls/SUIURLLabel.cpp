@@ -69,17 +69,11 @@ void TsuiURLLabel::leaveEvent(QEvent* event) {
 
 void TsuiURLLabel::mousePressEvent(QMouseEvent* event) {
     QLabel::mousePressEvent(event);
-    event->accept(); // the press is ours; the parent must not take it as well
-    if (event->button() == Qt::LeftButton)
-        m_leftPressed = true;
+    m_click.Press(event);
 }
 
 void TsuiURLLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click =
-        event->button() == Qt::LeftButton && m_leftPressed && rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        m_leftPressed = false;
-    if (click)
+    if (m_click.Release(event, rect()))
         Click();
     QLabel::mouseReleaseEvent(event);
 }

@@ -2,6 +2,8 @@
 // An underlined label that opens its address with the desktop's handler when clicked and changes
 // colour under the mouse.
 
+#include "gui/controls/ClickTracker.h"
+
 #include <QColor>
 #include <QLabel>
 #include <QString>
@@ -58,7 +60,7 @@ private:
     QString m_url = QStringLiteral("https://clipvane.example/");
     QColor m_fontHoverColor = DefaultHoverColor;
     QColor m_fontLinkColor = DefaultLinkColor;
-    bool m_leftPressed = false;
+    TClickTracker m_click;
 };
 
 } // namespace clipvane

@@ -100,18 +100,11 @@ void TFlatPanel::changeEvent(QEvent* event) {
 
 void TFlatPanel::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
-    event->accept(); // the press is ours; the parent must not take it as well
-    if (event->button() == Qt::LeftButton)
-        m_leftPressed = true;
+    m_click.Press(event);
 }
 
 void TFlatPanel::mouseReleaseEvent(QMouseEvent* event) {
-    // A click is a left press and release both on the panel, as with a button.
-    const bool click =
-        event->button() == Qt::LeftButton && m_leftPressed && rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        m_leftPressed = false;
-    if (click)
+    if (m_click.Release(event, rect()))
         emit clicked();
     QWidget::mouseReleaseEvent(event);
 }

@@ -2,6 +2,8 @@
 // A flat panel with a one-pixel two-colour border and a single-line caption, painted through an
 // off-screen pixmap and optionally showing its parent through it. The main window's profile box is one.
 
+#include "gui/controls/ClickTracker.h"
+
 #include <QColor>
 #include <QString>
 #include <QWidget>
@@ -59,7 +61,7 @@ private:
     bool m_parentColor = true;
     QColor m_borderColors[2] = {DefaultBorderColor, DefaultBorderColor};
     Qt::Alignment m_alignment = Qt::AlignHCenter;
-    bool m_leftPressed = false;
+    TClickTracker m_click;
     bool m_painting = false;
 };
 

@@ -59,19 +59,13 @@ void TWlmShiftImage::paintEvent(QPaintEvent*) {
 
 void TWlmShiftImage::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
-    event->accept(); // the press is ours; the parent must not take it as well
-    if (event->button() == Qt::LeftButton)
-        m_leftPressed = true;
+    m_click.Press(event);
     move(pos() + PressShift);
 }
 
 void TWlmShiftImage::mouseReleaseEvent(QMouseEvent* event) {
     // The position is taken while the image still sits where it was pressed.
-    const bool click =
-        event->button() == Qt::LeftButton && m_leftPressed && rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        m_leftPressed = false;
-    if (click)
+    if (m_click.Release(event, rect()))
         emit clicked();
     QWidget::mouseReleaseEvent(event);
     move(pos() - PressShift);

@@ -2,6 +2,8 @@
 // An image that shows one picture while the mouse is over it and another once it has left, and sinks
 // by two pixels while a mouse button is held on it, so that it feels like a button.
 
+#include "gui/controls/ClickTracker.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -49,7 +51,7 @@ private:
     QPixmap m_picture;
     QPixmap m_focusedPicture;
     QPixmap m_noFocusedPicture;
-    bool m_leftPressed = false;
+    TClickTracker m_click;
 };
 
 } // namespace clipvane
