@@ -27,6 +27,14 @@ public:
     QQueue<QString> folders;
     QList<Asked> messages;
     QList<QUrl> openedUrls;
+    // How each picker was opened: its caption, initial folder and (file pickers only) filter.
+    struct Opened {
+        QString caption;
+        QString folder;
+        QString filter;
+    };
+    QList<Opened> filePickers;
+    QList<Opened> folderPickers;
 
     QMessageBox::StandardButton Message(QWidget*, QMessageBox::Icon icon, const QString& caption,
                                         const QString& text, QMessageBox::StandardButtons buttons) override {
@@ -36,14 +44,18 @@ public:
         // With no scripted answer the box's default button is taken: OK, or No for a question.
         return buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
     }
-    QStringList OpenFileNames(QWidget*, const QString&, const QString&, const QString&) override {
+    QStringList OpenFileNames(QWidget*, const QString& caption, const QString& folder,
+                              const QString& filter) override {
+        filePickers.append({caption, folder, filter});
         return fileNames.isEmpty() ? QStringList() : fileNames.dequeue();
     }
-    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        const QStringList names = OpenFileNames(nullptr, {}, {}, {});
+    QString OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                         const QString& filter) override {
+        const QStringList names = OpenFileNames(parent, caption, folder, filter);
         return names.isEmpty() ? QString() : names.first();
     }
-    QString ExistingDirectory(QWidget*, const QString&, const QString&) override {
+    QString ExistingDirectory(QWidget*, const QString& caption, const QString& folder) override {
+        folderPickers.append({caption, folder, {}});
         return folders.isEmpty() ? QString() : folders.dequeue();
     }
     bool OpenUrl(const QUrl& url) override {
