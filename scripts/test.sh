@@ -14,6 +14,7 @@ build() { # dir, extra cmake arguments...
 build build-ci
 cmake --build build-ci --target format-check
 ctest --test-dir build-ci --output-on-failure --no-tests=error -j "$jobs"
+sh scripts/check-package.sh build-ci
 
 # The Windows side of the OS layer, cross-built from the same source (run it under Wine by hand).
 if command -v x86_64-w64-mingw32-g++-win32 >/dev/null; then
