@@ -4,13 +4,11 @@
 #include "core/ProcessInfo.h"
 #include "gui/Application.h"
 #include "gui/Dialogs.h"
+#include "gui/Pictures.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
@@ -20,34 +18,6 @@
 namespace clipvane {
 
 namespace {
-
-// A film frame with a "convert" arrow, drawn here so the window carries no third-party art.
-QPixmap ConvertPicture() {
-    QPixmap picture(32, 32);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x3a, 0x4a, 0x5c));
-    painter.drawRoundedRect(QRectF(2, 4, 28, 24), 3, 3);
-    painter.setBrush(QColor(0xf2, 0xf2, 0xf2));
-    for (int x = 5; x < 28; x += 6) {
-        painter.drawRect(QRectF(x, 6, 3, 3));
-        painter.drawRect(QRectF(x, 23, 3, 3));
-    }
-    QPainterPath arrow;
-    arrow.moveTo(8, 13.5);
-    arrow.lineTo(17, 13.5);
-    arrow.lineTo(17, 10);
-    arrow.lineTo(25, 16);
-    arrow.lineTo(17, 22);
-    arrow.lineTo(17, 18.5);
-    arrow.lineTo(8, 18.5);
-    arrow.closeSubpath();
-    painter.setBrush(QColor(0x5c, 0xc8, 0x4a));
-    painter.drawPath(arrow);
-    return picture;
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width) {
     auto* label = new QLabel(text, parent);
