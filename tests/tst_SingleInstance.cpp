@@ -1,0 +1,109 @@
+#include "gui/SingleInstance.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace clipvane;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The real program, pointed at the test's folders and drawing nowhere.
+std::unique_ptr<QProcess> StartProgram(const QTemporaryDir& dir) {
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"CLIPVANE_INSTANCE_DIR"_s, dir.path());
+    env.insert(u"CLIPVANE_SETTINGS_DIR"_s, dir.filePath(u"settings"_s));
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    process->setProcessEnvironment(env);
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(QStringLiteral(CLIPVANE_PATH), {});
+    return process;
+}
+
+bool Finished(QProcess& process, int& exitCode) {
+    if (!process.waitForFinished(10000))
+        return false;
+    exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return true;
+}
+
+} // namespace
+
+class tst_SingleInstance final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void secondStartHandsOver() {
+        QTemporaryDir dir;
+        TSingleInstance first(dir.path(), InstanceKey());
+        QCOMPARE(first.Claim(0), TSingleInstance::TClaim::Primary);
+        QVERIFY(first.Listen());
+        QSignalSpy shown(&first, &TSingleInstance::showRequested);
+        auto second = StartProgram(dir);
+        int code = -1;
+        QVERIFY(Finished(*second, code));
+        QCOMPARE(code, 0);
+        QTRY_COMPARE(shown.size(), 1);
+    }
+
+    void lockHolderThatDoesNotListenIsUnreachable() {
+        QTemporaryDir dir;
+        TSingleInstance first(dir.path(), u"key"_s);
+        QCOMPARE(first.Claim(0), TSingleInstance::TClaim::Primary);
+        TSingleInstance second(dir.path(), u"key"_s);
+        QCOMPARE(second.Claim(200), TSingleInstance::TClaim::Unreachable);
+        QVERIFY(first.Listen());
+        QSignalSpy shown(&first, &TSingleInstance::showRequested);
+        QCOMPARE(second.Claim(200), TSingleInstance::TClaim::HandedOver);
+        QTRY_COMPARE(shown.size(), 1);
+    }
+
+    void crashedInstanceIsReplaced() {
+        QTemporaryDir dir;
+        TSingleInstance probe(dir.path(), InstanceKey());
+        auto crashed = StartProgram(dir);
+        QVERIFY(crashed->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(probe.ServerName()).exists(), 10000);
+        crashed->kill(); // leaves its lock file and its socket behind
+        QVERIFY(crashed->waitForFinished());
+        QVERIFY(QFileInfo::exists(probe.LockPath()));
+        QCOMPARE(probe.Claim(1000), TSingleInstance::TClaim::Primary);
+        QVERIFY(probe.Listen());
+        QSignalSpy shown(&probe, &TSingleInstance::showRequested);
+        auto later = StartProgram(dir);
+        int code = -1;
+        QVERIFY(Finished(*later, code));
+        QCOMPARE(code, 0);
+        QTRY_COMPARE(shown.size(), 1);
+    }
+
+    void simultaneousStartsGiveOneInstance() {
+        QTemporaryDir dir;
+        auto a = StartProgram(dir);
+        auto b = StartProgram(dir);
+        QVERIFY(a->waitForStarted() && b->waitForStarted());
+        // One of them hands over and ends; the other keeps running with the window.
+        QTRY_VERIFY_WITH_TIMEOUT(a->state() == QProcess::NotRunning || b->state() == QProcess::NotRunning,
+                                 10000);
+        QProcess& ended = a->state() == QProcess::NotRunning ? *a : *b;
+        QProcess& running = &ended == a.get() ? *b : *a;
+        QCOMPARE(ended.exitCode(), 0);
+        QTest::qWait(300);
+        QCOMPARE(running.state(), QProcess::Running);
+        auto third = StartProgram(dir);
+        int code = -1;
+        QVERIFY(Finished(*third, code));
+        QCOMPARE(code, 0);
+        running.kill();
+        running.waitForFinished();
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_SingleInstance)
+#include "tst_SingleInstance.moc"
