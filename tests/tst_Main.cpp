@@ -235,18 +235,18 @@ private slots:
             QSKIP("ffmpeg is not installed");
         TMainSetup setup;
         QVERIFY(QDir(setup.dir.path()).mkpath(u"out"_s));
-        WriteBytes(setup.Path(u"tone one.wav"_s), ToneWav());
+        WriteBytes(setup.Path(u"tone \"one\".wav"_s), ToneWav());
         WriteBytes(setup.Path(u"-corrupt é.avi"_s), QByteArray(4096, '\x5a'));
         auto window = setup.Window();
         SetBox(*window, setup.Path(u"out"_s), kMp3);
-        setup.dialogs.fileNames.enqueue({setup.Path(u"tone one.wav"_s), setup.Path(u"-corrupt é.avi"_s)});
+        setup.dialogs.fileNames.enqueue({setup.Path(u"tone \"one\".wav"_s), setup.Path(u"-corrupt é.avi"_s)});
         QTimer::singleShot(60000, window.get(), [] {
             if (QWidget* batch = QApplication::activeModalWidget())
                 batch->close();
         });
         window->bConvertClick();
         QCOMPARE(Seen(setup.dialogs), QStringList{u"info: -corrupt é.avi, file conversion failed."_s});
-        QVERIFY(ReadFile(setup.Path(u"out/tone one.mp3"_s)).size() > 1000);
+        QVERIFY(ReadFile(setup.Path(u"out/tone \"one\".mp3"_s)).size() > 1000);
     }
 
     void settingsRoundTrip() {

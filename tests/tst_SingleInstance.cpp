@@ -83,6 +83,25 @@ private slots:
         QTRY_COMPARE(shown.size(), 1);
     }
 
+    void waitingStartTakesOverWhenTheHolderEnds() {
+        QTemporaryDir dir;
+        auto holder = std::make_unique<TSingleInstance>(dir.path(), InstanceKey());
+        QCOMPARE(holder->Claim(0), TSingleInstance::TClaim::Primary); // holds the lock, does not listen
+        const QString server = holder->ServerName();
+        auto waiting = StartProgram(dir);
+        QVERIFY(waiting->waitForStarted());
+        QTest::qWait(300);
+        holder.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(server), 10000);
+        QCOMPARE(waiting->state(), QProcess::Running);
+        auto later = StartProgram(dir);
+        int code = -1;
+        QVERIFY(Finished(*later, code));
+        QCOMPARE(code, 0);
+        waiting->kill();
+        waiting->waitForFinished();
+    }
+
     void simultaneousStartsGiveOneInstance() {
         QTemporaryDir dir;
         auto a = StartProgram(dir);
