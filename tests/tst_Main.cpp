@@ -128,81 +128,66 @@ private slots:
 
     void convertChecks_data() {
         QTest::addColumn<bool>("sameInput");
-        QTest::addColumn<QString>("folder"); // "%T" is the temporary folder
+        QTest::addColumn<QString>("folder"); // "%T" stands for the temporary folder, here and below
         QTest::addColumn<QString>("profile");
         QTest::addColumn<QString>("another"); // empty: the default encoder
-        QTest::addColumn<QList<QMessageBox::StandardButton>>("answers");
+        QTest::addColumn<bool>("yes");        // the answer to a question
         QTest::addColumn<QStringList>("selection");
         QTest::addColumn<QStringList>("seen");
-        QTest::addColumn<bool>("pickerOpened");
-        const QString missing = u"%T/new/out"_s;
-        const QString ask =
-            u"ask: %T/new/out, the output directory does not exist.\r\ncreates a new directory?"_s;
-        const QString format = u"info: Please choose the output format!"_s;
+        QTest::addColumn<bool>("picker");
+        const QString missing = u"%T/new/out"_s, format = u"info: Please choose the output format!"_s;
+        const QString ask = u"ask: %1, the output directory does not exist.\r\ncreates a new directory?"_s;
+        const QStringList none;
         QTest::newRow("missing folder, No ends the command")
-            << false << missing << kMp3 << QString() << QList{QMessageBox::No} << QStringList()
-            << QStringList{ask} << false;
+            << false << missing << kMp3 << QString() << false << none << QStringList{ask.arg(missing)}
+            << false;
         QTest::newRow("missing folder, Yes creates it and goes on")
-            << false << missing << kMp3 << QString() << QList{QMessageBox::Yes} << QStringList()
-            << QStringList{ask} << true;
+            << false << missing << kMp3 << QString() << true << none << QStringList{ask.arg(missing)} << true;
         QTest::newRow("folder that cannot be created is reported")
-            << false << u"%T/file/out"_s << kMp3 << QString() << QList{QMessageBox::Yes} << QStringList()
-            << QStringList{u"ask: %T/file/out, the output directory does not exist.\r\ncreates a new directory?"_s,
-                           u"error: Cannot create %T/file/out."_s}
-            << false;
+            << false << u"%T/file/out"_s << kMp3 << QString() << true << none
+            << QStringList{ask.arg(u"%T/file/out"_s), u"error: Cannot create %T/file/out."_s} << false;
         QTest::newRow("folder question comes before the empty profile")
-            << false << missing << QString() << QString() << QList{QMessageBox::Yes} << QStringList()
-            << QStringList{ask, format} << false;
+            << false << missing << QString() << QString() << true << none
+            << QStringList{ask.arg(missing), format} << false;
         QTest::newRow("missing other encoder")
-            << false << u"%T"_s << kMp3 << u"%T/none/ffmpeg"_s << QList<QMessageBox::StandardButton>()
-            << QStringList() << QStringList{u"info: %T/none/ffmpeg. This FFmpeg.exe file does not exist."_s}
-            << false;
+            << false << u"%T"_s << kMp3 << u"%T/none/ffmpeg"_s << false << none
+            << QStringList{u"info: %T/none/ffmpeg. This FFmpeg.exe file does not exist."_s} << false;
         QTest::newRow("cancelled file dialog")
-            << false << u"%T"_s << kMp3 << QString() << QList<QMessageBox::StandardButton>() << QStringList()
-            << QStringList() << true;
+            << false << u"%T"_s << kMp3 << QString() << false << none << none << true;
         QTest::newRow("a ? in the second of three names converts nothing")
-            << false << u"%T"_s << kMp3 << QString() << QList<QMessageBox::StandardButton>()
+            << false << u"%T"_s << kMp3 << QString() << false
             << QStringList{u"%T/a.avi"_s, u"%T/b?.avi"_s, u"%T/c.avi"_s}
             << QStringList{u"info: File name contains special characters.\r\nPlease rename the file and try again."_s}
             << true;
         QTest::newRow("same as input ignores the box")
-            << true << missing << QString() << QString() << QList<QMessageBox::StandardButton>()
-            << QStringList() << QStringList{format} << false;
+            << true << missing << QString() << QString() << false << none << QStringList{format} << false;
     }
     void convertChecks() {
         QFETCH(bool, sameInput);
         QFETCH(QString, folder);
         QFETCH(QString, profile);
         QFETCH(QString, another);
-        QFETCH(QList<QMessageBox::StandardButton>, answers);
+        QFETCH(bool, yes);
         QFETCH(QStringList, selection);
         QFETCH(QStringList, seen);
-        QFETCH(bool, pickerOpened);
+        QFETCH(bool, picker);
         TMainSetup setup;
+        const QString temp = setup.dir.path();
         WriteBytes(setup.Path(u"file"_s), "not a folder");
-        const auto expand = [&setup](QString text) { return text.replace(u"%T"_s, setup.dir.path()); };
         auto window = setup.Window();
-        SetBox(*window, expand(folder), profile);
+        SetBox(*window, QString(folder).replace(u"%T"_s, temp), profile);
         Child<QCheckBox>(*window, "cbSameInput")->setChecked(sameInput);
         window->NotUseAnotherFFmpeg = another.isEmpty();
-        window->AnotherFFmpeg = expand(another).toStdString();
-        for (auto answer : answers)
-            setup.dialogs.answers.enqueue(answer);
-        QStringList names;
-        for (const QString& name : selection)
-            names << expand(name);
-        setup.dialogs.fileNames.enqueue(names);
+        window->AnotherFFmpeg = QString(another).replace(u"%T"_s, temp).toStdString();
+        setup.dialogs.answers.enqueue(yes ? QMessageBox::Yes : QMessageBox::No);
+        setup.dialogs.fileNames.enqueue(selection.replaceInStrings(u"%T"_s, temp));
         window->bConvertClick();
-        QStringList expected;
-        for (const QString& line : seen)
-            expected << expand(line);
-        QCOMPARE(Seen(setup.dialogs), expected);
-        QCOMPARE(setup.dialogs.filePickers.size(), pickerOpened ? 1 : 0);
+        QCOMPARE(Seen(setup.dialogs).replaceInStrings(temp, u"%T"_s), seen);
+        QCOMPARE(setup.dialogs.filePickers.size(), picker ? 1 : 0);
         QVERIFY(window->LastInputFolder.empty());
-        if (!sameInput)
-            QCOMPARE(QString::fromStdString(window->OutputDirectory), expand(folder));
-        const bool created = answers.contains(QMessageBox::Yes) && folder == u"%T/new/out"_s;
-        QCOMPARE(QDir(expand(u"%T/new/out"_s)).exists(), created);
+        if (!sameInput) // the box's text is remembered, whatever came of it
+            QCOMPARE(QString::fromStdString(window->OutputDirectory).replace(temp, u"%T"_s), folder);
+        QCOMPARE(QDir(temp + u"/new/out"_s).exists(), yes && folder == u"%T/new/out"_s);
     }
 
     void lastInputFolder() {
@@ -272,22 +257,28 @@ private slots:
 
     void badSettingsFile_data() {
         QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<QString>("format"); // what the profile box shows
+        QTest::addColumn<QString>("format");  // what the profile box shows
+        QTest::addColumn<QByteArray>("kept"); // bytes the rewritten file still holds
         QByteArray garbage(64 * 1024, '\0');
         for (int i = 0; i < garbage.size(); ++i)
             garbage[i] = char((i * 7919) % 256);
-        QTest::newRow("binary garbage") << garbage << QString();
-        QTest::newRow("10 MB of one line") << QByteArray(10 * 1024 * 1024, 'x') << QString();
+        QTest::newRow("binary garbage") << garbage << QString() << QByteArray();
+        QTest::newRow("10 MB of one line") << QByteArray(10 * 1024 * 1024, 'x') << QString() << QByteArray();
         QTest::newRow("5000 characters of profile, read as 2047")
-            << "[Options]\nOutputFormat=" + QByteArray(5000, 'p') << QString(2047, u'p');
+            << "[Options]\nOutputFormat=" + QByteArray(5000, 'p') << QString(2047, u'p') << QByteArray();
         QTest::newRow("control characters in the output folder")
             << QByteArray(
                    "[Options]\nOutputDirectory=/x\x01\x1b\t\ry\nOutputFormat=MP3 - MPEG Layer-3 Audio\n")
-            << kMp3;
+            << kMp3 << QByteArray("OutputDirectory=/x\x01\x1b\ty\n");
+        const QByteArray latin1 =
+            "[Options]\r\nOutputDirectory=/m\xe9\r\nOutputFormat=ffmpeg -i %1 -ab 1 %1.\xff\r\n";
+        QTest::newRow("bytes that are no UTF-8 are written back unchanged")
+            << latin1 << u"ffmpeg -i %1 -ab 1 %1.\ufffd"_s << latin1;
     }
     void badSettingsFile() {
         QFETCH(QByteArray, contents);
         QFETCH(QString, format);
+        QFETCH(QByteArray, kept);
         TMainSetup setup;
         WriteBytes(setup.Path(u"settings.ini"_s), contents);
         {
@@ -298,17 +289,8 @@ private slots:
             window->close();
         }
         QCOMPARE(Seen(setup.dialogs), QStringList()); // closed normally, everything written
-        auto window = setup.Window();
-        QVERIFY(Child<QCheckBox>(*window, "cbSameInput")->isChecked());
-    }
-
-    void unchangedBytesAreWrittenBack() {
-        TMainSetup setup;
-        const QByteArray odd =
-            "[Options]\r\nOutputDirectory=/media/\xe9t\xe9\r\nOutputFormat=ffmpeg -i %1 -ab 1 %1.\xff\r\n";
-        WriteBytes(setup.Path(u"settings.ini"_s), odd);
-        setup.Window()->close();
-        QVERIFY(ReadFile(setup.Path(u"settings.ini"_s)).startsWith(odd));
+        QVERIFY(ReadFile(setup.Path(u"settings.ini"_s)).contains(kept));
+        QVERIFY(Child<QCheckBox>(*setup.Window(), "cbSameInput")->isChecked());
     }
 
     void failedSaveIsReported() {

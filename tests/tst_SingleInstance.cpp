@@ -26,11 +26,11 @@ std::unique_ptr<QProcess> StartProgram(const QTemporaryDir& dir) {
     return process;
 }
 
-bool Finished(QProcess& process, int& exitCode) {
-    if (!process.waitForFinished(10000))
-        return false;
-    exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return true;
+// A later start: it must hand over and end with 0, without a window of its own.
+bool HandsOver(const QTemporaryDir& dir) {
+    auto later = StartProgram(dir);
+    return later->waitForFinished(10000) && later->exitStatus() == QProcess::NormalExit &&
+           later->exitCode() == 0;
 }
 
 } // namespace
@@ -45,10 +45,7 @@ private slots:
         QCOMPARE(first.Claim(0), TSingleInstance::TClaim::Primary);
         QVERIFY(first.Listen());
         QSignalSpy shown(&first, &TSingleInstance::showRequested);
-        auto second = StartProgram(dir);
-        int code = -1;
-        QVERIFY(Finished(*second, code));
-        QCOMPARE(code, 0);
+        QVERIFY(HandsOver(dir));
         QTRY_COMPARE(shown.size(), 1);
     }
 
@@ -76,10 +73,7 @@ private slots:
         QCOMPARE(probe.Claim(1000), TSingleInstance::TClaim::Primary);
         QVERIFY(probe.Listen());
         QSignalSpy shown(&probe, &TSingleInstance::showRequested);
-        auto later = StartProgram(dir);
-        int code = -1;
-        QVERIFY(Finished(*later, code));
-        QCOMPARE(code, 0);
+        QVERIFY(HandsOver(dir));
         QTRY_COMPARE(shown.size(), 1);
     }
 
@@ -94,10 +88,7 @@ private slots:
         holder.reset();
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(server), 10000);
         QCOMPARE(waiting->state(), QProcess::Running);
-        auto later = StartProgram(dir);
-        int code = -1;
-        QVERIFY(Finished(*later, code));
-        QCOMPARE(code, 0);
+        QVERIFY(HandsOver(dir));
         waiting->kill();
         waiting->waitForFinished();
     }
@@ -115,10 +106,7 @@ private slots:
         QCOMPARE(ended.exitCode(), 0);
         QTest::qWait(300);
         QCOMPARE(running.state(), QProcess::Running);
-        auto third = StartProgram(dir);
-        int code = -1;
-        QVERIFY(Finished(*third, code));
-        QCOMPARE(code, 0);
+        QVERIFY(HandsOver(dir));
         running.kill();
         running.waitForFinished();
     }
