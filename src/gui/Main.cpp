@@ -156,6 +156,8 @@ bool TfrmMain::event(QEvent* event) {
 }
 
 void TfrmMain::WMShowMain() {
+    if (m_closed)
+        return; // closing already: the runner is gone and the program is about to end
     show();
     if (isMinimized())
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
