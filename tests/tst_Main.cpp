@@ -3,8 +3,10 @@
 #include "core/ProcessInfo.h"
 #include "gui/Main.h"
 #include "gui/controls/TFlatPanelUnit.h"
+#include "gui/profiles/ProfileMenu.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -124,6 +126,33 @@ private slots:
         QCOMPARE(places.size(), 3);
         QCOMPARE(places[1], places[0]);
         QCOMPARE(places[2], places[0]);
+    }
+
+    void manualConversion_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("OK puts the line into the box and the label follows")
+            << u"bOK"_s << u"ffmpeg -i %1 -s 320x240 -r 14 -b 50k -ar 22050 -ab 56k -ac 1 %1.mov"_s
+            << u"(*.mov)"_s;
+        QTest::newRow("Cancel leaves the box alone") << u"bCancel"_s << kMp3 << u"(*.mp3)"_s;
+    }
+    void manualConversion() {
+        QFETCH(QString, button);
+        QFETCH(QString, caption);
+        QFETCH(QString, label);
+        TMainSetup setup;
+        auto window = setup.Window();
+        Child<TFlatPanel>(*window, "fpType")->SetCaption(kMp3);
+        window->Picker().RefreshExtName();
+        QTimer::singleShot(0, window.get(), [&button] {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                Child<QAbstractButton>(*dialog, qPrintable(button))->click();
+        });
+        window->Picker().miManualConvert()->trigger();
+        QCOMPARE(Child<TFlatPanel>(*window, "fpType")->Caption(), caption);
+        QCOMPARE(Child<TFlatPanel>(*window, "fpType")->toolTip(), button == u"bOK"_s ? caption : QString());
+        QCOMPARE(Child<QLabel>(*window, "lExtName")->text(), label);
     }
 
     void convertChecks_data() {

@@ -3,10 +3,10 @@
 #include "core/Global.h"
 #include "core/ProcessInfo.h"
 #include "gui/Application.h"
+#include "gui/DialogLayout.h"
 #include "gui/Dialogs.h"
 #include "gui/Pictures.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -17,26 +17,11 @@
 
 namespace clipvane {
 
-namespace {
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(left, top, width, label->sizeHint().height());
-    return label;
-}
-
-} // namespace
-
 TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<std::string> fileList)
     : QDialog(owner)
     , m_batch(runner, std::move(fileList)) {
     setObjectName(QStringLiteral("frmConvert"));
-    // The window was laid out for an 8 point font 13 pixels high; this keeps every text inside
-    // its control whatever the desktop's default size is.
-    QFont small = QApplication::font();
-    small.setPixelSize(11);
-    setFont(small);
+    SetDesignFont(*this);
     setFixedSize(345, 144);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowTitle(QString::fromUtf8(kProductName));
@@ -59,10 +44,10 @@ TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<st
     suiProgressBar2->setAlignment(Qt::AlignCenter);
 
     // The value labels run to the group box's inner edge: minutes are not wrapped into hours.
-    Label5 = MakeLabel(GroupBox2, "Label5", QStringLiteral("Time elapsed: "), 12, 72, 108);
-    lTimeElapsed = MakeLabel(GroupBox2, "lTimeElapsed", QStringLiteral("00:00"), 120, 72, 112);
-    Label6 = MakeLabel(GroupBox2, "Label6", QStringLiteral("Time estimated: "), 12, 96, 108);
-    lTimeEstimated = MakeLabel(GroupBox2, "lTimeEstimated", QStringLiteral("00:00"), 120, 96, 112);
+    Label5 = MakeDesignLabel(GroupBox2, "Label5", QStringLiteral("Time elapsed: "), 12, 72, 108);
+    lTimeElapsed = MakeDesignLabel(GroupBox2, "lTimeElapsed", QStringLiteral("00:00"), 120, 72, 112);
+    Label6 = MakeDesignLabel(GroupBox2, "Label6", QStringLiteral("Time estimated: "), 12, 96, 108);
+    lTimeEstimated = MakeDesignLabel(GroupBox2, "lTimeEstimated", QStringLiteral("00:00"), 120, 96, 112);
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));

@@ -8,6 +8,8 @@
 #include "core/profiles/ProfileCatalog.h"
 #include "gui/Application.h"
 #include "gui/ConvertHint.h"
+#include "gui/DialogLayout.h"
+#include "gui/ManualConvert.h"
 #include "gui/Pictures.h"
 #include "gui/controls/SUIURLLabel.h"
 #include "gui/controls/TFlatPanelUnit.h"
@@ -73,10 +75,7 @@ TfrmMain::TfrmMain(std::function<std::string()> settingsFolder, QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_settingsFolder(std::move(settingsFolder)) {
     setObjectName(QStringLiteral("frmMain"));
-    // Laid out for an 8 point font 13 pixels high: this keeps every text inside its control.
-    QFont small = QApplication::font();
-    small.setPixelSize(11);
-    setFont(small);
+    SetDesignFont(*this);
     setFixedSize(405, 284);
     setWindowIcon(ProgramWindowIcon());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -208,7 +207,13 @@ void TfrmMain::bExitClick() {
 }
 
 void TfrmMain::miManualConvertClick() {
-    // The manual conversion dialog arrives with its own unit.
+    TfrmManualConvert dialog(this, fpType->Caption());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    fpType->SetCaption(dialog.CommandLine());
+    fpType->setToolTip(fpType->Caption());
+    // The label follows the box, as it does for a profile from the menu.
+    m_picker->RefreshExtName();
 }
 
 void TfrmMain::bConvertClick() {

@@ -1,4 +1,5 @@
 // The main window's controls: where each stands, what it says and which handler it runs.
+#include "gui/DialogLayout.h"
 #include "gui/Links.h"
 #include "gui/Main.h"
 #include "gui/Pictures.h"
@@ -29,20 +30,10 @@ template <class T> T* Make(QWidget* parent, const char* name, int left, int top)
     return widget;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
-    auto* label = Make<QLabel>(parent, name, left, top);
-    label->setText(text);
-    label->adjustSize();
-    return label;
-}
-
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, const QString& hint, int left,
                         int top) {
-    auto* button = Make<QPushButton>(parent, name, left, top);
-    button->setText(text);
+    auto* button = MakeDesignButton(parent, name, text, QRect(left, top, 80, 23));
     button->setToolTip(hint);
-    button->resize(80, 23);
-    button->setAutoDefault(false);
     return button;
 }
 
@@ -56,14 +47,7 @@ QFrame* MakeRule(QWidget* parent, const char* name, int left, int top, int width
 } // namespace
 
 void FitToWidth(QLabel& label, int width) {
-    // Narrowed rather than cut: wide desktop fonts would otherwise clip texts laid out for a narrow one.
-    QFont narrowed = label.font();
-    for (int stretch = 100; stretch >= 70; stretch -= 5) {
-        narrowed.setStretch(stretch);
-        if (QFontMetrics(narrowed).horizontalAdvance(label.text()) <= width)
-            break;
-    }
-    label.setFont(narrowed);
+    NarrowToFit(label, label.text(), width);
     label.adjustSize();
     label.resize(std::min(label.width(), width), label.height());
 }
@@ -97,8 +81,8 @@ void TfrmMain::CreateControls() {
     lTitle->adjustSize();
     connect(lTitle, &TClickLabel::clicked, this, [] { TDialogs::Instance().OpenUrl(MakerSiteUrl()); });
 
-    lTitleHint =
-        MakeLabel(this, "lTitleHint", QStringLiteral("Convert video files between many formats"), 50, 27);
+    lTitleHint = MakeDesignLabel(this, "lTitleHint",
+                                 QStringLiteral("Convert video files between many formats"), 50, 27);
     lTitleHint->resize(266, lTitleHint->height());
     SetTextColour(*lTitleHint, Qt::white);
 
@@ -112,24 +96,25 @@ void TfrmMain::CreateControls() {
 
     pSingleMode = Make<QWidget>(this, "pSingleMode", 8, 50);
     pSingleMode->resize(393, 234);
-    lVideo = MakeLabel(pSingleMode, "lVideo",
-                       QStringLiteral("1. Click 'Profile:' combobox to choose an output format."), 0, 8);
-    lUrl = MakeLabel(
+    lVideo =
+        MakeDesignLabel(pSingleMode, "lVideo",
+                        QStringLiteral("1. Click 'Profile:' combobox to choose an output format."), 0, 8);
+    lUrl = MakeDesignLabel(
         pSingleMode, "lUrl",
         QStringLiteral("2. Click 'Convert...' button to select one or more files and start converting."), 0,
         26);
     FitToWidth(*lVideo, pSingleMode->width());
     FitToWidth(*lUrl, pSingleMode->width());
     Panel2 = MakeRule(pSingleMode, "Panel2", 0, 50, 390);
-    lConvertTo = MakeLabel(pSingleMode, "lConvertTo", QStringLiteral("Profile:"), 0, 58);
+    lConvertTo = MakeDesignLabel(pSingleMode, "lConvertTo", QStringLiteral("Profile:"), 0, 58);
     lConvertTo->setToolTip(QStringLiteral("'Ctrl + P' to popup the profile list"));
     FitToWidth(*lConvertTo, 35); // the extension label follows at 37
-    lExtName = MakeLabel(pSingleMode, "lExtName", QStringLiteral("(*)"), 37, 58);
+    lExtName = MakeDesignLabel(pSingleMode, "lExtName", QStringLiteral("(*)"), 37, 58);
     lExtName->setEnabled(false);
 
     Panel1 = Make<QWidget>(pSingleMode, "Panel1", 0, 107);
     Panel1->resize(401, 67);
-    lOutputFolder = MakeLabel(Panel1, "lOutputFolder", QStringLiteral("Output Folder:"), 0, 3);
+    lOutputFolder = MakeDesignLabel(Panel1, "lOutputFolder", QStringLiteral("Output Folder:"), 0, 3);
     eOutputFolder = Make<QLineEdit>(Panel1, "eOutputFolder", 0, 22);
     eOutputFolder->resize(300, 20);
     bBrowser = MakeButton(Panel1, "bBrowser", QStringLiteral("Browser..."),
