@@ -113,6 +113,29 @@ private slots:
         }
     }
 
+    void longTextsStayReadable_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("whole"); // fits the box once narrowed, so it stays centred
+        QTest::newRow("catalog caption") << kMp3() << true;
+        QTest::newRow("the manual preset line, narrowed")
+            << u"ffmpeg -i %1 -s 320x240 -r 14 -b 50k -ar 22050 -ab 56k -ac 1 %1.mov"_s << true;
+        QTest::newRow("a hand-edited line of 2047 characters shows its start")
+            << QString(2047, u'p') << false;
+    }
+    void longTextsStayReadable() {
+        QFETCH(QString, text);
+        QFETCH(bool, whole);
+        TPickerWindow w;
+        w.picker.SetProfileText(u"x"_s + text); // a wide text first: the next one starts afresh
+        w.picker.SetProfileText(text);
+        QCOMPARE(w.box->Caption(), text);
+        QCOMPARE(w.box->toolTip(), text);
+        QCOMPARE(QFontMetrics(w.box->font()).horizontalAdvance(text) <= w.box->width() - 4, whole);
+        QCOMPARE(w.box->Alignment(), whole ? Qt::AlignHCenter : Qt::AlignLeft);
+        QCOMPARE(w.box->font().stretch() == QFont::AnyStretch || w.box->font().stretch() == 100,
+                 text == kMp3());
+    }
+
     void removeFirstAmpersand() {
         QCOMPARE(RemoveFirstAmpersand(u"&AVI"_s), u"AVI"_s);
         QCOMPARE(RemoveFirstAmpersand(u"A&B&C"_s), u"AB&C"_s); // only the first

@@ -180,8 +180,7 @@ void TfrmMain::LoadSaveSettings(bool load) {
         const TSettings settings = LoadSettings(folder);
         OutputDirectory = settings.OutputDirectory;
         m_loadedFormat = settings.OutputFormat;
-        fpType->SetCaption(QString::fromUtf8(settings.OutputFormat));
-        fpType->setToolTip(fpType->Caption());
+        m_picker->SetProfileText(QString::fromUtf8(settings.OutputFormat));
         cbSameInput->setChecked(settings.SameInput);
         cbSameInputClick(); // also when the box keeps its state
         AnotherFFmpeg = settings.AnotherFFmpeg;
@@ -210,8 +209,7 @@ void TfrmMain::miManualConvertClick() {
     TfrmManualConvert dialog(this, fpType->Caption());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    fpType->SetCaption(dialog.CommandLine());
-    fpType->setToolTip(fpType->Caption());
+    m_picker->SetProfileText(dialog.CommandLine());
     // The label follows the box, as it does for a profile from the menu.
     m_picker->RefreshExtName();
 }

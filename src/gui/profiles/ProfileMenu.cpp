@@ -1,9 +1,11 @@
 #include "gui/profiles/ProfileMenu.h"
 
 #include "core/profiles/ProfileCatalog.h"
+#include "gui/DialogLayout.h"
 #include "gui/controls/TFlatPanelUnit.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QWidget>
@@ -109,9 +111,20 @@ void TProfilePicker::TypeMenuClick(QObject* sender) {
     const auto* item = qobject_cast<QAction*>(sender);
     if (!item || !m_box)
         return;
-    m_box->SetCaption(RemoveFirstAmpersand(item->text()));
-    m_box->setToolTip(m_box->Caption());
+    SetProfileText(RemoveFirstAmpersand(item->text()));
     RefreshExtName();
+}
+
+void TProfilePicker::SetProfileText(const QString& text) {
+    if (!m_box)
+        return;
+    m_box->SetCaption(text);
+    m_box->setToolTip(m_box->Caption());
+    m_box->setFont(QFont()); // back to the window's font before measuring
+    const int room = m_box->width() - 4;
+    NarrowToFit(*m_box, text, room);
+    const bool fits = QFontMetrics(m_box->font()).horizontalAdvance(text) <= room;
+    m_box->SetAlignment(fits ? Qt::AlignHCenter : Qt::AlignLeft);
 }
 
 void TProfilePicker::RefreshExtName() {

@@ -50,6 +50,9 @@ public:
     void TypeMenuClick(QObject* sender);
     // Makes every item of every group run TypeMenuClick; run at each showing of the window.
     void BindItems();
+    // The profile text into the box and its tooltip. A text too wide for the box is narrowed, and
+    // when even that is not enough its start is shown rather than its middle.
+    void SetProfileText(const QString& text);
     // "(*" + the extension of the box's caption + ")".
     void RefreshExtName();
     // The screen point where fpTypeClick opens the menu now.
