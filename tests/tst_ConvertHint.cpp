@@ -42,26 +42,6 @@ QString LabelText(QObject& window, const char* name) {
     return label ? label->text() : u"<no %1>"_s.arg(QLatin1String(name));
 }
 
-// Two seconds of a 440 Hz tone as 8 kHz 16-bit mono PCM: a real input for the real encoder.
-QByteArray ToneWav() {
-    const int rate = 8000, samples = 2 * rate;
-    QByteArray pcm;
-    for (int i = 0; i < samples; ++i) {
-        const auto value = static_cast<qint16>(8000 * std::sin(2 * M_PI * 440 * i / rate));
-        pcm.append(char(value & 0xff)).append(char((value >> 8) & 0xff));
-    }
-    const auto le32 = [](quint32 v) {
-        const char bytes[] = {char(v & 0xff), char((v >> 8) & 0xff), char((v >> 16) & 0xff), char(v >> 24)};
-        return QByteArray(bytes, 4);
-    };
-    const auto le16 = [](quint16 v) {
-        const char bytes[] = {char(v & 0xff), char(v >> 8)};
-        return QByteArray(bytes, 2);
-    };
-    return "RIFF" + le32(36 + pcm.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(rate) +
-           le32(rate * 2) + le16(2) + le16(16) + "data" + le32(pcm.size()) + pcm;
-}
-
 void Post(QObject* window, int percent, int status, const char* elapsed, const char* estimated) {
     auto info = std::make_unique<TProcessInfo>();
     info->Percent = percent;

@@ -3,14 +3,12 @@
 #include "core/Global.h"
 #include "core/ProcessInfo.h"
 #include "gui/Application.h"
+#include "gui/DialogLayout.h"
 #include "gui/Dialogs.h"
+#include "gui/Pictures.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
@@ -19,54 +17,11 @@
 
 namespace clipvane {
 
-namespace {
-
-// A film frame with a "convert" arrow, drawn here so the window carries no third-party art.
-QPixmap ConvertPicture() {
-    QPixmap picture(32, 32);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x3a, 0x4a, 0x5c));
-    painter.drawRoundedRect(QRectF(2, 4, 28, 24), 3, 3);
-    painter.setBrush(QColor(0xf2, 0xf2, 0xf2));
-    for (int x = 5; x < 28; x += 6) {
-        painter.drawRect(QRectF(x, 6, 3, 3));
-        painter.drawRect(QRectF(x, 23, 3, 3));
-    }
-    QPainterPath arrow;
-    arrow.moveTo(8, 13.5);
-    arrow.lineTo(17, 13.5);
-    arrow.lineTo(17, 10);
-    arrow.lineTo(25, 16);
-    arrow.lineTo(17, 22);
-    arrow.lineTo(17, 18.5);
-    arrow.lineTo(8, 18.5);
-    arrow.closeSubpath();
-    painter.setBrush(QColor(0x5c, 0xc8, 0x4a));
-    painter.drawPath(arrow);
-    return picture;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(left, top, width, label->sizeHint().height());
-    return label;
-}
-
-} // namespace
-
 TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<std::string> fileList)
     : QDialog(owner)
     , m_batch(runner, std::move(fileList)) {
     setObjectName(QStringLiteral("frmConvert"));
-    // The window was laid out for an 8 point font 13 pixels high; this keeps every text inside
-    // its control whatever the desktop's default size is.
-    QFont small = QApplication::font();
-    small.setPixelSize(11);
-    setFont(small);
+    SetDesignFont(*this);
     setFixedSize(345, 144);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowTitle(QString::fromUtf8(kProductName));
@@ -89,10 +44,10 @@ TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<st
     suiProgressBar2->setAlignment(Qt::AlignCenter);
 
     // The value labels run to the group box's inner edge: minutes are not wrapped into hours.
-    Label5 = MakeLabel(GroupBox2, "Label5", QStringLiteral("Time elapsed: "), 12, 72, 108);
-    lTimeElapsed = MakeLabel(GroupBox2, "lTimeElapsed", QStringLiteral("00:00"), 120, 72, 112);
-    Label6 = MakeLabel(GroupBox2, "Label6", QStringLiteral("Time estimated: "), 12, 96, 108);
-    lTimeEstimated = MakeLabel(GroupBox2, "lTimeEstimated", QStringLiteral("00:00"), 120, 96, 112);
+    Label5 = MakeDesignLabel(GroupBox2, "Label5", QStringLiteral("Time elapsed: "), 12, 72, 108);
+    lTimeElapsed = MakeDesignLabel(GroupBox2, "lTimeElapsed", QStringLiteral("00:00"), 120, 72, 112);
+    Label6 = MakeDesignLabel(GroupBox2, "Label6", QStringLiteral("Time estimated: "), 12, 96, 108);
+    lTimeEstimated = MakeDesignLabel(GroupBox2, "lTimeEstimated", QStringLiteral("00:00"), 120, 96, 112);
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));

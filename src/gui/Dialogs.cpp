@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace clipvane {
 
@@ -39,7 +41,24 @@ QString TQtDialogs::OpenFileName(QWidget* parent, const QString& caption, const 
 }
 
 QString TQtDialogs::ExistingDirectory(QWidget* parent, const QString& caption, const QString& folder) {
-    return QFileDialog::getExistingDirectory(parent, caption, folder);
+    QFileDialog dialog(parent, caption);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (!folder.isEmpty()) {
+        // Opened on the folder it starts from, in the middle of the screen rather than over the
+        // owner, so that the folder tree has room around it.
+        dialog.setDirectory(folder);
+        dialog.adjustSize();
+        QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+        if (screen) {
+            const QRect area = screen->availableGeometry();
+            dialog.move(area.x() + (area.width() - dialog.width()) / 2,
+                        area.y() + (area.height() - dialog.height()) / 2);
+        }
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
 }
 
 bool TQtDialogs::OpenUrl(const QUrl& url) {

@@ -1,0 +1,21 @@
+#include "gui/Global.h"
+
+#include "core/platform/Platform.h"
+#include "gui/Dialogs.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace clipvane {
+
+bool BrowseForFolder(QWidget* owner, const QString& title, QString& folder) {
+    const QString initial =
+        platform::DirectoryExists(QFile::encodeName(folder).toStdString()) ? folder : QString();
+    const QString chosen = TDialogs::Instance().ExistingDirectory(owner, title, initial);
+    if (chosen.isEmpty())
+        return false;
+    folder = QDir::toNativeSeparators(chosen);
+    return true;
+}
+
+} // namespace clipvane

@@ -1,0 +1,289 @@
+#include "gui/Main.h"
+
+#include "core/ConvertThread.h"
+#include "core/Global.h"
+#include "core/ProcessInfo.h"
+#include "core/Settings.h"
+#include "core/platform/Platform.h"
+#include "core/profiles/ProfileCatalog.h"
+#include "gui/Application.h"
+#include "gui/ConvertHint.h"
+#include "gui/DialogLayout.h"
+#include "gui/ManualConvert.h"
+#include "gui/Pictures.h"
+#include "gui/controls/SUIURLLabel.h"
+#include "gui/controls/TFlatPanelUnit.h"
+#include "gui/profiles/ProfileMenu.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace clipvane {
+
+namespace {
+
+// Windows' "*.*" matches every name; elsewhere it would hide the names without a dot.
+#ifdef Q_OS_WIN
+const QString kAllFiles = QStringLiteral("*.*");
+#else
+const QString kAllFiles = QStringLiteral("*");
+#endif
+
+std::string PathBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString PathText(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// The folder part of a path, with its separator.
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of(platform::PathSeparator() == '\\' ? "\\/" : "/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// An INI value is one line: a line break read from a hand-edited file cannot be written back, and
+// would stop every key after it from being saved.
+std::string OneLine(std::string value) {
+    std::erase_if(value, [](char c) { return c == '\r' || c == '\n'; });
+    return value;
+}
+
+std::string AbsolutePath(const std::string& path) {
+    if (QDir::isAbsolutePath(PathText(path)))
+        return path;
+    return PathBytes(QDir::currentPath()) + platform::PathSeparator() + path;
+}
+
+QString Info(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(std::function<std::string()> settingsFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_settingsFolder(std::move(settingsFolder)) {
+    setObjectName(QStringLiteral("frmMain"));
+    SetDesignFont(*this);
+    setFixedSize(405, 284);
+    setWindowIcon(ProgramWindowIcon());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    CreateControls();
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() {
+    if (!m_closed)
+        FormClose();
+}
+
+void TfrmMain::FormCreate() {
+    pLine->move(0, pLine->y());
+    setWindowTitle(QString::fromUtf8(kProductName));
+    m_runner = std::make_unique<TConvertProcess>();
+    m_runner->Question = &m_question;
+    try {
+        LoadSaveSettings(true);
+    } catch (...) {
+        ShowCurrentException(this);
+    }
+    lUpdate->SetFontLinkColor(Qt::white);
+    SameInputFolder.clear();
+    LastInputFolder.clear();
+    m_picker->RefreshExtName();
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A restore from the task bar is no new showing: it must not overwrite what the user typed.
+    if (event->spontaneous())
+        return;
+    try {
+        FormShow();
+    } catch (...) {
+        ShowCurrentException(this);
+    }
+}
+
+void TfrmMain::FormShow() {
+    eOutputFolder->setText(PathText(OutputDirectory));
+    eOutputFolder->setCursorPosition(0);
+    imgTitle->setGeometry(0, 0, width(), 50);
+    imgTitle->setPixmap(Banner(imgTitle->size()));
+    imgTitle->lower();
+    lUpdate->move(width() - lUpdate->width() - 10, lUpdate->y());
+    iUpdate->move(lUpdate->x() - 20, lUpdate->y() + (lUpdate->height() - iUpdate->height()) / 2);
+    FitToWidth(*lTitleHint, std::min(266, iUpdate->x() - 4 - lTitleHint->x()));
+    m_picker->BindItems();
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (!m_closed)
+        FormClose();
+    event->accept();
+}
+
+void TfrmMain::FormClose() {
+    m_closed = true;
+    try {
+        LoadSaveSettings(false);
+    } catch (...) {
+        // The choices of this run are lost: say so rather than end as if they were kept.
+        ShowCurrentException(this);
+    }
+    m_runner.reset();
+}
+
+bool TfrmMain::event(QEvent* event) {
+    if (event->type() == static_cast<QEvent::Type>(WM_SHOWMAIN)) {
+        WMShowMain();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TfrmMain::WMShowMain() {
+    if (m_closed)
+        return; // closing already: the runner is gone and the program is about to end
+    show();
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
+}
+
+std::string TfrmMain::ProfileText() const {
+    const QString caption = fpType->Caption();
+    return caption == QString::fromUtf8(m_loadedFormat) ? m_loadedFormat : caption.toUtf8().toStdString();
+}
+
+std::string TfrmMain::OutputFolderText() const {
+    const QString text = eOutputFolder->text();
+    return text == PathText(OutputDirectory) ? OutputDirectory : PathBytes(text);
+}
+
+void TfrmMain::LoadSaveSettings(bool load) {
+    const std::string folder = m_settingsFolder();
+    if (load) {
+        const TSettings settings = LoadSettings(folder);
+        OutputDirectory = settings.OutputDirectory;
+        m_loadedFormat = settings.OutputFormat;
+        m_picker->SetProfileText(QString::fromUtf8(settings.OutputFormat));
+        cbSameInput->setChecked(settings.SameInput);
+        cbSameInputClick(); // also when the box keeps its state
+        AnotherFFmpeg = settings.AnotherFFmpeg;
+        NotUseAnotherFFmpeg = settings.NotUseAnotherFFmpeg;
+        return;
+    }
+    OutputDirectory = ChooseOutputDirectory(OutputFolderText(), OutputDirectory);
+    TSettings settings;
+    settings.OutputDirectory = OneLine(OutputDirectory);
+    settings.OutputFormat = OneLine(ProfileText());
+    settings.SameInput = cbSameInput->isChecked();
+    settings.AnotherFFmpeg = OneLine(AnotherFFmpeg);
+    settings.NotUseAnotherFFmpeg = NotUseAnotherFFmpeg;
+    SaveSettings(folder, settings);
+}
+
+void TfrmMain::cbSameInputClick() {
+    eOutputFolder->setEnabled(!cbSameInput->isChecked());
+}
+
+void TfrmMain::bExitClick() {
+    close();
+}
+
+void TfrmMain::miManualConvertClick() {
+    TfrmManualConvert dialog(this, fpType->Caption());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_picker->SetProfileText(dialog.CommandLine());
+    // The label follows the box, as it does for a profile from the menu.
+    m_picker->RefreshExtName();
+}
+
+void TfrmMain::bConvertClick() {
+    try {
+        Convert();
+    } catch (...) {
+        ShowCurrentException(this);
+    }
+}
+
+bool TfrmMain::CheckOutputFolder() {
+    OutputDirectory = OutputFolderText();
+    if (platform::DirectoryExists(OutputDirectory))
+        return true;
+    const QString question = PathText(OutputDirectory) + QStringLiteral(",") +
+                             QStringLiteral(" the output directory does not exist.") +
+                             QStringLiteral("\r\n") + QStringLiteral("creates a new directory?");
+    if (ShowMessage(this, QMessageBox::Information, question, QMessageBox::Yes | QMessageBox::No) !=
+        QMessageBox::Yes)
+        return false;
+    if (!platform::ForceDirectories(OutputDirectory))
+        throw Exception("Cannot create " + OutputDirectory);
+    return true;
+}
+
+void TfrmMain::Convert() {
+    if (!cbSameInput->isChecked() && !CheckOutputFolder())
+        return;
+    const std::string profile = ProfileText();
+    if (profile.empty()) {
+        ShowMessage(this, QMessageBox::Information, QStringLiteral("Please choose the output format!"));
+        return;
+    }
+    if (!NotUseAnotherFFmpeg && !platform::FileExists(AnotherFFmpeg)) {
+        ShowMessage(this, QMessageBox::Information,
+                    PathText(AnotherFFmpeg) + QStringLiteral(". ") +
+                        QStringLiteral("This FFmpeg.exe file does not exist."));
+        return;
+    }
+    const QString startFolder =
+        platform::DirectoryExists(LastInputFolder) ? PathText(LastInputFolder) : QString();
+    const QStringList names = TDialogs::Instance().OpenFileNames(
+        this, QStringLiteral("Select one or more video files"), startFolder, kAllFiles);
+    if (names.isEmpty())
+        return;
+    for (const QString& name : names) {
+        if (name.contains(u'?')) {
+            ShowMessage(this, QMessageBox::Information,
+                        QStringLiteral("File name contains special characters.") + QStringLiteral("\r\n") +
+                            QStringLiteral("Please rename the file and try again."));
+            return;
+        }
+    }
+    std::vector<std::string> files;
+    for (const QString& name : names)
+        files.push_back(PathBytes(name));
+    if (cbSameInput->isChecked())
+        SameInputFolder = FolderOf(files.front());
+    LastInputFolder = FolderOf(files.front());
+
+    TfrmConvert batch(this, *m_runner, std::move(files));
+    batch.Job().OutputExt = GetOutputExt(profile);
+    batch.Job().FFmpegParams = GetFFmpegParams(profile);
+    batch.Job().FFmpegPath = AnotherFFmpeg;
+    batch.Job().NotUseAnotherFFmpeg = NotUseAnotherFFmpeg;
+    batch.SameInput = [this] { return cbSameInput->isChecked(); };
+    // Absolute, so that a folder typed as "-x" can never reach the encoder as an option.
+    batch.OutputFolder = [this] { return AbsolutePath(OutputFolderText()); };
+    batch.exec();
+    if (!batch.FailedFiles().empty())
+        ShowMessage(this, QMessageBox::Information,
+                    Info(batch.FailedFiles()) + QStringLiteral("file conversion failed."));
+}
+
+} // namespace clipvane

@@ -1,0 +1,118 @@
+#pragma once
+// The program's main window: the profile box, the output folder, and the commands that start a batch.
+
+#include "gui/Dialogs.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+namespace clipvane {
+
+class TConvertProcess;
+class TFlatPanel;
+class TProfilePicker;
+class TWlmShiftImage;
+class TsuiURLLabel;
+class TClickLabel;
+
+// Narrows the label's font until its text fits `width`, and keeps the label within it.
+void FitToWidth(QLabel& label, int width);
+
+class TfrmMain final : public QWidget {
+    Q_OBJECT
+
+public:
+    // `settingsFolder` names the folder of "settings.ini"; it is asked anew at each load and save.
+    explicit TfrmMain(std::function<std::string()> settingsFolder, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // The remembered output folder: loaded, refreshed by Convert, saved at close.
+    std::string OutputDirectory;
+    // Folder (with its separator) of the first file of the last accepted selection made while
+    // "Same as the input file" was checked; never saved.
+    std::string SameInputFolder;
+    // Folder (with its separator) of the first file of the last accepted selection; never saved.
+    std::string LastInputFolder;
+    std::string AnotherFFmpeg;
+    bool NotUseAnotherFFmpeg = true;
+
+    // Reads (true) or writes (false) the five settings.
+    void LoadSaveSettings(bool load);
+
+    void bConvertClick();
+    void cbSameInputClick();
+    void bExitClick();
+    void miManualConvertClick();
+    // A later start asked for the window: shown, restored and brought to the front.
+    void WMShowMain();
+
+    // The program's encoder runner, alive until the window closes.
+    TConvertProcess* Runner() const { return m_runner.get(); }
+    TProfilePicker& Picker() const { return *m_picker; }
+    // The profile box's caption as bytes; the text read from the settings keeps its exact bytes.
+    std::string ProfileText() const;
+    // The output folder box's text as a path; the folder read from the settings keeps its bytes.
+    std::string OutputFolderText() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void Convert();
+    bool CheckOutputFolder();
+
+    std::function<std::string()> m_settingsFolder;
+    std::unique_ptr<TConvertProcess> m_runner;
+    TMessageBoxQuestion m_question;
+    TProfilePicker* m_picker = nullptr;
+    // What the settings held, to write back unchanged when the user did not change it.
+    std::string m_loadedFormat;
+    bool m_closed = false;
+
+    QLabel* imgTitle = nullptr;
+    TClickLabel* Image1 = nullptr;
+    TClickLabel* lTitle = nullptr;
+    QLabel* lTitleHint = nullptr;
+    QLabel* iUpdate = nullptr;
+    TsuiURLLabel* lUpdate = nullptr;
+    QWidget* pSingleMode = nullptr;
+    QLabel* lVideo = nullptr;
+    QLabel* lUrl = nullptr;
+    QFrame* Panel2 = nullptr;
+    QLabel* lConvertTo = nullptr;
+    QLabel* lExtName = nullptr;
+    TFlatPanel* fpType = nullptr;
+    QToolButton* suiArrowButton3 = nullptr;
+    QWidget* Panel1 = nullptr;
+    QLabel* lOutputFolder = nullptr;
+    QLineEdit* eOutputFolder = nullptr;
+    QPushButton* bBrowser = nullptr;
+    QCheckBox* cbSameInput = nullptr;
+    QFrame* pLine = nullptr;
+    TWlmShiftImage* WlmShiftImage1 = nullptr;
+    TClickLabel* lbEAddress = nullptr;
+    QPushButton* bConvert = nullptr;
+    QPushButton* bShowFiles = nullptr;
+    QPushButton* bExit = nullptr;
+    QAction* aTotal = nullptr;
+    QAction* Action1 = nullptr;
+};
+
+} // namespace clipvane

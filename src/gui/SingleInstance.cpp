@@ -1,0 +1,136 @@
+#include "gui/SingleInstance.h"
+
+#include "core/ProcessInfo.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <optional>
+
+namespace clipvane {
+
+namespace {
+
+// The whole request: the message number of "show yourself" and a line end.
+QByteArray ShowRequest() {
+    return QByteArray::number(WM_SHOWMAIN) + '\n';
+}
+
+// Letters, digits and ".-_" only, so the key is a safe file name on every system.
+QString FileNameSafe(const QString& text) {
+    QString safe;
+    for (const QChar c : text)
+        safe += (c.isLetterOrNumber() && c.unicode() < 128) || c == u'.' || c == u'-' || c == u'_' ? c : u'-';
+    return safe;
+}
+
+} // namespace
+
+QString InstanceFolder() {
+    const QString chosen = qEnvironmentVariable("CLIPVANE_INSTANCE_DIR");
+    if (!chosen.isEmpty())
+        return chosen;
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+}
+
+QString InstanceKey() {
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("LOGNAME");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("USERNAME");
+    if (user.isEmpty())
+        user = QDir::home().dirName();
+    return FileNameSafe(QString::fromLatin1(kWindowClassName) + QLatin1Char('.') + user);
+}
+
+TSingleInstance::TSingleInstance(const QString& folder, const QString& key)
+    : m_folder(QDir::cleanPath(folder))
+    , m_key(key)
+    , m_lock(LockPath()) {
+    // The lock is held for the program's whole run: only a holder that is gone makes it stale.
+    m_lock.setStaleLockTime(0);
+}
+
+TSingleInstance::~TSingleInstance() = default;
+
+QString TSingleInstance::ServerName() const {
+#ifdef Q_OS_WIN
+    return m_key; // a named pipe: per session, no folder
+#else
+    return m_folder + QLatin1Char('/') + m_key;
+#endif
+}
+
+TSingleInstance::TClaim TSingleInstance::Claim(int timeoutMs) {
+    QDir().mkpath(m_folder);
+    std::optional<QCoreApplication> probe;
+    int argc = 1;
+    char name[] = "clipvane";
+    char* argv[] = {name, nullptr};
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        // A lock left by a crashed instance is recognised by its dead owner and taken over here.
+        if (m_lock.tryLock(0))
+            return TClaim::Primary;
+        if (m_lock.error() != QLockFile::LockFailedError)
+            return TClaim::Primary; // no lock can be made here at all: better one window too many than none
+        if (!QCoreApplication::instance() && !probe)
+            probe.emplace(argc, argv);
+        if (SendShowRequest())
+            return TClaim::HandedOver;
+        // The holder may be starting up and not listening yet.
+        if (deadline.hasExpired())
+            return TClaim::Unreachable;
+        QThread::msleep(20);
+    }
+}
+
+bool TSingleInstance::SendShowRequest() {
+    QLocalSocket socket;
+    socket.connectToServer(ServerName());
+    if (!socket.waitForConnected(500))
+        return false;
+    socket.write(ShowRequest());
+    const bool sent = socket.waitForBytesWritten(1000) || socket.bytesToWrite() == 0;
+    socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState)
+        socket.waitForDisconnected(500);
+    return sent;
+}
+
+bool TSingleInstance::Listen() {
+    if (m_server)
+        return m_server->isListening();
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    // Whatever socket is there was left by a crash: the lock says no other instance runs.
+    QLocalServer::removeServer(ServerName());
+    connect(m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { ReadRequest(socket); });
+            ReadRequest(socket);
+        }
+    });
+    return m_server->listen(ServerName());
+}
+
+void TSingleInstance::ReadRequest(QLocalSocket* socket) {
+    const QByteArray request = ShowRequest();
+    while (socket->canReadLine()) {
+        if (socket->readLine(64) == request)
+            emit showRequested();
+    }
+    // Nothing of ours is that long: a peer that sends more is not a second start.
+    if (socket->bytesAvailable() > 64)
+        socket->abort();
+}
+
+} // namespace clipvane

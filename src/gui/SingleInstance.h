@@ -1,0 +1,65 @@
+#pragma once
+// One running program per user: the first start holds a lock file and answers on a local socket; a
+// later start finds the lock taken, asks the running one to come forward and ends.
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QLocalServer;
+class QLocalSocket;
+
+namespace clipvane {
+
+// The name by which a second start finds the first.
+inline constexpr const char* kWindowClassName = "Tarvix Clipvane Made by Tarvix Software";
+
+// Where the lock and the socket live: $CLIPVANE_INSTANCE_DIR, else the user's private runtime folder,
+// else the temporary folder.
+QString InstanceFolder();
+
+// The window class name and the user, as one file name.
+QString InstanceKey();
+
+class TSingleInstance final : public QObject {
+    Q_OBJECT
+
+public:
+    enum class TClaim {
+        Primary,    // this process is the one instance (or, when no lock can be made at all, runs unguarded)
+        HandedOver, // another instance was told to show itself
+        Unreachable // another instance holds the lock but did not take the request in time
+    };
+
+    TSingleInstance(const QString& folder, const QString& key);
+    ~TSingleInstance() override;
+
+    // Takes the lock, or sends the running instance the show request. Waits at most `timeoutMs` for
+    // an instance that holds the lock but is not listening yet. Needs an application object only when
+    // another instance is found (one is made for the call if there is none).
+    TClaim Claim(int timeoutMs);
+
+    // After Primary, with an application object: answers show requests from now on, replacing a socket
+    // that a crashed instance left behind. False when nothing can listen.
+    bool Listen();
+
+    QString LockPath() const { return m_folder + QLatin1Char('/') + m_key + QStringLiteral(".lock"); }
+    QString ServerName() const;
+
+signals:
+    // A later start asked this instance to show its window.
+    void showRequested();
+
+private:
+    bool SendShowRequest();
+    void ReadRequest(QLocalSocket* socket);
+
+    QString m_folder;
+    QString m_key;
+    QLockFile m_lock;
+    QLocalServer* m_server = nullptr;
+};
+
+} // namespace clipvane

@@ -1,0 +1,348 @@
+#include "ScriptedDialogs.h"
+#include "TestFiles.h"
+#include "core/ProcessInfo.h"
+#include "gui/Main.h"
+#include "gui/controls/TFlatPanelUnit.h"
+#include "gui/profiles/ProfileMenu.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using namespace clipvane;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kMp3 = u"MP3 - MPEG Layer-3 Audio"_s;
+
+// One line per message box: its kind and its text, so a table can list what the user saw.
+QStringList Seen(const TScriptedDialogs& dialogs) {
+    QStringList seen;
+    for (const auto& asked : dialogs.messages) {
+        const QString kind = asked.buttons.testFlag(QMessageBox::No) ? u"ask"_s
+                             : asked.icon == QMessageBox::Critical   ? u"error"_s
+                                                                     : u"info"_s;
+        seen << kind + u": "_s + asked.text;
+    }
+    return seen;
+}
+
+struct TMainSetup {
+    QTemporaryDir dir;
+    TScriptedDialogs dialogs;
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    std::string Folder() const { return dir.path().toStdString() + '/'; }
+    std::unique_ptr<TfrmMain> Window() {
+        return std::make_unique<TfrmMain>([this] { return Folder(); });
+    }
+};
+
+template <class T> T* Child(QWidget& window, const char* name) {
+    auto* child = window.findChild<T*>(QLatin1String(name));
+    if (!child)
+        qFatal("no %s", name);
+    return child;
+}
+
+void SetBox(TfrmMain& window, const QString& folder, const QString& profile) {
+    Child<QLineEdit>(window, "eOutputFolder")->setText(folder);
+    Child<TFlatPanel>(window, "fpType")->SetCaption(profile);
+}
+
+} // namespace
+
+class tst_Main final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void noTextIsClipped() {
+        TMainSetup setup;
+        auto window = setup.Window();
+        window->show();
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            QString text;
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                text = label->text();
+            else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                text = button->text();
+            if (text.isEmpty() || !widget->isVisible())
+                continue;
+            const QString name = widget->objectName();
+            QVERIFY2(widget->sizeHint().width() <= widget->width(), qPrintable(name));
+            QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()), qPrintable(name));
+        }
+        // The update picture and link stay clear of the title's second line.
+        QVERIFY(Child<QLabel>(*window, "lTitleHint")->geometry().right() <
+                Child<QLabel>(*window, "iUpdate")->geometry().left());
+    }
+
+    void tabOrder() {
+        TMainSetup setup;
+        auto window = setup.Window();
+        window->show();
+        QWidget* widget = Child<QWidget>(*window, "bConvert");
+        QStringList order;
+        for (int i = 0; i < 6; ++i, widget = widget->nextInFocusChain()) {
+            while (!(widget->focusPolicy() & Qt::TabFocus))
+                widget = widget->nextInFocusChain();
+            order << widget->objectName();
+        }
+        QCOMPARE(order, (QStringList{u"bConvert"_s, u"bShowFiles"_s, u"bExit"_s, u"eOutputFolder"_s,
+                                     u"cbSameInput"_s, u"bBrowser"_s}));
+    }
+
+    void threeWaysOpenTheSameMenu() {
+        TMainSetup setup;
+        auto window = setup.Window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QMenu* menu = Child<QMenu>(*window, "pmType");
+        QList<QRect> places;
+        const std::function<void()> ways[] = {
+            [&] { QTest::mouseClick(Child<QWidget>(*window, "fpType"), Qt::LeftButton, {}, QPoint(300, 5)); },
+            [&] { QTest::mouseClick(Child<QWidget>(*window, "suiArrowButton3"), Qt::LeftButton); },
+            [&] { QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier); },
+        };
+        for (const auto& way : ways) {
+            way();
+            QTRY_VERIFY(menu->isVisible());
+            places << menu->geometry();
+            menu->hide();
+            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        }
+        QCOMPARE(places.size(), 3);
+        QCOMPARE(places[1], places[0]);
+        QCOMPARE(places[2], places[0]);
+    }
+
+    void manualConversion_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("OK puts the line into the box and the label follows")
+            << u"bOK"_s << u"ffmpeg -i %1 -s 320x240 -r 14 -b 50k -ar 22050 -ab 56k -ac 1 %1.mov"_s
+            << u"(*.mov)"_s;
+        QTest::newRow("Cancel leaves the box alone") << u"bCancel"_s << kMp3 << u"(*.mp3)"_s;
+    }
+    void manualConversion() {
+        QFETCH(QString, button);
+        QFETCH(QString, caption);
+        QFETCH(QString, label);
+        TMainSetup setup;
+        auto window = setup.Window();
+        Child<TFlatPanel>(*window, "fpType")->SetCaption(kMp3);
+        window->Picker().RefreshExtName();
+        QTimer::singleShot(0, window.get(), [&button] {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                Child<QAbstractButton>(*dialog, qPrintable(button))->click();
+        });
+        window->Picker().miManualConvert()->trigger();
+        QCOMPARE(Child<TFlatPanel>(*window, "fpType")->Caption(), caption);
+        QCOMPARE(Child<TFlatPanel>(*window, "fpType")->toolTip(), button == u"bOK"_s ? caption : QString());
+        QCOMPARE(Child<QLabel>(*window, "lExtName")->text(), label);
+    }
+
+    void convertChecks_data() {
+        QTest::addColumn<bool>("sameInput");
+        QTest::addColumn<QString>("folder"); // "%T" stands for the temporary folder, here and below
+        QTest::addColumn<QString>("profile");
+        QTest::addColumn<QString>("another"); // empty: the default encoder
+        QTest::addColumn<bool>("yes");        // the answer to a question
+        QTest::addColumn<QStringList>("selection");
+        QTest::addColumn<QStringList>("seen");
+        QTest::addColumn<bool>("picker");
+        const QString missing = u"%T/new/out"_s, format = u"info: Please choose the output format!"_s;
+        const QString ask = u"ask: %1, the output directory does not exist.\r\ncreates a new directory?"_s;
+        const QStringList none;
+        QTest::newRow("missing folder, No ends the command")
+            << false << missing << kMp3 << QString() << false << none << QStringList{ask.arg(missing)}
+            << false;
+        QTest::newRow("missing folder, Yes creates it and goes on")
+            << false << missing << kMp3 << QString() << true << none << QStringList{ask.arg(missing)} << true;
+        QTest::newRow("folder that cannot be created is reported")
+            << false << u"%T/file/out"_s << kMp3 << QString() << true << none
+            << QStringList{ask.arg(u"%T/file/out"_s), u"error: Cannot create %T/file/out."_s} << false;
+        QTest::newRow("folder question comes before the empty profile")
+            << false << missing << QString() << QString() << true << none
+            << QStringList{ask.arg(missing), format} << false;
+        QTest::newRow("missing other encoder")
+            << false << u"%T"_s << kMp3 << u"%T/none/ffmpeg"_s << false << none
+            << QStringList{u"info: %T/none/ffmpeg. This FFmpeg.exe file does not exist."_s} << false;
+        QTest::newRow("cancelled file dialog")
+            << false << u"%T"_s << kMp3 << QString() << false << none << none << true;
+        QTest::newRow("a ? in the second of three names converts nothing")
+            << false << u"%T"_s << kMp3 << QString() << false
+            << QStringList{u"%T/a.avi"_s, u"%T/b?.avi"_s, u"%T/c.avi"_s}
+            << QStringList{u"info: File name contains special characters.\r\nPlease rename the file and try again."_s}
+            << true;
+        QTest::newRow("same as input ignores the box")
+            << true << missing << QString() << QString() << false << none << QStringList{format} << false;
+    }
+    void convertChecks() {
+        QFETCH(bool, sameInput);
+        QFETCH(QString, folder);
+        QFETCH(QString, profile);
+        QFETCH(QString, another);
+        QFETCH(bool, yes);
+        QFETCH(QStringList, selection);
+        QFETCH(QStringList, seen);
+        QFETCH(bool, picker);
+        TMainSetup setup;
+        const QString temp = setup.dir.path();
+        WriteBytes(setup.Path(u"file"_s), "not a folder");
+        auto window = setup.Window();
+        SetBox(*window, QString(folder).replace(u"%T"_s, temp), profile);
+        Child<QCheckBox>(*window, "cbSameInput")->setChecked(sameInput);
+        window->NotUseAnotherFFmpeg = another.isEmpty();
+        window->AnotherFFmpeg = QString(another).replace(u"%T"_s, temp).toStdString();
+        setup.dialogs.answers.enqueue(yes ? QMessageBox::Yes : QMessageBox::No);
+        setup.dialogs.fileNames.enqueue(selection.replaceInStrings(u"%T"_s, temp));
+        window->bConvertClick();
+        QCOMPARE(Seen(setup.dialogs).replaceInStrings(temp, u"%T"_s), seen);
+        QCOMPARE(setup.dialogs.filePickers.size(), picker ? 1 : 0);
+        QVERIFY(window->LastInputFolder.empty());
+        if (!sameInput) // the box's text is remembered, whatever came of it
+            QCOMPARE(QString::fromStdString(window->OutputDirectory).replace(temp, u"%T"_s), folder);
+        QCOMPARE(QDir(temp + u"/new/out"_s).exists(), yes && folder == u"%T/new/out"_s);
+    }
+
+    void lastInputFolder() {
+        TMainSetup setup;
+        QVERIFY(QDir(setup.dir.path()).mkpath(u"in"_s));
+        WriteBytes(setup.Path(u"in/a.avi"_s), "input");
+        WriteBytes(setup.Path(u"a.mp3"_s), "old"); // declined, so no encoder is needed
+        auto window = setup.Window();
+        SetBox(*window, setup.dir.path(), kMp3);
+        const QString in = setup.Path(u"in/"_s);
+        for (int i = 0; i < 2; ++i)
+            setup.dialogs.fileNames.enqueue({setup.Path(u"in/a.avi"_s)});
+        window->bConvertClick();
+        window->bConvertClick(); // opens where the first selection was
+        setup.dialogs.fileNames.enqueue({});
+        window->bConvertClick(); // cancelled: remembered folder kept
+        QVERIFY(QDir(in).removeRecursively());
+        window->bConvertClick(); // the folder is gone: the dialog starts where the system puts it
+        QStringList folders;
+        for (const auto& picker : setup.dialogs.filePickers)
+            folders << picker.folder;
+        QCOMPARE(folders, (QStringList{QString(), in, in, QString()}));
+        QCOMPARE(QString::fromStdString(window->LastInputFolder), in);
+        QVERIFY(window->SameInputFolder.empty());
+        // The runner asks through a message box: without one every existing output would be skipped unasked.
+        QCOMPARE(Seen(setup.dialogs).mid(0, 2),
+                 (QStringList{u"ask: %1 has existed,overite it?"_s.arg(setup.Path(u"a.mp3"_s)),
+                              u"info: a.avi, file conversion failed."_s}));
+    }
+
+    void realEncoderReportsTheCorruptFile() {
+        if (QStandardPaths::findExecutable(u"ffmpeg"_s).isEmpty())
+            QSKIP("ffmpeg is not installed");
+        TMainSetup setup;
+        QVERIFY(QDir(setup.dir.path()).mkpath(u"out"_s));
+        WriteBytes(setup.Path(u"tone \"one\".wav"_s), ToneWav());
+        WriteBytes(setup.Path(u"-corrupt é.avi"_s), QByteArray(4096, '\x5a'));
+        auto window = setup.Window();
+        SetBox(*window, setup.Path(u"out"_s), kMp3);
+        setup.dialogs.fileNames.enqueue({setup.Path(u"tone \"one\".wav"_s), setup.Path(u"-corrupt é.avi"_s)});
+        QTimer::singleShot(60000, window.get(), [] {
+            if (QWidget* batch = QApplication::activeModalWidget())
+                batch->close();
+        });
+        window->bConvertClick();
+        QCOMPARE(Seen(setup.dialogs), QStringList{u"info: -corrupt é.avi, file conversion failed."_s});
+        QVERIFY(ReadFile(setup.Path(u"out/tone \"one\".mp3"_s)).size() > 1000);
+    }
+
+    void settingsRoundTrip() {
+        TMainSetup setup;
+        QVERIFY(QDir(setup.dir.path()).mkpath(u"out"_s));
+        {
+            auto window = setup.Window();
+            window->show();
+            auto* box = Child<QLineEdit>(*window, "eOutputFolder");
+            QCOMPARE(box->text(), QString::fromStdString(setup.Folder())); // first start
+            QCOMPARE(Child<QLabel>(*window, "lExtName")->text(), u"(*)"_s);
+            SetBox(*window, setup.Path(u"out"_s), kMp3);
+            Child<QCheckBox>(*window, "cbSameInput")->setChecked(true);
+            window->close();
+        }
+        auto window = setup.Window();
+        window->show();
+        QCOMPARE(Child<QLineEdit>(*window, "eOutputFolder")->text(), setup.Path(u"out"_s));
+        QVERIFY(!Child<QLineEdit>(*window, "eOutputFolder")->isEnabled());
+        QCOMPARE(Child<TFlatPanel>(*window, "fpType")->toolTip(), kMp3);
+        QCOMPARE(Child<QLabel>(*window, "lExtName")->text(), u"(*.mp3)"_s);
+    }
+
+    void badSettingsFile_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("format");  // what the profile box shows
+        QTest::addColumn<QByteArray>("kept"); // bytes the rewritten file still holds
+        QByteArray garbage(64 * 1024, '\0');
+        for (int i = 0; i < garbage.size(); ++i)
+            garbage[i] = char((i * 7919) % 256);
+        QTest::newRow("binary garbage") << garbage << QString() << QByteArray();
+        QTest::newRow("10 MB of one line") << QByteArray(10 * 1024 * 1024, 'x') << QString() << QByteArray();
+        QTest::newRow("5000 characters of profile, read as 2047")
+            << "[Options]\nOutputFormat=" + QByteArray(5000, 'p') << QString(2047, u'p') << QByteArray();
+        QTest::newRow("control characters in the output folder")
+            << QByteArray(
+                   "[Options]\nOutputDirectory=/x\x01\x1b\t\ry\nOutputFormat=MP3 - MPEG Layer-3 Audio\n")
+            << kMp3 << QByteArray("OutputDirectory=/x\x01\x1b\ty\n");
+        const QByteArray latin1 =
+            "[Options]\r\nOutputDirectory=/m\xe9\r\nOutputFormat=ffmpeg -i %1 -ab 1 %1.\xff\r\n";
+        QTest::newRow("bytes that are no UTF-8 are written back unchanged")
+            << latin1 << u"ffmpeg -i %1 -ab 1 %1.\ufffd"_s << latin1;
+    }
+    void badSettingsFile() {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, format);
+        QFETCH(QByteArray, kept);
+        TMainSetup setup;
+        WriteBytes(setup.Path(u"settings.ini"_s), contents);
+        {
+            auto window = setup.Window();
+            window->show();
+            QCOMPARE(Child<TFlatPanel>(*window, "fpType")->Caption(), format);
+            Child<QCheckBox>(*window, "cbSameInput")->setChecked(true);
+            window->close();
+        }
+        QCOMPARE(Seen(setup.dialogs), QStringList()); // closed normally, everything written
+        QVERIFY(ReadFile(setup.Path(u"settings.ini"_s)).contains(kept));
+        QVERIFY(Child<QCheckBox>(*setup.Window(), "cbSameInput")->isChecked());
+    }
+
+    void failedSaveIsReported() {
+        TMainSetup setup;
+        QVERIFY(QDir(setup.dir.path()).mkdir(u"settings.ini"_s)); // nothing can be written there
+        setup.Window()->close();
+        QCOMPARE(Seen(setup.dialogs), QStringList{u"error: Unable to write to %1settings.ini."_s.arg(
+                                          QString::fromStdString(setup.Folder()))});
+    }
+
+    void showRequestRestoresTheWindow() {
+        TMainSetup setup;
+        auto window = setup.Window();
+        window->showMinimized();
+        QCoreApplication::postEvent(window.get(), new QEvent(static_cast<QEvent::Type>(WM_SHOWMAIN)));
+        QCoreApplication::sendPostedEvents(window.get());
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->isMinimized());
+    }
+};
+
+QTEST_MAIN(tst_Main)
+#include "tst_Main.moc"
