@@ -41,6 +41,8 @@ int main(int argc, char* argv[]) {
     }
     TApplication app(argc, argv);
     QApplication::setWindowIcon(ProgramWindowIcon());
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tarvix.Clipvane"));
     instance.Listen();
     TfrmMain frmMain(&ProgramSettingsFolder);
     QObject::connect(&instance, &TSingleInstance::showRequested, &frmMain, [&frmMain] {
