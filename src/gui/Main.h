@@ -14,6 +14,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QToolButton;
 
@@ -54,6 +55,15 @@ public:
     void cbSameInputClick();
     void bExitClick();
     void miManualConvertClick();
+    void bBrowserClick();
+    void bShowFilesClick();
+    // Pops the Advanced menu up at the mouse pointer, its check mark refreshed first.
+    void iAboutClick();
+    void Homepage1Click();
+    void Donate1Click();
+    void lTitleClick();
+    void UseanotherFFMpeg1Click();
+    void About1Click();
     // A later start asked for the window: shown, restored and brought to the front.
     void WMShowMain();
 
@@ -67,11 +77,13 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls();
+    void CreateAdvancedMenu();
     void FormCreate();
     void FormShow();
     void FormClose();
@@ -113,6 +125,8 @@ private:
     QPushButton* bExit = nullptr;
     QAction* aTotal = nullptr;
     QAction* Action1 = nullptr;
+    QMenu* suiPopupMenu1 = nullptr;
+    QAction* UseanotherFFMpeg1 = nullptr;
 };
 
 } // namespace clipvane
