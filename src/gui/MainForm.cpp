@@ -117,6 +117,7 @@ void TfrmMain::CreateControls() {
     lOutputFolder = MakeDesignLabel(Panel1, "lOutputFolder", QStringLiteral("Output Folder:"), 0, 3);
     eOutputFolder = Make<QLineEdit>(Panel1, "eOutputFolder", 0, 22);
     eOutputFolder->resize(300, 20);
+    eOutputFolder->setAcceptDrops(false); // files dropped on the box are converted, as anywhere else
     bBrowser = MakeButton(Panel1, "bBrowser", QStringLiteral("Browser..."),
                           QStringLiteral("Select folder for output files"), 310, 20);
     cbSameInput = Make<QCheckBox>(Panel1, "cbSameInput", 0, 46);
@@ -155,6 +156,7 @@ void TfrmMain::CreateControls() {
     connect(bExit, &QPushButton::clicked, this, &TfrmMain::bExitClick);
 
     CreateAdvancedMenu();
+    setAcceptDrops(true);
     connect(WlmShiftImage1, &TWlmShiftImage::clicked, this, &TfrmMain::iAboutClick);
     connect(lbEAddress, &TClickLabel::clicked, this, &TfrmMain::iAboutClick);
 
