@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QScreen>
 
 #include <algorithm>
@@ -215,8 +216,19 @@ void TfrmMain::miManualConvertClick() {
 }
 
 void TfrmMain::bConvertClick() {
+    RunConvert([this] {
+        const QString startFolder =
+            platform::DirectoryExists(LastInputFolder) ? PathText(LastInputFolder) : QString();
+        return TDialogs::Instance().OpenFileNames(this, QStringLiteral("Select one or more video files"),
+                                                  startFolder, kAllFiles);
+    });
+}
+
+void TfrmMain::RunConvert(const std::function<QStringList()>& selectFiles) {
+    m_converting = true;
+    const auto done = qScopeGuard([this] { m_converting = false; });
     try {
-        Convert();
+        Convert(selectFiles);
     } catch (...) {
         ShowCurrentException(this);
     }
@@ -237,7 +249,7 @@ bool TfrmMain::CheckOutputFolder() {
     return true;
 }
 
-void TfrmMain::Convert() {
+void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
     if (!cbSameInput->isChecked() && !CheckOutputFolder())
         return;
     const std::string profile = ProfileText();
@@ -251,10 +263,7 @@ void TfrmMain::Convert() {
                         QStringLiteral("This FFmpeg.exe file does not exist."));
         return;
     }
-    const QString startFolder =
-        platform::DirectoryExists(LastInputFolder) ? PathText(LastInputFolder) : QString();
-    const QStringList names = TDialogs::Instance().OpenFileNames(
-        this, QStringLiteral("Select one or more video files"), startFolder, kAllFiles);
+    const QStringList names = selectFiles();
     if (names.isEmpty())
         return;
     for (const QString& name : names) {

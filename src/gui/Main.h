@@ -3,6 +3,7 @@
 
 #include "gui/Dialogs.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -14,6 +15,8 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMimeData;
 class QPushButton;
 class QToolButton;
 
@@ -25,6 +28,11 @@ class TProfilePicker;
 class TWlmShiftImage;
 class TsuiURLLabel;
 class TClickLabel;
+
+// The local files a drop of `data` offers, in its order: a file as it is, a folder as the regular,
+// non-hidden files directly inside it, sorted by name. Anything else (web addresses, text, missing
+// paths) is left out, and so is a file already listed.
+QStringList DroppedFiles(const QMimeData& data);
 
 // Narrows the label's font until its text fits `width`, and keeps the label within it.
 void FitToWidth(QLabel& label, int width);
@@ -54,6 +62,15 @@ public:
     void cbSameInputClick();
     void bExitClick();
     void miManualConvertClick();
+    void bBrowserClick();
+    void bShowFilesClick();
+    // Pops the Advanced menu up at the mouse pointer, its check mark refreshed first.
+    void iAboutClick();
+    void Homepage1Click();
+    void Donate1Click();
+    void lTitleClick();
+    void UseanotherFFMpeg1Click();
+    void About1Click();
     // A later start asked for the window: shown, restored and brought to the front.
     void WMShowMain();
 
@@ -67,15 +84,24 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateControls();
+    void CreateAdvancedMenu();
     void FormCreate();
     void FormShow();
     void FormClose();
-    void Convert();
+    // The Convert command with `selectFiles` asking for the input files; errors are reported.
+    void RunConvert(const std::function<QStringList()>& selectFiles);
+    void Convert(const std::function<QStringList()>& selectFiles);
+    // True when a drop would be taken now, if it offers any file.
+    bool TakesDrops() const;
     bool CheckOutputFolder();
 
     std::function<std::string()> m_settingsFolder;
@@ -85,6 +111,10 @@ private:
     // What the settings held, to write back unchanged when the user did not change it.
     std::string m_loadedFormat;
     bool m_closed = false;
+    // While a Convert command runs, and from a drop until the command it asks for has ended.
+    bool m_converting = false;
+    // Whether the drag over the window now offers anything usable, found when it entered.
+    bool m_dragUsable = false;
 
     QLabel* imgTitle = nullptr;
     TClickLabel* Image1 = nullptr;
@@ -113,6 +143,8 @@ private:
     QPushButton* bExit = nullptr;
     QAction* aTotal = nullptr;
     QAction* Action1 = nullptr;
+    QMenu* suiPopupMenu1 = nullptr;
+    QAction* UseanotherFFMpeg1 = nullptr;
 };
 
 } // namespace clipvane

@@ -69,7 +69,7 @@ void TfrmMain::CreateControls() {
     Image1 = Make<TClickLabel>(this, "Image1", 8, 8);
     Image1->resize(32, 32);
     Image1->setPixmap(ProgramIcon(32));
-    connect(Image1, &TClickLabel::clicked, this, [] { TDialogs::Instance().OpenUrl(HomePageUrl()); });
+    connect(Image1, &TClickLabel::clicked, this, &TfrmMain::Homepage1Click);
 
     lTitle = Make<TClickLabel>(this, "lTitle", 49, 8);
     QFont titleFont = font();
@@ -79,7 +79,7 @@ void TfrmMain::CreateControls() {
     SetTextColour(*lTitle, Qt::white);
     lTitle->setText(MakerSiteName());
     lTitle->adjustSize();
-    connect(lTitle, &TClickLabel::clicked, this, [] { TDialogs::Instance().OpenUrl(MakerSiteUrl()); });
+    connect(lTitle, &TClickLabel::clicked, this, &TfrmMain::lTitleClick);
 
     lTitleHint = MakeDesignLabel(this, "lTitleHint",
                                  QStringLiteral("Convert video files between many formats"), 50, 27);
@@ -117,12 +117,14 @@ void TfrmMain::CreateControls() {
     lOutputFolder = MakeDesignLabel(Panel1, "lOutputFolder", QStringLiteral("Output Folder:"), 0, 3);
     eOutputFolder = Make<QLineEdit>(Panel1, "eOutputFolder", 0, 22);
     eOutputFolder->resize(300, 20);
+    eOutputFolder->setAcceptDrops(false); // files dropped on the box are converted, as anywhere else
     bBrowser = MakeButton(Panel1, "bBrowser", QStringLiteral("Browser..."),
                           QStringLiteral("Select folder for output files"), 310, 20);
     cbSameInput = Make<QCheckBox>(Panel1, "cbSameInput", 0, 46);
     cbSameInput->setText(QStringLiteral("Same as the input file"));
     cbSameInput->adjustSize();
     connect(cbSameInput, &QCheckBox::toggled, this, &TfrmMain::cbSameInputClick);
+    connect(bBrowser, &QPushButton::clicked, this, &TfrmMain::bBrowserClick);
 
     pLine = MakeRule(pSingleMode, "pLine", 0, 179, 390);
     WlmShiftImage1 = Make<TWlmShiftImage>(pSingleMode, "WlmShiftImage1", 3, 189);
@@ -150,7 +152,13 @@ void TfrmMain::CreateControls() {
     bExit = MakeButton(pSingleMode, "bExit", QStringLiteral("Exit"), QStringLiteral("Exit the software"), 310,
                        197);
     connect(bConvert, &QPushButton::clicked, this, &TfrmMain::bConvertClick);
+    connect(bShowFiles, &QPushButton::clicked, this, &TfrmMain::bShowFilesClick);
     connect(bExit, &QPushButton::clicked, this, &TfrmMain::bExitClick);
+
+    CreateAdvancedMenu();
+    setAcceptDrops(true);
+    connect(WlmShiftImage1, &TWlmShiftImage::clicked, this, &TfrmMain::iAboutClick);
+    connect(lbEAddress, &TClickLabel::clicked, this, &TfrmMain::iAboutClick);
 
     // The profile box and its arrow stand in the client area, over the body panel.
     fpType = Make<TFlatPanel>(this, "fpType", 6, 127);
@@ -174,6 +182,7 @@ void TfrmMain::CreateControls() {
     Action1 = new QAction(QStringLiteral("Advanced"), this);
     Action1->setObjectName(QStringLiteral("Action1"));
     Action1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    connect(Action1, &QAction::triggered, this, &TfrmMain::iAboutClick);
     addActions({aTotal, Action1});
 
     setTabOrder(bConvert, bShowFiles);

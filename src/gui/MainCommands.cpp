@@ -1,0 +1,114 @@
+// The main window's secondary commands: the output folder's browser and viewer, the Advanced menu
+// and the web pages.
+#include "core/platform/Platform.h"
+#include "gui/About.h"
+#include "gui/Global.h"
+#include "gui/Links.h"
+#include "gui/Main.h"
+#include "gui/Useanother.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace clipvane {
+
+namespace {
+
+QString PathText(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+} // namespace
+
+void TfrmMain::CreateAdvancedMenu() {
+    suiPopupMenu1 = new QMenu(this);
+    suiPopupMenu1->setObjectName(QStringLiteral("suiPopupMenu1"));
+    const auto item = [this](const char* name, const QString& text, void (TfrmMain::*handler)()) {
+        QAction* action = suiPopupMenu1->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    item("Homepage1", QStringLiteral("&Home Page"), &TfrmMain::Homepage1Click);
+    suiPopupMenu1->addSeparator();
+    UseanotherFFMpeg1 =
+        item("UseanotherFFMpeg1", QStringLiteral("&Use another FFmpeg"), &TfrmMain::UseanotherFFMpeg1Click);
+    UseanotherFFMpeg1->setCheckable(true);
+    suiPopupMenu1->addSeparator();
+    item("Donate1", QStringLiteral("&Donate"), &TfrmMain::Donate1Click);
+    suiPopupMenu1->addSeparator();
+    item("About1", QStringLiteral("&About..."), &TfrmMain::About1Click);
+    // The box would take Ctrl+A as "select all", and the menu the label promises would not open
+    // while the box has the focus, as it has when the window opens.
+    eOutputFolder->installEventFilter(this);
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == eOutputFolder && Action1 && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->keyCombination() == Action1->shortcut()[0])
+        return true; // left unaccepted, so the window's shortcut runs
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmMain::bBrowserClick() {
+    QString folder = eOutputFolder->text();
+    if (!platform::DirectoryExists(OutputFolderText()))
+        folder.clear();
+    if (!BrowseForFolder(this, QStringLiteral("Please select the directory to output"), folder))
+        return;
+    eOutputFolder->setText(folder);
+    eOutputFolder->setCursorPosition(0);
+    OutputDirectory = OutputFolderText();
+}
+
+void TfrmMain::bShowFilesClick() {
+    if (cbSameInput->isChecked() && !SameInputFolder.empty())
+        OutputDirectory = SameInputFolder;
+    else
+        OutputDirectory = OutputFolderText();
+    if (!platform::DirectoryExists(OutputDirectory)) {
+        ShowMessage(this, QMessageBox::Critical,
+                    PathText(OutputDirectory) + QStringLiteral(",") +
+                        QStringLiteral(" the output directory does not exist."));
+        return;
+    }
+    // A relative folder is the one the batch writes to: under the working folder, as Convert has it.
+    TDialogs::Instance().OpenUrl(QUrl::fromLocalFile(QDir(PathText(OutputDirectory)).absolutePath()));
+}
+
+void TfrmMain::iAboutClick() {
+    UseanotherFFMpeg1->setChecked(!NotUseAnotherFFmpeg);
+    suiPopupMenu1->popup(QCursor::pos());
+}
+
+void TfrmMain::Homepage1Click() {
+    TDialogs::Instance().OpenUrl(HomePageUrl());
+}
+
+void TfrmMain::Donate1Click() {
+    TDialogs::Instance().OpenUrl(DonatePageUrl());
+}
+
+void TfrmMain::lTitleClick() {
+    TDialogs::Instance().OpenUrl(MakerSiteUrl());
+}
+
+void TfrmMain::UseanotherFFMpeg1Click() {
+    RunUseAnotherFFmpeg(this, AnotherFFmpeg, NotUseAnotherFFmpeg);
+    // Choosing the item toggled its mark already: a cancelled dialog must not leave it showing a
+    // choice that was never made.
+    UseanotherFFMpeg1->setChecked(!NotUseAnotherFFmpeg);
+}
+
+void TfrmMain::About1Click() {
+    TfrmAbout about(this);
+    about.exec();
+}
+
+} // namespace clipvane
