@@ -12,11 +12,13 @@
 //   --stamp-exit              records "exit NS" just before the program ends
 //   --sleep MS / --hang       pause / wait until killed
 //   --exit CODE               end at once with CODE
+//   --signal N                end at once by signal N, as a crash does (no core file)
 //   --write-args              records every argument as "arg:VALUE"
 //   --list-fds                records "fds:" and the open descriptor numbers
 // NS is the steady clock in nanoseconds, which is CLOCK_MONOTONIC and so comparable across processes.
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -24,6 +26,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -159,7 +163,13 @@ int main(int argc, char** argv) {
                 std::this_thread::sleep_for(std::chrono::hours(1));
         else if (word == "--exit")
             std::_Exit(std::atoi(next().c_str()));
-        else if (word == "--write-args")
+        else if (word == "--signal") {
+            const int signal = std::atoi(next().c_str());
+            const rlimit noCore{0, 0};
+            ::setrlimit(RLIMIT_CORE, &noCore);
+            ::signal(signal, SIG_DFL);
+            ::raise(signal);
+        } else if (word == "--write-args")
             for (int k = 0; k < argc; ++k)
                 Record(std::string("arg:") + argv[k]);
         else if (word == "--list-fds")

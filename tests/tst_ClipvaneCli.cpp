@@ -130,6 +130,31 @@ private slots:
         QCOMPARE(existing.readAll(), QByteArray("mine"));
     }
 
+    // The fake encoder reports progress and then fails, as the real one does on a full disk.
+    void encoderFailureAfterProgressFailsTheFile_data() {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("out");
+        QTest::newRow("ends well: converted") << QString() << 0 << QByteArray("end 0 some\n");
+        QTest::newRow("exit 1: failed")
+            << QStringLiteral("--exit 1") << 1 << QByteArray("exit 1\nend 0 -\nfailed clip.avi, \n");
+        QTest::newRow("killed by a signal: failed")
+            << QStringLiteral("--signal 9") << 1 << QByteArray("signal 9\nend 0 -\nfailed clip.avi, \n");
+    }
+    void encoderFailureAfterProgressFailsTheFile() {
+        QFETCH(QString, ending);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, out);
+        const QString folder = Path(QStringLiteral("fail-") + QString::number(exitCode) + ending.right(1));
+        const TRun run =
+            RunCli({QStringLiteral("--machine"), QStringLiteral("--ffmpeg"),
+                    QStringLiteral(FAKE_ENCODER_PATH), QStringLiteral("-p"),
+                    QStringLiteral("ffmpeg -i %1 --time 00:00:01.00 ") + ending + QStringLiteral(" %1.wav"),
+                    QStringLiteral("-o"), folder, m_clip});
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out, out);
+    }
+
     void usageAndStartErrors_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");

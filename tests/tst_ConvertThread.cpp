@@ -291,7 +291,7 @@ private slots:
             << QList<int>{} << QString();
         QTest::newRow("time= without a duration: mark, no reports")
             << QStringList{t, QStringLiteral("00:00:05.00")} << QList<int>{} << QStringLiteral("some");
-        QTest::newRow("exit code is not read")
+        QTest::newRow("exit code leaves the progress mark as it is")
             << QStringList{t, QStringLiteral("00:00:05.00"), QStringLiteral("--exit"), QStringLiteral("1")}
             << QList<int>{} << QStringLiteral("some");
         // Each pipe carries its own duration line: the two pipes are read in no fixed order.
@@ -334,6 +334,36 @@ private slots:
         QVERIFY(!runner->HasWorker());
         QCOMPARE(runner->StdErrRead, platform::kNoHandle);
         QCOMPARE(runner->ProcessInformation.process, platform::kNoHandle);
+    }
+
+    void exitStatusDecidesAfterProgress_data() {
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<int>("exitSignal");
+        QTest::addColumn<bool>("converted");
+        const QStringList progress{QStringLiteral("--time"), QStringLiteral("00:00:05.00")};
+        QTest::newRow("exit 0 after progress: converted") << progress << 0 << 0 << true;
+        QTest::newRow("exit 1 after progress (disk full): failed")
+            << progress + QStringList{QStringLiteral("--exit"), QStringLiteral("1")} << 1 << 0 << false;
+        QTest::newRow("crash after progress: failed")
+            << progress + QStringList{QStringLiteral("--signal"), QStringLiteral("11")} << 0 << 11 << false;
+        QTest::newRow("abort after progress: failed")
+            << progress + QStringList{QStringLiteral("--signal"), QStringLiteral("6")} << 0 << 6 << false;
+        QTest::newRow("exit 69 without progress: failed")
+            << QStringList{QStringLiteral("--exit"), QStringLiteral("69")} << 69 << 0 << false;
+    }
+    void exitStatusDecidesAfterProgress() {
+        QFETCH(QStringList, script);
+        QFETCH(int, exitCode);
+        QFETCH(int, exitSignal);
+        QFETCH(bool, converted);
+        auto runner = NewRunner(script);
+        runner->Start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
+        const TProcessInfo& end = m_receiver.notices.back();
+        QCOMPARE(end.ExitCode, exitCode);
+        QCOMPARE(end.ExitSignal, exitSignal);
+        QCOMPARE(end.Converted(), converted);
     }
 
     void floodOfBothPipesIsReadCompletely() {

@@ -21,7 +21,7 @@ const char* CliUsage() {
            "      --ffmpeg PATH       use this encoder instead of \"ffmpeg\" found on the search path\n"
            "      --overwrite MODE    ask before replacing an existing output (default on a terminal),\n"
            "                          or answer yes or no without asking (no: the default otherwise)\n"
-           "      --machine           print one line per notice: progress/end/failed\n"
+           "      --machine           print one line per notice: progress/exit/signal/end/failed\n"
            "  -l, --list              list the profiles: group, caption, extension, arguments\n"
            "  -h, --help              show this help\n"
            "  -V, --version           show the version\n"

@@ -107,11 +107,16 @@ void TCliSession::OnProgress(const TProcessInfo& info) {
 }
 
 void TCliSession::OnEnd(const TProcessInfo& info) {
-    if (m_machine)
-        std::cout << "end " << info.Status << ' ' << (info.TimeElapsed.empty() ? "-" : info.TimeElapsed)
-                  << std::endl;
-    else if (m_terminal) {
-        DrawProgressLine(info.TimeElapsed.empty() ? "  failed" : "  done");
+    if (m_machine) {
+        // How the encoder failed comes first, so that the end line stays "end STATUS MARK".
+        if (info.ExitSignal != 0)
+            std::cout << "signal " << info.ExitSignal << '\n';
+        else if (info.ExitCode != 0)
+            std::cout << "exit " << info.ExitCode << '\n';
+        // The mark says whether the file converted: progress followed by a failure is no success.
+        std::cout << "end " << info.Status << ' ' << (info.Converted() ? info.TimeElapsed : "-") << std::endl;
+    } else if (m_terminal) {
+        DrawProgressLine(info.Converted() ? "  done" : "  failed");
         std::cout << '\n';
         m_lineWidth = 0;
     }

@@ -104,7 +104,7 @@ TConvertBatch::OnEndNotice(const TProcessInfo& info,
                            const std::function<void(const std::string&)>& showFailure) {
     if (m_stopped || m_currentIndex >= m_fileList.size())
         return TEndAction::Ignore;
-    if (info.TimeElapsed.empty())
+    if (!info.Converted())
         FailedFiles += ExtractFileName(m_fileList[m_currentIndex]) + ", ";
     if (showFailure && info.Status == 2)
         showFailure(m_runner.OutputFile + " may be used, convert process failed!");

@@ -68,6 +68,7 @@ void TConvertProcess::Start() {
     // Leftovers of a file that was never stopped would otherwise leak with the fields overwritten.
     Teardown(0);
     Parse.HasProgress = false;
+    m_exit = kNothingRan;
 
     bool overwrite = false;
     if (platform::FileExists(OutputFile)) {
@@ -241,7 +242,9 @@ void TConvertProcess::ProcessEnded() {
     AskWorkerToTerminate();
     ClosePipes();
     // The child has exited: reaping it does not block.
-    platform::ReleaseChild(ProcessInformation);
+    platform::ExitStatus exit;
+    platform::ReapChild(ProcessInformation, -1, &exit);
+    m_exit = exit;
     PostEnd(0);
 }
 
@@ -250,6 +253,9 @@ void TConvertProcess::PostEnd(std::int32_t Status) {
     info.Percent = kEndNoticePercent;
     info.TimeElapsed = Parse.HasProgress ? "some" : "";
     info.Status = Status;
+    // An encoder that wrote progress and then failed (full disk, crash) did not convert the file.
+    info.ExitCode = m_exit.known ? m_exit.code : -1;
+    info.ExitSignal = m_exit.signal;
     Post(info);
 }
 

@@ -89,6 +89,9 @@ private:
     void ReadPipe(platform::Handle pipe, const char* errorText);
     void Post(const TProcessInfo& info);
 
+    static constexpr platform::ExitStatus kNothingRan{true, 0, 0};
+
+    platform::ExitStatus m_exit = kNothingRan; // how the last encoder ended
     std::string m_commandLine;
     std::vector<std::string> m_arguments;
     std::shared_ptr<THandOffHub> m_hub;

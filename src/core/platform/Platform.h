@@ -65,6 +65,19 @@ bool DuplicateChild(const ChildProcess& child, ChildProcess& copy);
 // Kills the child; does not reap it.
 bool TerminateChild(const ChildProcess& child, std::uint32_t exitCode);
 
+// How a child ended.
+struct ExitStatus {
+    bool known = false; // false: the OS could not say (the child was reaped elsewhere)
+    int code = 0;       // the exit code
+    int signal = 0;     // POSIX: the signal that ended it, else 0
+    bool Succeeded() const { return known && code == 0 && signal == 0; }
+};
+
+// Waits at most `timeoutMs` (negative: for as long as it takes) for the child to be gone, reaps it,
+// closes its handles and clears the record. False when it still runs at the timeout: the record
+// is kept. True on an empty record.
+bool ReapChild(ChildProcess& child, int timeoutMs, ExitStatus* status = nullptr);
+
 // Waits for the child to be gone (reaping it where the OS needs that), then closes its handles
 // and clears the record. Safe on an empty record.
 void ReleaseChild(ChildProcess& child);

@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 extern char** environ;
@@ -355,18 +356,69 @@ bool TerminateChild(const ChildProcess& child, std::uint32_t /*exitCode*/) {
     return false;
 }
 
-void ReleaseChild(ChildProcess& child) {
-    const int saved = errno;
-    if (child.process >= 0) {
-        siginfo_t info{};
-        while (::waitid(P_PIDFD, static_cast<id_t>(child.process), &info, WEXITED) < 0 && errno == EINTR) {
+static long long MonotonicMs() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+// Waits until the child has ended (it is then a zombie until reaped); false at the timeout.
+static bool WaitUntilEnded(const ChildProcess& child, int timeoutMs) {
+    if (timeoutMs < 0)
+        return true; // the blocking reap below does the waiting
+    const long long deadline = MonotonicMs() + timeoutMs;
+    for (;;) {
+        const long long left = deadline - MonotonicMs();
+        if (child.process >= 0) {
+            pollfd fd{child.process, POLLIN, 0};
+            const int rc = ::poll(&fd, 1, static_cast<int>(left > 0 ? left : 0));
+            if (rc > 0)
+                return true;
+            if (rc < 0 && errno != EINTR)
+                return true; // the reap will tell
+        } else {
+            siginfo_t info{};
+            if (::waitid(P_PID, static_cast<id_t>(child.pid), &info, WEXITED | WNOHANG | WNOWAIT) != 0 ||
+                info.si_pid != 0)
+                return true;
+            ::usleep(1000);
         }
-    } else if (child.pid > 0) {
-        while (::waitpid(static_cast<pid_t>(child.pid), nullptr, 0) < 0 && errno == EINTR) {
+        if (left <= 0)
+            return false;
+    }
+}
+
+bool ReapChild(ChildProcess& child, int timeoutMs, ExitStatus* status) {
+    const int saved = errno;
+    ExitStatus result;
+    if (child.process >= 0 || child.pid > 0) {
+        if (!WaitUntilEnded(child, timeoutMs)) {
+            errno = saved;
+            return false;
+        }
+        siginfo_t info{};
+        const idtype_t type = child.process >= 0 ? P_PIDFD : P_PID;
+        const id_t id = static_cast<id_t>(child.process >= 0 ? child.process : child.pid);
+        int rc;
+        while ((rc = ::waitid(type, id, &info, WEXITED)) < 0 && errno == EINTR) {
+        }
+        if (rc == 0) {
+            result.known = true;
+            if (info.si_code == CLD_EXITED)
+                result.code = info.si_status;
+            else
+                result.signal = info.si_status;
         }
     }
     errno = saved;
     CloseChild(child);
+    if (status)
+        *status = result;
+    return true;
+}
+
+void ReleaseChild(ChildProcess& child) {
+    ReapChild(child, -1);
 }
 
 void CloseChild(ChildProcess& child) {

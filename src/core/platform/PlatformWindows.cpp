@@ -200,14 +200,33 @@ bool TerminateChild(const ChildProcess& child, std::uint32_t exitCode) {
     return ::TerminateProcess(child.process, exitCode) != 0;
 }
 
-void ReleaseChild(ChildProcess& child) {
-    // Nothing to reap on Windows; waiting a moment lets a killed encoder let go of its output file.
+bool ReapChild(ChildProcess& child, int timeoutMs, ExitStatus* status) {
+    ExitStatus result;
     if (child.process != kNoHandle) {
         const DWORD saved = ::GetLastError();
-        ::WaitForSingleObject(child.process, 5000);
+        const DWORD waited =
+            ::WaitForSingleObject(child.process, timeoutMs < 0 ? INFINITE : static_cast<DWORD>(timeoutMs));
+        if (waited == WAIT_TIMEOUT) {
+            ::SetLastError(saved);
+            return false;
+        }
+        DWORD code = 0;
+        if (waited == WAIT_OBJECT_0 && ::GetExitCodeProcess(child.process, &code) && code != STILL_ACTIVE) {
+            result.known = true;
+            result.code = static_cast<int>(code); // a crash shows as an NTSTATUS such as 0xC0000005
+        }
         ::SetLastError(saved);
     }
     CloseChild(child);
+    if (status)
+        *status = result;
+    return true;
+}
+
+void ReleaseChild(ChildProcess& child) {
+    // Nothing to reap on Windows; waiting a moment lets a killed encoder let go of its output file.
+    if (!ReapChild(child, 5000))
+        CloseChild(child);
 }
 
 void CloseChild(ChildProcess& child) {
