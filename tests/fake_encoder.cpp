@@ -11,6 +11,9 @@
 //   --ticks COUNT MS          COUNT progress lines on stderr, MS apart; records "tick NS" per line
 //   --stamp-exit              records "exit NS" just before the program ends
 //   --sleep MS / --hang       pause / wait until killed
+//   --ask                     asks on stderr whether to overwrite, as the encoder does about an
+//                             existing output, and reads the answer from stdin: "y" goes on,
+//                             anything else (end of file included) records "not overwriting", exit 1
 //   --exit CODE               end at once with CODE
 //   --signal N                end at once by signal N, as a crash does (no core file)
 //   --write-args              records every argument as "arg:VALUE"
@@ -153,6 +156,13 @@ int main(int argc, char** argv) {
                 const long long stamp = Now();
                 Emit(stderr, ProgressLine(Clock(static_cast<int>(k % 99) + 1)));
                 Record("tick " + std::to_string(stamp));
+            }
+        } else if (word == "--ask") {
+            Emit(stderr, "File '" + g_output + "' already exists. Overwrite? [y/N] ");
+            char answer[16] = {};
+            if (!std::fgets(answer, sizeof answer, stdin) || answer[0] != 'y') {
+                Record("not overwriting");
+                std::_Exit(1);
             }
         } else if (word == "--stamp-exit")
             stampExit = true;

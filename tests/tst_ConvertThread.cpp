@@ -366,6 +366,41 @@ private slots:
         QCOMPARE(end.Converted(), converted);
     }
 
+    // Nothing may make the batch wait for ever on a question the encoder asks on its own input.
+    void neverWaitsOnTheEncodersQuestion_data() {
+        QTest::addColumn<bool>("folder"); // an existing folder at the output path
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<int>("status");   // -1: the encoder runs
+        QTest::addColumn<int>("exitCode"); // of the encoder that ran
+        QTest::newRow("folder, answer Yes: refused, no encoder")
+            << true << true << int(kStatusOutputIsFolder) << 0;
+        QTest::newRow("folder, answer No: skipped") << true << false << 0 << 0;
+        QTest::newRow("encoder asks anyway: reads end of file, fails") << false << true << -1 << 1;
+    }
+    void neverWaitsOnTheEncodersQuestion() {
+        QFETCH(bool, folder);
+        QFETCH(bool, answer);
+        QFETCH(int, status);
+        QFETCH(int, exitCode);
+        const QString output = m_dir.filePath(QStringLiteral("out.mp3"));
+        if (folder)
+            QVERIFY(QDir().mkpath(output + QStringLiteral("/inside")));
+        auto runner = NewRunner(
+            {QStringLiteral("--time"), QStringLiteral("00:00:01.00"), QStringLiteral("--ask")}, output);
+        m_question.answers = QQueue<bool>({answer});
+        runner->Start();
+        QCOMPARE(m_question.asked.size(), folder ? 1 : 0);
+        QCOMPARE(runner->StdInWrite, platform::kNoHandle); // nothing ever goes to the encoder
+        QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
+        const TProcessInfo& end = m_receiver.notices.back();
+        QCOMPARE(end.Status, status < 0 ? 0 : status);
+        QCOMPARE(end.ExitCode, exitCode);
+        QVERIFY(!end.Converted());
+        QCOMPARE(QFileInfo(output).isDir(), folder);
+        if (folder)
+            QVERIFY(QFileInfo::exists(output + QStringLiteral("/inside")));
+    }
+
     void floodOfBothPipesIsReadCompletely() {
         const int lines = 30000; // about 3 MB on each pipe
         auto runner =

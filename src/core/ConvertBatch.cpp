@@ -55,6 +55,19 @@ bool IsSameFile(const std::string& a, const std::string& b) {
     return !error && same;
 }
 
+std::string RefusalText(std::int32_t status) {
+    switch (status) {
+    case kStatusOutputInUse:
+        return " may be used, convert process failed!";
+    case kStatusOutputIsInput:
+        return " is the input file itself, convert process failed!";
+    case kStatusOutputIsFolder:
+        return " is a folder, convert process failed!";
+    default:
+        return {};
+    }
+}
+
 TConvertBatch::TConvertBatch(TConvertProcess& runner, std::vector<std::string> fileList)
     : m_runner(runner)
     , m_fileList(std::move(fileList)) {}
@@ -106,10 +119,8 @@ TConvertBatch::OnEndNotice(const TProcessInfo& info,
         return TEndAction::Ignore;
     if (!info.Converted())
         FailedFiles += ExtractFileName(m_fileList[m_currentIndex]) + ", ";
-    if (showFailure && info.Status == 2)
-        showFailure(m_runner.OutputFile + " may be used, convert process failed!");
-    else if (showFailure && info.Status == kStatusOutputIsInput)
-        showFailure(m_runner.OutputFile + " is the input file itself, convert process failed!");
+    if (const std::string reason = RefusalText(info.Status); showFailure && !reason.empty())
+        showFailure(m_runner.OutputFile + reason);
     // The user may have stopped the batch while the message was up.
     if (m_stopped)
         return TEndAction::Ignore;

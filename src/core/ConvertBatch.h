@@ -34,6 +34,10 @@ bool IsSameFile(const std::string& a, const std::string& b);
 // which would truncate its own input, was not run.
 inline constexpr std::int32_t kStatusOutputIsInput = 3;
 
+// What the user is told after the output's name when a file was refused with this end-notice
+// status; empty for a status that is no refusal.
+std::string RefusalText(std::int32_t status);
+
 class TConvertBatch final {
 public:
     TConvertBatch(TConvertProcess& runner, std::vector<std::string> fileList);

@@ -71,14 +71,19 @@ void TConvertProcess::Start() {
     m_exit = kNothingRan;
 
     bool overwrite = false;
-    if (platform::FileExists(OutputFile)) {
+    // Whatever is there counts: the encoder would otherwise ask about a folder itself.
+    if (const auto existing = platform::GetPathType(OutputFile); existing != platform::PathType::None) {
         const bool yes = Question && Question->AskYesNo(OutputFile + " has existed,overite it?");
         if (!yes) {
             PostEnd(0);
             return;
         }
+        if (existing == platform::PathType::Folder) {
+            PostEnd(kStatusOutputIsFolder);
+            return;
+        }
         if (IsFileInUse(OutputFile)) {
-            PostEnd(2);
+            PostEnd(kStatusOutputInUse);
             return;
         }
         overwrite = true;
@@ -95,6 +100,12 @@ void TConvertProcess::Start() {
         if (!platform::SpawnHidden(m_arguments, m_commandLine, StdInRead, StdOutWrite, StdErrWrite,
                                    ProcessInformation))
             RaiseError("Error while creating convert process!");
+        // The child has its own copies. Nothing is ever written to its input, so it reads end of
+        // file at once: an encoder that asks a question of its own gets No instead of waiting.
+        platform::CloseHandle(StdInWrite);
+        platform::CloseHandle(StdInRead);
+        platform::CloseHandle(StdOutWrite);
+        platform::CloseHandle(StdErrWrite);
         StartWorker();
     } catch (...) {
         ClosePipes();

@@ -107,6 +107,10 @@ bool ForceDirectories(const std::string& path);
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 
+enum class PathType { None, File, Folder, Link, Other };
+// What is at the path itself: a symbolic link (or another reparse point) is a link, never followed.
+PathType GetPathType(const std::string& path);
+
 // Atomically replaces `target` with `source` (rename over it).
 bool ReplaceFile(const std::string& source, const std::string& target);
 

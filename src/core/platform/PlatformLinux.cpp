@@ -81,6 +81,17 @@ bool DirectoryExists(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+PathType GetPathType(const std::string& path) {
+    struct stat st {};
+    if (path.empty() || ::lstat(path.c_str(), &st) != 0)
+        return PathType::None;
+    if (S_ISLNK(st.st_mode))
+        return PathType::Link;
+    if (S_ISDIR(st.st_mode))
+        return PathType::Folder;
+    return S_ISREG(st.st_mode) ? PathType::File : PathType::Other;
+}
+
 bool ForceDirectories(const std::string& path) {
     if (path.empty())
         return false;

@@ -288,6 +288,15 @@ bool DirectoryExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+PathType GetPathType(const std::string& path) {
+    const DWORD attributes = Attributes(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return PathType::None;
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return PathType::Link;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathType::Folder : PathType::File;
+}
+
 bool IsFileInUse(const std::string& fileName) {
     if (!FileExists(fileName))
         return false;
