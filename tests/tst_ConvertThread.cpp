@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include <deque>
 #include <memory>
@@ -467,6 +468,50 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(AllReleased(pid), 20000);
         QVERIFY(m_receiver.Flush());
         QCOMPARE(m_receiver.EndNotices(), 0);
+    }
+
+    // Reaped before the call returns, not later by a worker or an init that may never do it.
+    void stopReapsBeforeItReturns_data() {
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<bool>("waitForHandOff");
+        QTest::addColumn<int>("how"); // 0 Stop, 1 destroy the runner, 2 the next Start without Stop
+        const QStringList hang{QStringLiteral("--hang")};
+        QTest::newRow("Stop, quiet child") << hang << false << 0;
+        QTest::newRow("Stop, child blocked on full pipes")
+            << QStringList{QStringLiteral("--flood"), QStringLiteral("1000000")} << true << 0;
+        QTest::newRow("Stop while a read hand-off waits")
+            << QStringList{QStringLiteral("--err"), QStringLiteral("x"), QStringLiteral("--hang")} << true
+            << 0;
+        QTest::newRow("destroy, child running") << hang << false << 1;
+        QTest::newRow("next Start without Stop") << hang << false << 2;
+    }
+    void stopReapsBeforeItReturns() {
+        QFETCH(QStringList, script);
+        QFETCH(bool, waitForHandOff);
+        QFETCH(int, how);
+        auto runner = NewRunner(script);
+        runner->Start();
+        const std::int64_t pid = runner->ProcessInformation.pid;
+        if (waitForHandOff)
+            QVERIFY(WaitForPendingHandOff(*runner));
+        if (how == 0)
+            runner->Stop(0);
+        else if (how == 1)
+            runner.reset();
+        else
+            runner->Start();
+        QVERIFY2(!ProcessExists(pid), "the stopped child is still there");
+        QCOMPARE(QList<qint64>(ChildrenOf(QCoreApplication::applicationPid())).size(), how == 2 ? 1 : 0);
+    }
+
+    // Once an event loop has ended, a later one must still serve the worker's hand-offs.
+    void handOffsAreServedAfterAnEventLoopEnded() {
+        auto runner = NewRunner({QStringLiteral("--time"), QStringLiteral("00:00:01.00")});
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec(); // ends with aboutToQuit
+        runner->Start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
+        QVERIFY(m_receiver.notices.back().Converted());
     }
 
     void stopJustAsTheChildEnds() {

@@ -6,6 +6,7 @@
 #include <QEvent>
 
 #include <system_error>
+#include <thread>
 #include <utility>
 
 namespace clipvane {
@@ -67,6 +68,11 @@ TConvertProcess::~TConvertProcess() {
 void TConvertProcess::Start() {
     // Leftovers of a file that was never stopped would otherwise leak with the fields overwritten.
     Teardown(0);
+    {
+        // A Start means the GUI thread serves hand-offs again, even after an event loop ended.
+        std::lock_guard lock(m_hub->Mutex);
+        m_hub->Stopping = false;
+    }
     Parse.HasProgress = false;
     m_exit = kNothingRan;
 
@@ -152,21 +158,21 @@ void TConvertProcess::Teardown(std::uint32_t exitCode) {
     ClosePipes();
     if (ProcessInformation.process != platform::kNoHandle) {
         platform::TerminateChild(ProcessInformation, exitCode);
-        ReleaseStoppedChild();
+        ReapOrHandOver();
     }
 }
 
-// The killed child may still be waited on by its worker (for up to one wait); it is reaped and its
-// handles closed once that wait is over, by the worker if it is still there, else right here.
-void TConvertProcess::ReleaseStoppedChild() {
-    {
-        std::lock_guard lock(m_hub->Mutex);
-        if (m_current && !m_current->WorkerEnded) {
-            m_current->Orphan = std::exchange(ProcessInformation, {});
-            return;
-        }
+// A killed child is gone within a moment: it is reaped here, before Stop returns, so that none is
+// left for an init that may never reap it. One stuck in the kernel gets a thread of its own.
+void TConvertProcess::ReapOrHandOver(platform::ExitStatus* status) {
+    if (platform::ReapChild(ProcessInformation, kReapMs, status))
+        return;
+    platform::ChildProcess stuck = std::exchange(ProcessInformation, {});
+    try {
+        std::thread([stuck]() mutable { platform::ReleaseChild(stuck); }).detach();
+    } catch (const std::system_error&) {
+        platform::CloseChild(stuck); // no thread to spare: the OS takes it over when we end
     }
-    platform::ReleaseChild(ProcessInformation);
 }
 
 void TConvertProcess::AskWorkerToTerminate() {
@@ -253,8 +259,8 @@ void TConvertProcess::ProcessEnded() {
     AskWorkerToTerminate();
     ClosePipes();
     // The child has exited: reaping it does not block.
-    platform::ExitStatus exit;
-    platform::ReapChild(ProcessInformation, -1, &exit);
+    platform::ExitStatus exit; // unknown unless reaped: the file then fails
+    ReapOrHandOver(&exit);
     m_exit = exit;
     PostEnd(0);
 }

@@ -84,12 +84,14 @@ private:
     void ServeHandOffs();
     void AskWorkerToTerminate();
     void Teardown(std::uint32_t exitCode);
-    void ReleaseStoppedChild();
+    void ReapOrHandOver(platform::ExitStatus* status = nullptr);
     void StartWorker();
     void ReadPipe(platform::Handle pipe, const char* errorText);
     void Post(const TProcessInfo& info);
 
     static constexpr platform::ExitStatus kNothingRan{true, 0, 0};
+    // How long Stop and the end wait for the child to be reaped before a thread takes it over.
+    static constexpr int kReapMs = 2000;
 
     platform::ExitStatus m_exit = kNothingRan; // how the last encoder ended
     std::string m_commandLine;
