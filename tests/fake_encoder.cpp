@@ -17,6 +17,7 @@
 //   --exit CODE               end at once with CODE
 //   --signal N                end at once by signal N, as a crash does (no core file)
 //   --write-args              records every argument as "arg:VALUE"
+//   --touch PATH              writes "intruder" into PATH, as another program might meanwhile
 //   --list-fds                records "fds:" and the open descriptor numbers
 // NS is the steady clock in nanoseconds, which is CLOCK_MONOTONIC and so comparable across processes.
 
@@ -179,7 +180,9 @@ int main(int argc, char** argv) {
             ::setrlimit(RLIMIT_CORE, &noCore);
             ::signal(signal, SIG_DFL);
             ::raise(signal);
-        } else if (word == "--write-args")
+        } else if (word == "--touch")
+            std::ofstream(next(), std::ios::binary) << "intruder";
+        else if (word == "--write-args")
             for (int k = 0; k < argc; ++k)
                 Record(std::string("arg:") + argv[k]);
         else if (word == "--list-fds")

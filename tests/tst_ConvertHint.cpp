@@ -280,17 +280,22 @@ private slots:
         QVERIFY(WriteFile(setup.Path(u"a.mp3"_s), "old")); // declined: the first file fails
         auto window = setup.Window({u"a.avi"_s, u"b.avi"_s, u"c.avi"_s},
                                    "--write-args --duration 00:01:40.00 --time 00:00:25.00 --hang ");
+        QString work;
         const int result = RunModal(*window, [&] {
             QTRY_COMPARE(Child<QProgressBar>(*window, "suiProgressBar2")->value(), 25);
             QCOMPARE(window->windowTitle(), u"Tarvix Clipvane (2/3)"_s);
             QVERIFY(setup.runner.Running);
+            work = QString::fromStdString(setup.runner.WorkFile());
             Child<QPushButton>(*window, "bStop")->click();
         });
         QCOMPARE(result, kAbort);
         QVERIFY(!setup.runner.Running);
-        QVERIFY(ReadFile(setup.Path(u"b.mp3"_s)).contains("arg:"));
+        QVERIFY(!work.isEmpty());
+        QVERIFY2(!QFile::exists(work), "the stopped encoder's half file was left");
+        QVERIFY(!QFile::exists(setup.Path(u"b.mp3"_s)));
         QTest::qWait(300);
         QVERIFY2(!QFile::exists(setup.Path(u"c.mp3"_s)), "the third file was started");
+        QCOMPARE(setup.runner.InputFile, setup.Path(u"b.avi"_s).toStdString());
         QCOMPARE(QString::fromStdString(window->FailedFiles()), u"a.avi, "_s);
     }
 
@@ -311,7 +316,7 @@ private slots:
         TBatchSetup setup;
         auto window = setup.Window({u"a.avi"_s, u"b.avi"_s}, "--write-args --hang ");
         const int got = RunModal(*window, [&] {
-            QTRY_VERIFY(ReadFile(setup.Path(u"a.mp3"_s)).contains("arg:"));
+            QTRY_VERIFY(ReadFile(QString::fromStdString(setup.runner.WorkFile())).contains("arg:"));
             if (how == 0)
                 Child<QPushButton>(*window, "bStop")->click();
             else if (how == 1)

@@ -1,4 +1,5 @@
 #include "QueuedQuestion.h"
+#include "TestFiles.h"
 #include "TestProcesses.h"
 #include "core/ConvertThread.h"
 
@@ -17,6 +18,7 @@
 #include <memory>
 
 using namespace clipvane;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -367,6 +369,56 @@ private slots:
         QCOMPARE(end.Converted(), converted);
     }
 
+    // The encoder writes beside the output; only a converted file takes the output's name.
+    void outputAppearsOnlyWhenConverted_data() {
+        QTest::addColumn<bool>("older");      // an older output exists, the user agreed to replace it
+        QTest::addColumn<QString>("ending");  // of the script after its progress; "stop": Stop midway
+        QTest::addColumn<QByteArray>("left"); // the output afterwards: "old", "new" (records) or none
+        QTest::addColumn<int>("status");
+        QTest::newRow("converted") << false << QString() << QByteArray("new") << 0;
+        QTest::newRow("converted over the older output") << true << QString() << QByteArray("new") << 0;
+        QTest::newRow("failed: no half file") << false << u"--exit 1"_s << QByteArray() << 0;
+        QTest::newRow("failed: the older output stays") << true << u"--exit 1"_s << QByteArray("old") << 0;
+        QTest::newRow("crashed: the older output stays") << true << u"--signal 9"_s << QByteArray("old") << 0;
+        QTest::newRow("stopped: no half file") << false << u"stop"_s << QByteArray() << -1;
+        QTest::newRow("stopped: the older output stays") << true << u"stop"_s << QByteArray("old") << -1;
+        QTest::newRow("a file appeared at the output meanwhile: kept, refused")
+            << false << u"--touch OUT"_s << QByteArray("intruder") << int(kStatusOutputNotReplaced);
+    }
+    void outputAppearsOnlyWhenConverted() {
+        QFETCH(bool, older);
+        QFETCH(QString, ending);
+        QFETCH(QByteArray, left);
+        QFETCH(int, status);
+        const QString output = m_dir.filePath(QStringLiteral("out.mp3"));
+        if (older)
+            QVERIFY(WriteFile(output, "old"));
+        m_question.answers = QQueue<bool>({true});
+        QStringList script{QStringLiteral("--write-args"), QStringLiteral("--time"),
+                           QStringLiteral("00:00:01.00")};
+        if (ending == u"stop"_s)
+            script << QStringLiteral("--hang");
+        else if (!ending.isEmpty())
+            script += ending.replace(u"OUT"_s, output).split(u' ');
+        auto runner = NewRunner(script, output);
+        runner->Start();
+        const QString work = QString::fromStdString(runner->WorkFile());
+        QVERIFY(work != output && work.endsWith(u".mp3"_s));
+        if (status < 0) {
+            QTRY_VERIFY_WITH_TIMEOUT(ReadFile(work).contains("arg:"), 20000);
+            QCOMPARE(ReadFile(output), older ? QByteArray("old") : QByteArray()); // not touched meanwhile
+            runner->Stop(0);
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
+            QCOMPARE(m_receiver.notices.back().Status, status);
+        }
+        const QByteArray got = ReadFile(output);
+        QCOMPARE(left == "new" ? got.left(4) : got, left == "new" ? QByteArray("arg:") : left);
+        const QStringList all =
+            QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        QCOMPARE(all, left.isEmpty() ? QStringList() : QStringList{QStringLiteral("out.mp3")});
+    }
+
     // Nothing may make the batch wait for ever on a question the encoder asks on its own input.
     void neverWaitsOnTheEncodersQuestion_data() {
         QTest::addColumn<bool>("folder"); // an existing folder at the output path
@@ -562,18 +614,24 @@ private slots:
     void awkwardFileNamesReachTheChildWhole() {
         const QString input = m_dir.filePath(QStringLiteral("-y \"Ünïcode\" clip  -f null.avi"));
         const QString output = m_dir.filePath(QStringLiteral("-out \"q\" é.txt"));
-        auto runner = NewRunner({QStringLiteral("--write-args"), QStringLiteral("--list-fds")}, output);
+        // With progress, so that the file converts and the records reach the output.
+        auto runner = NewRunner({QStringLiteral("--time"), QStringLiteral("00:00:01.00"),
+                                 QStringLiteral("--write-args"), QStringLiteral("--list-fds")},
+                                output);
         runner->InputFile = input.toStdString();
         runner->Start();
+        const QByteArray work = QByteArray::fromStdString(runner->WorkFile());
         const std::int64_t pid = runner->ProcessInformation.pid;
         QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
         QTRY_VERIFY_WITH_TIMEOUT(AllReleased(pid), 20000);
         const QByteArrayList lines = RecordedLines(output);
-        QVERIFY2(lines.size() >= 7, lines.join('|').constData());
+        QVERIFY2(lines.size() >= 9, lines.join('|').constData());
         QCOMPARE(lines[1], QByteArray("arg:-i"));
         QCOMPARE(lines[2], "arg:" + input.toUtf8());
-        QCOMPARE(lines[5], "arg:" + output.toUtf8());
-        QCOMPARE(lines[6], QByteArray("fds: 0 1 2")); // nothing of ours leaks into the encoder
+        QCOMPARE(lines[7], "arg:" + work); // beside the output, whole
+        const QByteArray beside = m_dir.path().toUtf8() + "/.-out \"q\" é.clipvane-";
+        QVERIFY2(work.startsWith(beside) && work.endsWith(".txt"), work.constData());
+        QCOMPARE(lines[8], QByteArray("fds: 0 1 2")); // nothing of ours leaks into the encoder
     }
 
     void realEncoder_data() {

@@ -63,6 +63,8 @@ std::string RefusalText(std::int32_t status) {
         return " is the input file itself, convert process failed!";
     case kStatusOutputIsFolder:
         return " is a folder, convert process failed!";
+    case kStatusOutputNotReplaced:
+        return " could not be replaced, convert process failed!";
     default:
         return {};
     }

@@ -1,6 +1,7 @@
 #include "core/ConvertThread.h"
 
 #include "core/ConvertWorker.h"
+#include "core/WorkFile.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -96,10 +97,12 @@ void TConvertProcess::Start() {
     }
 
     CreatePipes();
+    m_overwrite = overwrite;
+    m_workFile = WorkFileFor(OutputFile);
     m_commandLine =
-        ComposeCommandLine(NotUseAnotherFFmpeg, FFmpegPath, overwrite, InputFile, FFmpegParams, OutputFile);
+        ComposeCommandLine(NotUseAnotherFFmpeg, FFmpegPath, overwrite, InputFile, FFmpegParams, m_workFile);
     m_arguments =
-        ComposeArguments(NotUseAnotherFFmpeg, FFmpegPath, overwrite, InputFile, FFmpegParams, OutputFile);
+        ComposeArguments(NotUseAnotherFFmpeg, FFmpegPath, overwrite, InputFile, FFmpegParams, m_workFile);
     Parse.TotalSeconds = 0;
 
     try {
@@ -118,9 +121,10 @@ void TConvertProcess::Start() {
         if (ProcessInformation.process != platform::kNoHandle) {
             // A child nobody would watch is not left running.
             platform::TerminateChild(ProcessInformation, 0);
-            platform::ReleaseChild(ProcessInformation);
+            ReapOrHandOver(nullptr, std::exchange(m_workFile, {}));
         }
         ProcessInformation = {};
+        m_workFile.clear();
         throw;
     }
 }
@@ -158,21 +162,31 @@ void TConvertProcess::Teardown(std::uint32_t exitCode) {
     ClosePipes();
     if (ProcessInformation.process != platform::kNoHandle) {
         platform::TerminateChild(ProcessInformation, exitCode);
-        ReapOrHandOver();
+        // Whatever the encoder wrote goes with it: no half file is ever left.
+        ReapOrHandOver(nullptr, std::exchange(m_workFile, {}));
     }
 }
 
 // A killed child is gone within a moment: it is reaped here, before Stop returns, so that none is
 // left for an init that may never reap it. One stuck in the kernel gets a thread of its own.
-void TConvertProcess::ReapOrHandOver(platform::ExitStatus* status) {
-    if (platform::ReapChild(ProcessInformation, kReapMs, status))
-        return;
+// The work file to discard goes once the child can no longer write it.
+bool TConvertProcess::ReapOrHandOver(platform::ExitStatus* status, const std::string& discard) {
+    if (platform::ReapChild(ProcessInformation, kReapMs, status)) {
+        if (!discard.empty())
+            platform::RemoveFile(discard);
+        return true;
+    }
     platform::ChildProcess stuck = std::exchange(ProcessInformation, {});
     try {
-        std::thread([stuck]() mutable { platform::ReleaseChild(stuck); }).detach();
+        std::thread([stuck, discard]() mutable {
+            platform::ReleaseChild(stuck);
+            if (!discard.empty())
+                platform::RemoveFile(discard);
+        }).detach();
     } catch (const std::system_error&) {
         platform::CloseChild(stuck); // no thread to spare: the OS takes it over when we end
     }
+    return false;
 }
 
 void TConvertProcess::AskWorkerToTerminate() {
@@ -260,9 +274,21 @@ void TConvertProcess::ProcessEnded() {
     ClosePipes();
     // The child has exited: reaping it does not block.
     platform::ExitStatus exit; // unknown unless reaped: the file then fails
-    ReapOrHandOver(&exit);
+    const std::string work = std::exchange(m_workFile, {});
+    std::int32_t status = 0;
+    if (!platform::ReapChild(ProcessInformation, kReapMs, &exit)) {
+        ReapOrHandOver(nullptr, work); // it said it ended, yet it is still there
+    } else if (!Parse.HasProgress || !exit.Succeeded()) {
+        platform::RemoveFile(work);
+    } else if (platform::GetPathType(work) != platform::PathType::None &&
+               !platform::MoveFileTo(work, OutputFile, m_overwrite)) {
+        // Only a converted file takes the output's name; without a confirmed overwrite, a file
+        // that appeared there meanwhile is kept and this one fails.
+        status = kStatusOutputNotReplaced;
+        platform::RemoveFile(work);
+    }
     m_exit = exit;
-    PostEnd(0);
+    PostEnd(status);
 }
 
 void TConvertProcess::PostEnd(std::int32_t Status) {

@@ -16,6 +16,8 @@ inline constexpr std::int32_t kEndNoticePercent = 1000;
 // End-notice statuses of the runner: the existing output cannot be replaced, nothing was started.
 inline constexpr std::int32_t kStatusOutputInUse = 2;
 inline constexpr std::int32_t kStatusOutputIsFolder = 4;
+// The file converted but could not take the output's name (something else got there meanwhile).
+inline constexpr std::int32_t kStatusOutputNotReplaced = 5;
 
 // A progress report (Percent 1..100) or an end notice (Percent 1000, TimeElapsed the progress mark).
 struct TProcessInfo {

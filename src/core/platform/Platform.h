@@ -114,6 +114,14 @@ PathType GetPathType(const std::string& path);
 // Atomically replaces `target` with `source` (rename over it).
 bool ReplaceFile(const std::string& source, const std::string& target);
 
+// Renames `source` to `target` in one step. Without `replaceExisting` it fails (EEXIST /
+// ERROR_ALREADY_EXISTS) when anything is at `target`; with it, what is there is replaced: a link
+// itself, never the file it points to.
+bool MoveFileTo(const std::string& source, const std::string& target, bool replaceExisting);
+
+// Deletes a file (a link itself, not its target). True when nothing is left at the path.
+bool RemoveFile(const std::string& path);
+
 // Writes `contents` to a new file beside `path`, flushes it to disk and renames it over `path`, so a
 // crash or a full disk leaves either the old file or the new one, never a torn one. An existing file's
 // permissions carry over. False on failure (LastError set), with the old file untouched.

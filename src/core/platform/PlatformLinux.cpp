@@ -130,6 +130,24 @@ bool ReplaceFile(const std::string& source, const std::string& target) {
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 
+bool MoveFileTo(const std::string& source, const std::string& target, bool replaceExisting) {
+    if (replaceExisting)
+        return ::rename(source.c_str(), target.c_str()) == 0;
+    if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without no-replace renames: a hard link is refused just as atomically.
+    if (::link(source.c_str(), target.c_str()) != 0)
+        return false;
+    ::unlink(source.c_str());
+    return true;
+}
+
+bool RemoveFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
 static bool WriteAll(int fd, const char* data, std::size_t size) {
     while (size > 0) {
         const ssize_t n = ::write(fd, data, size);

@@ -336,6 +336,16 @@ bool ReplaceFile(const std::string& source, const std::string& target) {
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
+bool MoveFileTo(const std::string& source, const std::string& target, bool replaceExisting) {
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
+    return ::MoveFileExW(Wide(source).c_str(), Wide(target).c_str(), flags) != 0;
+}
+
+bool RemoveFile(const std::string& path) {
+    return ::DeleteFileW(Wide(path).c_str()) != 0 || ::GetLastError() == ERROR_FILE_NOT_FOUND ||
+           ::GetLastError() == ERROR_PATH_NOT_FOUND;
+}
+
 bool WriteFileAtomically(const std::string& path, const std::string& contents) {
     const std::wstring target = Wide(path);
     std::wstring temp;
