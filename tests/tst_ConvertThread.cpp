@@ -419,6 +419,40 @@ private slots:
         QCOMPARE(all, left.isEmpty() ? QStringList() : QStringList{QStringLiteral("out.mp3")});
     }
 
+    // A link at the output name is an existing output; it is replaced, never written through.
+    void linkAtTheOutputIsNeverFollowed_data() {
+        QTest::addColumn<QString>("target"); // what the link points to, in the temporary folder
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("dangling link, answer No: nothing created") << u"planted.mp3"_s << false;
+        QTest::newRow("dangling link, answer Yes: the link is replaced") << u"planted.mp3"_s << true;
+        QTest::newRow("link to a file, answer Yes: the file stays as it was") << u"victim.mp3"_s << true;
+        QTest::newRow("link to a read-only file: replaced, not taken as in use") << u"locked.mp3"_s << true;
+        QTest::newRow("link to a folder, answer Yes: the folder stays") << u"folder"_s << true;
+    }
+    void linkAtTheOutputIsNeverFollowed() {
+        QFETCH(QString, target);
+        QFETCH(bool, answer);
+        QVERIFY(WriteFile(m_dir.filePath(u"victim.mp3"_s), "victim"));
+        QVERIFY(WriteFile(m_dir.filePath(u"locked.mp3"_s), "locked"));
+        QVERIFY(QFile(m_dir.filePath(u"locked.mp3"_s)).setPermissions(QFile::ReadOwner));
+        QVERIFY(QDir(m_dir.path()).mkdir(u"folder"_s));
+        const QString output = m_dir.filePath(u"out.mp3"_s);
+        QVERIFY(QFile::link(m_dir.filePath(target), output));
+        m_question.answers = QQueue<bool>({answer});
+        auto runner = NewRunner({u"--write-args"_s, u"--time"_s, u"00:00:01.00"_s}, output);
+        runner->Start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
+        QCOMPARE(m_question.asked.size(), 1);
+        QCOMPARE(m_receiver.notices.back().Converted(), answer);
+        QCOMPARE(QFileInfo(output).isSymLink(), !answer);
+        if (answer)
+            QVERIFY(ReadFile(output).startsWith("arg:"));
+        QVERIFY(!QFileInfo::exists(m_dir.filePath(u"planted.mp3"_s)));
+        QCOMPARE(ReadFile(m_dir.filePath(u"victim.mp3"_s)), QByteArray("victim"));
+        QCOMPARE(ReadFile(m_dir.filePath(u"locked.mp3"_s)), QByteArray("locked"));
+        QVERIFY(QDir(m_dir.filePath(u"folder"_s)).isEmpty());
+    }
+
     // Nothing may make the batch wait for ever on a question the encoder asks on its own input.
     void neverWaitsOnTheEncodersQuestion_data() {
         QTest::addColumn<bool>("folder"); // an existing folder at the output path

@@ -78,7 +78,8 @@ void TConvertProcess::Start() {
     m_exit = kNothingRan;
 
     bool overwrite = false;
-    // Whatever is there counts: the encoder would otherwise ask about a folder itself.
+    // Whatever is there counts, a link dangling or not: the encoder would otherwise ask about a
+    // folder itself, or create a file wherever a planted link points.
     if (const auto existing = platform::GetPathType(OutputFile); existing != platform::PathType::None) {
         const bool yes = Question && Question->AskYesNo(OutputFile + " has existed,overite it?");
         if (!yes) {
@@ -89,7 +90,8 @@ void TConvertProcess::Start() {
             PostEnd(kStatusOutputIsFolder);
             return;
         }
-        if (IsFileInUse(OutputFile)) {
+        // A link is replaced itself, never written through: what it points to does not matter.
+        if (existing != platform::PathType::Link && IsFileInUse(OutputFile)) {
             PostEnd(kStatusOutputInUse);
             return;
         }
