@@ -420,6 +420,52 @@ private slots:
         QCOMPARE(QString::fromStdString(window->FailedFiles()), u"song.mp3, "_s);
     }
 
+    // Each failure lands in the list; a refusal also says why, in the window's own message box.
+    void failuresAreListedAndShown_data() {
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<QString>("params");
+        QTest::addColumn<bool>("sameInput"); // else into the folder "out"
+        QTest::addColumn<QString>("failed");
+        QTest::addColumn<QStringList>("shown"); // after the temporary folder's path
+        QTest::newRow("encoder fails after progress: listed, nothing shown")
+            << QStringList{u"a.avi"_s} << u"--time 00:00:05.00 --exit 1 "_s << true << u"a.avi, "_s
+            << QStringList();
+        QTest::newRow("output is another input of the batch")
+            << QStringList{u"clip.avi"_s, u"clip.mp3"_s} << u"--time 00:00:05.00 "_s << true
+            << u"clip.avi, clip.mp3, "_s
+            << QStringList{u"clip.mp3 is a file of this batch, convert process failed!"_s,
+                           u"clip.mp3 is the input file itself, convert process failed!"_s};
+        QTest::newRow("output written by the batch already")
+            << QStringList{u"a/clip.avi"_s, u"b/clip.avi"_s} << u"--write-args --time 00:00:05.00 "_s << false
+            << u"clip.avi, "_s
+            << QStringList{u"out/clip.mp3 was written by this batch already, convert process failed!"_s};
+    }
+    void failuresAreListedAndShown() {
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, params);
+        QFETCH(bool, sameInput);
+        QFETCH(QString, failed);
+        QFETCH(QStringList, shown);
+        TBatchSetup setup;
+        TScriptedDialogs dialogs;
+        for (const QString& folder : {u"a"_s, u"b"_s, u"out"_s})
+            QVERIFY(QDir(setup.dir.path()).mkpath(folder));
+        setup.question.answers = QQueue<bool>({true, true});
+        auto window = setup.Window(inputs, params.toStdString());
+        window->SameInput = [sameInput] { return sameInput; };
+        window->OutputFolder = [&setup] { return setup.Path(u"out"_s).toStdString(); };
+        QCOMPARE(RunModal(*window), int(QDialog::Rejected));
+        QStringList texts;
+        for (const auto& message : dialogs.messages) {
+            QCOMPARE(message.icon, QMessageBox::Critical);
+            texts.append(message.text.mid(setup.dir.path().size() + 1));
+        }
+        QCOMPARE(texts, shown);
+        QCOMPARE(QString::fromStdString(window->FailedFiles()), failed);
+        for (const QString& name : inputs)
+            QCOMPARE(ReadFile(setup.Path(name)), QByteArray("input"));
+    }
+
     void secondFileStartsFromZero() {
         TBatchSetup setup;
         QVERIFY(WriteFile(setup.Path(u"b.mp3"_s), "old")); // declined: the second file never reports

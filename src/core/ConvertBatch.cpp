@@ -65,6 +65,10 @@ std::string RefusalText(std::int32_t status) {
         return " is a folder, convert process failed!";
     case kStatusOutputNotReplaced:
         return " could not be replaced, convert process failed!";
+    case kStatusOutputIsBatchFile:
+        return " is a file of this batch, convert process failed!";
+    case kStatusOutputWrittenByBatch:
+        return " was written by this batch already, convert process failed!";
     default:
         return {};
     }
@@ -89,9 +93,10 @@ void TConvertBatch::StartCurrent() {
     m_runner.FFmpegParams = Job.FFmpegParams;
     m_runner.FFmpegPath = Job.FFmpegPath;
     m_runner.NotUseAnotherFFmpeg = Job.NotUseAnotherFFmpeg;
-    // The encoder truncates its output before it reads its input: it would destroy the file.
-    if (IsSameFile(m_runner.InputFile, m_runner.OutputFile)) {
-        RefuseOwnInput();
+    // The encoder truncates its output before it reads its input: it would destroy the file. And no
+    // "Yes" may make one file of the batch destroy another.
+    if (const std::int32_t refusal = FileOfThisBatch(m_runner.OutputFile); refusal != 0) {
+        Refuse(refusal);
         return;
     }
     m_runner.Start();
@@ -103,13 +108,25 @@ void TConvertBatch::StartCurrent() {
     }
 }
 
-void TConvertBatch::RefuseOwnInput() {
+std::int32_t TConvertBatch::FileOfThisBatch(const std::string& output) const {
+    if (IsSameFile(m_fileList[m_currentIndex], output))
+        return kStatusOutputIsInput;
+    for (const std::string& input : m_fileList)
+        if (IsSameFile(input, output))
+            return kStatusOutputIsBatchFile;
+    for (const std::string& written : m_written)
+        if (IsSameFile(written, output))
+            return kStatusOutputWrittenByBatch;
+    return 0;
+}
+
+void TConvertBatch::Refuse(std::int32_t status) {
     // Asked like any existing output, so No still means a quiet skip.
     const bool yes =
         m_runner.Question && m_runner.Question->AskYesNo(m_runner.OutputFile + " has existed,overite it?");
     auto info = std::make_unique<TProcessInfo>();
     info->Percent = kEndNoticePercent;
-    info->Status = yes ? kStatusOutputIsInput : 0;
+    info->Status = yes ? status : 0;
     if (NotifyWindow)
         QCoreApplication::postEvent(NotifyWindow, new TProcessInfoEvent(std::move(info)));
 }
@@ -121,6 +138,8 @@ TConvertBatch::OnEndNotice(const TProcessInfo& info,
         return TEndAction::Ignore;
     if (!info.Converted())
         FailedFiles += ExtractFileName(m_fileList[m_currentIndex]) + ", ";
+    else
+        m_written.push_back(m_runner.OutputFile);
     if (const std::string reason = RefusalText(info.Status); showFailure && !reason.empty())
         showFailure(m_runner.OutputFile + reason);
     // The user may have stopped the batch while the message was up.

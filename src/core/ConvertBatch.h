@@ -30,9 +30,12 @@ std::string OutputPathFor(const std::string& input, bool sameInput, const std::s
 // True when both paths name one existing file (same file system object, links and case included).
 bool IsSameFile(const std::string& a, const std::string& b);
 
-// End-notice status posted by the batch itself: the output path is the input file, so the encoder,
-// which would truncate its own input, was not run.
+// End-notice statuses posted by the batch itself: the output path names a file that the batch must
+// keep, so the encoder was not run. The input file itself (the encoder would truncate its own input),
+// another input of the batch, converted yet or not, or an output this batch has written.
 inline constexpr std::int32_t kStatusOutputIsInput = 3;
+inline constexpr std::int32_t kStatusOutputIsBatchFile = 6;
+inline constexpr std::int32_t kStatusOutputWrittenByBatch = 7;
 
 // What the user is told after the output's name when a file was refused with this end-notice
 // status; empty for a status that is no refusal.
@@ -60,9 +63,10 @@ public:
 
     // Starts the first file, then empties FailedFiles. Throws what the runner's Start throws.
     void Begin();
-    // Sets the runner's job fields and starts the file at CurrentIndex. An output that is the input
-    // file itself is never handed to the encoder: after the usual overwrite question the batch posts
-    // an end notice of its own (status 0 on No, kStatusOutputIsInput on Yes).
+    // Sets the runner's job fields and starts the file at CurrentIndex. An output that is one of the
+    // batch's inputs or an output it wrote is never handed to the encoder, whatever the answer: after
+    // the usual overwrite question the batch posts an end notice of its own (status 0 on No, the
+    // refusal's status on Yes).
     void StartCurrent();
 
     enum class TEndAction { Ignore, StartNext, Close };
@@ -76,11 +80,13 @@ public:
     void Stop();
 
 private:
-    void RefuseOwnInput();
+    std::int32_t FileOfThisBatch(const std::string& output) const;
+    void Refuse(std::int32_t status);
 
     TConvertProcess& m_runner;
     std::vector<std::string> m_fileList;
     std::size_t m_currentIndex = 0;
+    std::vector<std::string> m_written; // outputs of files that converted
     bool m_stopped = false;
 };
 
