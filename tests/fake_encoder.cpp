@@ -11,6 +11,7 @@
 //   --ticks COUNT MS          COUNT progress lines on stderr, MS apart; records "tick NS" per line
 //   --stamp-exit              records "exit NS" just before the program ends
 //   --sleep MS / --hang       pause / wait until killed
+//   --spawn                   starts a child of its own that waits until killed, as a wrapper might
 //   --ask                     asks on stderr whether to overwrite, as the encoder does about an
 //                             existing output, and reads the answer from stdin: "y" goes on,
 //                             anything else (end of file included) records "not overwriting", exit 1
@@ -32,6 +33,7 @@
 #include <vector>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -165,6 +167,10 @@ int main(int argc, char** argv) {
                 Record("not overwriting");
                 std::_Exit(1);
             }
+        } else if (word == "--spawn") {
+            if (::fork() == 0)
+                for (;;)
+                    ::pause();
         } else if (word == "--stamp-exit")
             stampExit = true;
         else if (word == "--sleep")

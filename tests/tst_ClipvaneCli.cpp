@@ -12,6 +12,10 @@
 #include <csignal>
 
 #include <sys/prctl.h>
+#include <sys/wait.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace clipvane;
 
@@ -187,6 +191,53 @@ private slots:
         const TRun run = RunCli(args);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(stderrHas), run.err.constData());
+    }
+
+    // However the program ends, its encoder (and what a wrapper started) ends with it.
+    void encoderDiesWithTheProgram_data() {
+        QTest::addColumn<int>("signal"); // 0: the reader of the output goes away
+        QTest::addColumn<bool>("wrapper");
+        QTest::addColumn<int>("exitCode"); // -1: killed
+        QTest::newRow("SIGTERM, a wrapper's child too") << int(SIGTERM) << true << 130;
+        QTest::newRow("SIGHUP: the terminal closed, a wrapper's child too") << int(SIGHUP) << true << 130;
+        QTest::newRow("the --machine reader went away") << 0 << false << 130;
+        QTest::newRow("SIGKILL of the program") << int(SIGKILL) << false << -1;
+    }
+    void encoderDiesWithTheProgram() {
+        QFETCH(int, signal);
+        QFETCH(bool, wrapper);
+        QFETCH(int, exitCode);
+        QProcess process;
+        process.setProgram(QStringLiteral(CLIPVANE_CLI_PATH));
+        const QString script = wrapper ? QStringLiteral("--spawn --hang") : QStringLiteral("--hang");
+        process.setArguments({QStringLiteral("--machine"), QStringLiteral("--ffmpeg"),
+                              QStringLiteral(FAKE_ENCODER_PATH), QStringLiteral("-p"),
+                              QStringLiteral("ffmpeg -i %1 ") + script + QStringLiteral(" %1.wav"),
+                              QStringLiteral("-o"), Path(QStringLiteral("dies")), m_clip});
+        int output[2] = {-1, -1}; // the reader that goes away: our end of the program's output
+        if (signal == 0) {
+            QCOMPARE(::pipe2(output, O_CLOEXEC), 0);
+            process.setChildProcessModifier([writeEnd = output[1]] { ::dup2(writeEnd, STDOUT_FILENO); });
+        }
+        process.start();
+        QVERIFY(process.waitForStarted());
+        if (signal == 0)
+            ::close(output[1]);
+        QList<qint64> encoder, wrapped;
+        QTRY_VERIFY_WITH_TIMEOUT(!(encoder = ChildrenOf(process.processId())).isEmpty(), 10000);
+        if (wrapper)
+            QTRY_VERIFY_WITH_TIMEOUT(!(wrapped = ChildrenOf(encoder.first())).isEmpty(), 10000);
+        if (signal == 0)
+            ::close(output[0]);
+        else
+            ::kill(static_cast<pid_t>(process.processId()), signal);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, exitCode);
+        QTRY_VERIFY_WITH_TIMEOUT(!ProcessAlive(encoder.first()), 5000);
+        for (const qint64 pid : wrapped)
+            QTRY_VERIFY_WITH_TIMEOUT(!ProcessAlive(pid), 5000);
+        for (const qint64 pid : encoder + wrapped) // ours now, as the subreaper
+            ::waitpid(static_cast<pid_t>(pid), nullptr, WNOHANG);
     }
 
     void interruptStopsTheEncoderAndLeavesNoChild() {

@@ -274,6 +274,9 @@ void TConvertProcess::ParseOutput(const char* Buffer, std::int32_t Count) {
 void TConvertProcess::ProcessEnded() {
     AskWorkerToTerminate();
     ClosePipes();
+    // What the encoder left running in its group (a wrapper's children) must not write on into a
+    // file that is about to become the output.
+    platform::TerminateChild(ProcessInformation, 0);
     // The child has exited: reaping it does not block.
     platform::ExitStatus exit; // unknown unless reaped: the file then fails
     const std::string work = std::exchange(m_workFile, {});

@@ -42,6 +42,7 @@ std::int64_t ReadPipe(Handle readEnd, void* buffer, std::uint32_t size);
 struct ChildProcess {
     Handle process = kNoHandle; // pidfd on Linux, process handle on Windows
     Handle thread = kNoHandle;  // primary thread handle on Windows, unused elsewhere
+    Handle job = kNoHandle;     // Windows: the kill-on-close job the child runs in; unused elsewhere
     std::int64_t pid = 0;
     std::int64_t threadId = 0;
 };
@@ -49,6 +50,9 @@ struct ChildProcess {
 // Starts a hidden child with the three given standard handles and nothing else inherited.
 // POSIX uses `argv` (argv[0] is looked up with FindExecutable when it holds no separator);
 // Windows passes `commandLine` as it stands. False on failure, with LastError set.
+// The child dies with this process, however it ends (Linux: a death signal, which follows the
+// calling thread, so call it from one that lives as long as the program; Windows: a job object
+// that kills on close), and it heads a process group (a job) that TerminateChild ends whole.
 bool SpawnHidden(const std::vector<std::string>& argv, const std::string& commandLine, Handle stdIn,
                  Handle stdOut, Handle stdErr, ChildProcess& child);
 
@@ -59,10 +63,11 @@ enum class WaitResult { Exited, Timeout, Failed };
 WaitResult WaitForChild(const ChildProcess& child, int timeoutMs, Handle wakeOnData1 = kNoHandle,
                         Handle wakeOnData2 = kNoHandle);
 
-// A second handle to the same child, owned by the caller (for a watcher that outlives the owner's).
+// A second handle to the same child, owned by the caller (for a watcher that outlives the owner's);
+// it does not hold the job, so closing it kills nothing.
 bool DuplicateChild(const ChildProcess& child, ChildProcess& copy);
 
-// Kills the child; does not reap it.
+// Kills the child and whatever else runs in its group or job; does not reap it.
 bool TerminateChild(const ChildProcess& child, std::uint32_t exitCode);
 
 // How a child ended.
@@ -137,7 +142,8 @@ enum class TStream { Input, Output, Error };
 // True when the process's standard stream is an interactive terminal (console).
 bool IsTerminal(TStream stream);
 
-// Catches the user's interrupt (Ctrl+C, SIGINT/SIGTERM or a console close) from now on: instead of
+// Catches the user's interrupt (Ctrl+C, SIGINT/SIGTERM/SIGHUP, SIGPIPE once the reader of our
+// output has gone, or a console close) from now on: instead of
 // ending the process, it is remembered for InterruptRequested() to report.
 void InstallInterruptHandler();
 bool InterruptRequested();

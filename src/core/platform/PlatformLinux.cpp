@@ -8,10 +8,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <linux/close_range.h>
 #include <poll.h>
-#include <spawn.h>
 #include <string_view>
 #include <sys/ioctl.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -206,7 +207,7 @@ bool CreatePipe(Handle& readEnd, Handle& writeEnd) {
 }
 
 bool PrepareChildEnd(Handle& childEnd) {
-    // Every descriptor is close-on-exec; the spawn's file actions hand the child exactly its three.
+    // Every descriptor is close-on-exec; the spawn hands the child exactly its three.
     return childEnd != kNoHandle;
 }
 
@@ -276,6 +277,52 @@ static int PidfdOpen(pid_t pid) {
     return static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
 }
 
+namespace {
+
+// Tells the parent why the child could not become the encoder, and ends the child.
+[[noreturn]] void FailChild(int errorPipe) {
+    const int code = errno;
+    (void)!::write(errorPipe, &code, sizeof code);
+    ::_exit(127);
+}
+
+// Runs in the forked child, between fork and exec: async-signal-safe calls only, no allocation.
+[[noreturn]] void BecomeEncoder(const char* program, char* const* args, int stdIn, int stdOut, int stdErr,
+                                int errorPipe, pid_t parent) {
+    const auto fail = [errorPipe] { FailChild(errorPipe); };
+    // Dies with us, even when we are killed: nothing may go on writing after Clipvane is gone.
+    if (::prctl(PR_SET_PDEATHSIG, SIGKILL) != 0)
+        fail();
+    if (::getppid() != parent) // we died before the line above took effect
+        ::_exit(127);
+    // A group of its own, so that Stop also ends what a wrapper script started.
+    ::setpgid(0, 0);
+    // Default dispositions and nothing blocked, whatever this process set up.
+    struct sigaction defaults {};
+    defaults.sa_handler = SIG_DFL;
+    for (int signal = 1; signal < NSIG; ++signal)
+        ::sigaction(signal, &defaults, nullptr);
+    sigset_t none;
+    ::sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    // Above 2 first, so that a pipe end that happens to be 0, 1 or 2 is not overwritten on the way.
+    const int ends[3] = {::fcntl(stdIn, F_DUPFD_CLOEXEC, 3), ::fcntl(stdOut, F_DUPFD_CLOEXEC, 3),
+                         ::fcntl(stdErr, F_DUPFD_CLOEXEC, 3)};
+    for (int fd = 0; fd < 3; ++fd)
+        if (ends[fd] < 0 || ::dup2(ends[fd], fd) != fd)
+            fail();
+    // Descriptors this process holds without close-on-exec must not reach the encoder either.
+    if (::syscall(SYS_close_range, 3u, ~0u, CLOSE_RANGE_CLOEXEC) != 0) {
+        const int limit = static_cast<int>(::sysconf(_SC_OPEN_MAX));
+        for (int fd = 3; fd < limit; ++fd)
+            ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    }
+    ::execve(program, args, environ);
+    FailChild(errorPipe);
+}
+
+} // namespace
+
 bool SpawnHidden(const std::vector<std::string>& argv, const std::string& /*commandLine*/, Handle stdIn,
                  Handle stdOut, Handle stdErr, ChildProcess& child) {
     child = {};
@@ -294,42 +341,44 @@ bool SpawnHidden(const std::vector<std::string>& argv, const std::string& /*comm
         args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);
 
-    posix_spawn_file_actions_t actions;
-    posix_spawnattr_t attributes;
-    ::posix_spawn_file_actions_init(&actions);
-    ::posix_spawnattr_init(&attributes);
-    ::posix_spawn_file_actions_adddup2(&actions, stdIn, 0);
-    ::posix_spawn_file_actions_adddup2(&actions, stdOut, 1);
-    ::posix_spawn_file_actions_adddup2(&actions, stdErr, 2);
-#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
-    // Descriptors this process inherited without close-on-exec must not reach the encoder either.
-    ::posix_spawn_file_actions_addclosefrom_np(&actions, 3);
-#endif
-    // The child starts with default dispositions and nothing blocked, whatever this process set up.
-    sigset_t defaults;
-    sigset_t mask;
-    ::sigfillset(&defaults);
-    ::sigdelset(&defaults, SIGKILL);
-    ::sigdelset(&defaults, SIGSTOP);
-    ::sigemptyset(&mask);
-    ::posix_spawnattr_setsigdefault(&attributes, &defaults);
-    ::posix_spawnattr_setsigmask(&attributes, &mask);
-    ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-
-    pid_t pid = 0;
-    const int rc = ::posix_spawn(&pid, program.c_str(), &actions, &attributes, args.data(), environ);
-    ::posix_spawn_file_actions_destroy(&actions);
-    ::posix_spawnattr_destroy(&attributes);
-    if (rc != 0) {
-        errno = rc;
+    // Tells the parent why exec failed; closed by a successful exec.
+    int errorPipe[2];
+    if (::pipe2(errorPipe, O_CLOEXEC) != 0)
+        return false;
+    // The death signal follows the thread that forks: this must be one that lives as long as the
+    // program (the GUI thread).
+    const pid_t parent = ::getpid();
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        BecomeEncoder(program.c_str(), args.data(), stdIn, stdOut, stdErr, errorPipe[1], parent);
+    const int forkError = errno;
+    ::close(errorPipe[1]);
+    if (pid < 0) {
+        ::close(errorPipe[0]);
+        errno = forkError;
+        return false;
+    }
+    ::setpgid(pid, pid); // also from here, so that a Stop right after the start finds the group
+    int execError = 0;
+    ssize_t got;
+    while ((got = ::read(errorPipe[0], &execError, sizeof execError)) < 0 && errno == EINTR) {
+    }
+    ::close(errorPipe[0]);
+    const auto reap = [pid] {
+        while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    };
+    if (got == static_cast<ssize_t>(sizeof execError)) {
+        reap();
+        errno = execError;
         return false;
     }
     const int pidfd = PidfdOpen(pid);
     if (pidfd < 0) {
         const int saved = errno;
+        ::kill(-pid, SIGKILL);
         ::kill(pid, SIGKILL);
-        while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
-        }
+        reap();
         errno = saved;
         return false;
     }
@@ -377,6 +426,10 @@ bool DuplicateChild(const ChildProcess& child, ChildProcess& copy) {
 
 bool TerminateChild(const ChildProcess& child, std::uint32_t /*exitCode*/) {
     // A killed process has no exit code of our choosing on POSIX; SIGKILL cannot be caught.
+    // Its group goes too (a wrapper script's own children). The group's number is safe to use: it
+    // is the child's pid, which stays ours until the child is reaped.
+    if (child.pid > 0)
+        ::kill(-static_cast<pid_t>(child.pid), SIGKILL);
     if (child.process >= 0)
         return ::syscall(SYS_pidfd_send_signal, child.process, SIGKILL, nullptr, 0) == 0;
     if (child.pid > 0)
@@ -453,6 +506,7 @@ void ReleaseChild(ChildProcess& child) {
 void CloseChild(ChildProcess& child) {
     CloseHandle(child.process);
     CloseHandle(child.thread);
+    CloseHandle(child.job);
     child = {};
 }
 
@@ -476,11 +530,22 @@ void InstallInterruptHandler() {
     action.sa_handler = OnInterruptSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
+    // A closed terminal and a reader of our output that went away end the batch like Ctrl+C:
+    // otherwise the encoder would be left converting for nobody.
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE})
+        ::sigaction(signal, &action, nullptr);
 }
 
 bool InterruptRequested() {
+    if (g_interrupted != 0)
+        return true;
+    // A reader that went away while we have nothing to write would only show at the next write.
+    struct stat st {};
+    if (::fstat(STDOUT_FILENO, &st) == 0 && (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode))) {
+        pollfd out{STDOUT_FILENO, 0, 0};
+        if (::poll(&out, 1, 0) == 1 && (out.revents & (POLLERR | POLLHUP)))
+            g_interrupted = 1;
+    }
     return g_interrupted != 0;
 }
 

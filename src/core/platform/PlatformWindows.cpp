@@ -148,19 +148,53 @@ bool SpawnHidden(const std::vector<std::string>& /*argv*/, const std::string& co
     startup.StartupInfo.hStdError = stdErr;
     startup.lpAttributeList = attributes;
 
+    // The job kills the encoder and everything it starts once its last handle closes, which
+    // happens at the latest when this process ends, however it ends.
+    HANDLE job = ::CreateJobObjectW(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (!job || !::SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
+        const DWORD error = ::GetLastError();
+        if (job)
+            ::CloseHandle(job);
+        ::DeleteProcThreadAttributeList(attributes);
+        ::SetLastError(error);
+        return false;
+    }
+
     std::wstring line = Wide(commandLine); // CreateProcessW may write into the command line
     line.push_back(L'\0');
     PROCESS_INFORMATION info{};
-    const BOOL created = ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE,
-                                          NORMAL_PRIORITY_CLASS | EXTENDED_STARTUPINFO_PRESENT, nullptr,
-                                          nullptr, &startup.StartupInfo, &info);
-    const DWORD error = ::GetLastError();
+    // Suspended until it is in the job, so that nothing it starts can escape it.
+    const BOOL created =
+        ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE,
+                         NORMAL_PRIORITY_CLASS | EXTENDED_STARTUPINFO_PRESENT | CREATE_SUSPENDED, nullptr,
+                         nullptr, &startup.StartupInfo, &info);
+    DWORD error = ::GetLastError();
     ::DeleteProcThreadAttributeList(attributes);
-    ::SetLastError(error);
-    if (!created)
+    if (!created) {
+        ::CloseHandle(job);
+        ::SetLastError(error);
         return false;
+    }
+    if (!::AssignProcessToJobObject(job, info.hProcess)) {
+        // Inside a job that allows no nested one (before Windows 8): converting matters more.
+        ::CloseHandle(job);
+        job = nullptr;
+    }
+    if (::ResumeThread(info.hThread) == DWORD(-1)) {
+        error = ::GetLastError();
+        ::TerminateProcess(info.hProcess, 1);
+        ::CloseHandle(info.hProcess);
+        ::CloseHandle(info.hThread);
+        if (job)
+            ::CloseHandle(job);
+        ::SetLastError(error);
+        return false;
+    }
     child.process = info.hProcess;
     child.thread = info.hThread;
+    child.job = job;
     child.pid = info.dwProcessId;
     child.threadId = info.dwThreadId;
     return true;
@@ -197,6 +231,8 @@ bool TerminateChild(const ChildProcess& child, std::uint32_t exitCode) {
         ::SetLastError(ERROR_INVALID_HANDLE);
         return false;
     }
+    if (child.job != kNoHandle && ::TerminateJobObject(child.job, exitCode))
+        return true;
     return ::TerminateProcess(child.process, exitCode) != 0;
 }
 
@@ -232,6 +268,7 @@ void ReleaseChild(ChildProcess& child) {
 void CloseChild(ChildProcess& child) {
     CloseHandle(child.process);
     CloseHandle(child.thread);
+    CloseHandle(child.job); // the last handle of the job: what still runs in it is killed
     child = {};
 }
 
