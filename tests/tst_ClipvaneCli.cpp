@@ -1,8 +1,10 @@
 // End to end: clipvane-cli as a user runs it, with the real encoder and the scripted fake one.
+#include "TestFiles.h"
 #include "TestProcesses.h"
 #include "core/profiles/ProfileCatalog.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -238,6 +240,39 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(!ProcessAlive(pid), 5000);
         for (const qint64 pid : encoder + wrapped) // ours now, as the subreaper
             ::waitpid(static_cast<pid_t>(pid), nullptr, WNOHANG);
+    }
+
+    // An interrupt while the program waits for the user's answer ends it there and then.
+    void interruptAtTheOverwriteQuestion_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("Ctrl+C") << int(SIGINT);
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+    }
+    void interruptAtTheOverwriteQuestion() {
+        QFETCH(int, signal);
+        const QString out = Path(QStringLiteral("ask"));
+        QVERIFY(QDir().mkpath(out));
+        QVERIFY(WriteFile(out + QStringLiteral("/clip.wav"), "mine"));
+        QProcess process;
+        process.setProgram(QStringLiteral(CLIPVANE_CLI_PATH));
+        process.setArguments({QStringLiteral("--overwrite"), QStringLiteral("ask"),
+                              QStringLiteral("--ffmpeg"), QStringLiteral(FAKE_ENCODER_PATH),
+                              QStringLiteral("-p"), QStringLiteral("ffmpeg -i %1 --hang %1.wav"),
+                              QStringLiteral("-o"), out, m_clip, m_clip});
+        process.start(); // its input stays open: nobody answers
+        QVERIFY(process.waitForStarted());
+        QByteArray err;
+        QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains("overite it? [y/N] "),
+                                 10000);
+        QElapsedTimer timer;
+        timer.start();
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+        QVERIFY(process.waitForFinished(10000));
+        QVERIFY2(timer.elapsed() < 2000, QByteArray::number(timer.elapsed()).constData());
+        QCOMPARE(process.exitCode(), 130);
+        // No encoder was started for either file: nothing but the older output is in the folder.
+        QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("clip.wav")});
+        QCOMPARE(ReadFile(out + QStringLiteral("/clip.wav")), QByteArray("mine"));
     }
 
     void interruptStopsTheEncoderAndLeavesNoChild() {

@@ -14,7 +14,10 @@ bool TCliQuestion::AskYesNo(const std::string& text) {
         return m_mode == TOverwrite::Yes;
     std::cerr << text << " [y/N] " << std::flush;
     std::string answer;
-    if (!std::getline(std::cin, answer))
+    const platform::TReadLine read = platform::ReadInputLine(answer);
+    if (read == platform::TReadLine::Interrupted)
+        std::cerr << '\n'; // the session ends the program as soon as the question returns
+    if (read != platform::TReadLine::Line)
         return false;
     return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" || answer == "YES";
 }
@@ -47,6 +50,8 @@ void TCliSession::Begin() {
     m_interruptPoll.start();
     try {
         m_batch->Begin();
+        if (FinishIfInterrupted())
+            return;
         DrawProgressLine("");
     } catch (const std::exception& error) {
         std::cerr << ErrorDisplayText(error.what()) << '\n';
@@ -57,6 +62,8 @@ void TCliSession::Begin() {
 void TCliSession::StartNext() {
     try {
         m_batch->StartCurrent();
+        if (FinishIfInterrupted())
+            return;
         DrawProgressLine("");
     } catch (const std::exception& error) {
         std::cerr << ErrorDisplayText(error.what()) << '\n';
@@ -147,8 +154,15 @@ void TCliSession::Finish(int exitCode) {
 }
 
 void TCliSession::PollInterrupt() {
-    if (platform::InterruptRequested())
-        Finish(kExitInterrupted);
+    FinishIfInterrupted();
+}
+
+// Also right after a start: an interrupt at the overwrite question ends the program there.
+bool TCliSession::FinishIfInterrupted() {
+    if (!platform::InterruptRequested())
+        return false;
+    Finish(kExitInterrupted);
+    return true;
 }
 
 } // namespace clipvane::cli

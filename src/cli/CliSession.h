@@ -51,6 +51,7 @@ private:
     void OnEnd(const TProcessInfo& info);
     void Finish(int exitCode);
     void PollInterrupt();
+    bool FinishIfInterrupted();
     void DrawProgressLine(const std::string& tail);
     std::string FileLabel() const;
 

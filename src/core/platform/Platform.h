@@ -148,4 +148,9 @@ bool IsTerminal(TStream stream);
 void InstallInterruptHandler();
 bool InterruptRequested();
 
+enum class TReadLine { Line, End, Interrupted };
+// Reads one line of standard input (without its line end). Once InstallInterruptHandler has run,
+// an interrupt ends the wait at once with Interrupted, however long the user takes to answer.
+TReadLine ReadInputLine(std::string& line);
+
 } // namespace clipvane::platform

@@ -512,9 +512,16 @@ void CloseChild(ChildProcess& child) {
 
 namespace {
 volatile std::sig_atomic_t g_interrupted = 0;
+// Written by the handler, so that a blocking wait for input wakes up: a restarted read would not.
+int g_wakeRead = -1;
+int g_wakeWrite = -1;
 
 extern "C" void OnInterruptSignal(int) {
     g_interrupted = 1;
+    const int saved = errno;
+    if (g_wakeWrite >= 0)
+        (void)!::write(g_wakeWrite, "!", 1);
+    errno = saved;
 }
 } // namespace
 
@@ -526,6 +533,13 @@ bool IsTerminal(TStream stream) {
 }
 
 void InstallInterruptHandler() {
+    if (g_wakeRead < 0) {
+        int ends[2];
+        if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) == 0) {
+            g_wakeRead = ends[0];
+            g_wakeWrite = ends[1];
+        }
+    }
     struct sigaction action {};
     action.sa_handler = OnInterruptSignal;
     sigemptyset(&action.sa_mask);
@@ -547,6 +561,37 @@ bool InterruptRequested() {
             g_interrupted = 1;
     }
     return g_interrupted != 0;
+}
+
+TReadLine ReadInputLine(std::string& line) {
+    line.clear();
+    for (;;) {
+        if (g_interrupted != 0)
+            return TReadLine::Interrupted;
+        pollfd fds[2] = {{STDIN_FILENO, POLLIN, 0}, {g_wakeRead, POLLIN, 0}};
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            return TReadLine::End;
+        }
+        if (g_interrupted != 0)
+            return TReadLine::Interrupted;
+        if (fds[0].revents == 0)
+            continue;
+        // One byte at a time: what follows the line stays for the next question.
+        char c = 0;
+        const ssize_t n = ::read(STDIN_FILENO, &c, 1);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN))
+            continue;
+        if (n <= 0)
+            return line.empty() ? TReadLine::End : TReadLine::Line;
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            return TReadLine::Line;
+        }
+        line += c;
+    }
 }
 
 } // namespace clipvane::platform

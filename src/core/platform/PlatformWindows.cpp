@@ -452,4 +452,29 @@ bool InterruptRequested() {
     return ::InterlockedCompareExchange(&g_interrupted, 0, 0) != 0;
 }
 
+TReadLine ReadInputLine(std::string& line) {
+    line.clear();
+    const HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
+    for (;;) {
+        if (InterruptRequested())
+            return TReadLine::Interrupted;
+        char c = 0;
+        DWORD read = 0;
+        if (!::ReadFile(input, &c, 1, &read, nullptr) || read == 0) {
+            // Ctrl+C aborts a console read; its handler runs on a thread of its own, a moment later.
+            for (int i = 0; i < 10 && !InterruptRequested(); ++i)
+                ::Sleep(10);
+            if (InterruptRequested())
+                return TReadLine::Interrupted;
+            return line.empty() ? TReadLine::End : TReadLine::Line;
+        }
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            return TReadLine::Line;
+        }
+        line += c;
+    }
+}
+
 } // namespace clipvane::platform
