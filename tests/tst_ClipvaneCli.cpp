@@ -7,11 +7,16 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -45,6 +50,14 @@ TRun RunCli(const QStringList& args, int timeoutMs = 60000) {
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
+}
+
+// Bytes as printf(1) octal escapes, so that a shell can make any file name from ASCII text.
+QByteArray Octal(const QByteArray& bytes) {
+    QByteArray text;
+    for (const char c : bytes)
+        text += "\\" + QByteArray::number(static_cast<unsigned char>(c), 8).rightJustified(3, '0');
+    return text;
 }
 
 } // namespace
@@ -164,6 +177,54 @@ private slots:
                     QStringLiteral("-o"), folder, m_clip});
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.out, out);
+    }
+
+    // A Linux file name is bytes, any but "/": none may be changed on the way to the encoder.
+    void fileNamesStayBytes_data() {
+        QTest::addColumn<QByteArray>("input"); // relative to the temporary folder, run from there
+        QTest::addColumn<QByteArray>("folder");
+        QTest::addColumn<QByteArray>("output");
+        QTest::newRow("a byte that is no UTF-8")
+            << QByteArray("only\xff.mp3") << QByteArray() << QByteArray("only\xff.wav");
+        QTest::newRow("Latin-1 name into a Latin-1 folder")
+            << QByteArray("caf\xe9.avi") << QByteArray("d\xe9j\xe0") << QByteArray("d\xe9j\xe0/caf\xe9.wav");
+        QTest::newRow("UTF-8 name through a dot step") << QByteArray("./n\xc3\xa9"
+                                                                     "e.avi")
+                                                       << QByteArray()
+                                                       << QByteArray("n\xc3\xa9"
+                                                                     "e.wav");
+    }
+    void fileNamesStayBytes() {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, folder);
+        QFETCH(QByteArray, output);
+        // In a folder of its own, removed by bytes: Qt cannot name what it would have to remove.
+        const QByteArray root = QFile::encodeName(m_dir.path()) + "/bytes/";
+        const auto removeAll = qScopeGuard([&] { std::filesystem::remove_all(root.toStdString()); });
+        QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("bytes"))));
+        std::ofstream(QByteArray(root + input).toStdString(), std::ios::binary) << "input";
+        // Through the shell, since QProcess's arguments are Unicode text.
+        QProcess shell;
+        shell.setWorkingDirectory(m_dir.filePath(QStringLiteral("bytes")));
+        shell.setProgram(QStringLiteral("/bin/sh"));
+        const QString folderArgs = folder.isEmpty() ? QString() : QStringLiteral(" -o \"$(printf \"$3\")\"");
+        shell.setArguments(
+            {QStringLiteral("-c"),
+             QStringLiteral("exec \"$0\" --machine --ffmpeg \"$1\" -p 'ffmpeg -i %1 --write-args "
+                            "--time 00:00:01.00 %1.wav'") +
+                 folderArgs + QStringLiteral(" \"$(printf \"$2\")\""),
+             QStringLiteral(CLIPVANE_CLI_PATH), QStringLiteral(FAKE_ENCODER_PATH),
+             QString::fromLatin1(Octal(input)), QString::fromLatin1(Octal(folder))});
+        shell.start();
+        QVERIFY(shell.waitForFinished(20000));
+        QCOMPARE(shell.readAllStandardOutput(), QByteArray("end 0 some\n"));
+        QCOMPARE(shell.exitCode(), 0);
+        std::ifstream written(QByteArray(root + output).toStdString(), std::ios::binary);
+        const std::string records((std::istreambuf_iterator<char>(written)), {});
+        const QByteArray cleanInput = input.startsWith("./") ? input.mid(2) : input;
+        QVERIFY2(records.find("\narg:" + QByteArray(root + cleanInput).toStdString() + "\n") !=
+                     std::string::npos,
+                 records.c_str());
     }
 
     void usageAndStartErrors_data() {

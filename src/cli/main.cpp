@@ -5,7 +5,6 @@
 #include "core/profiles/ProfileCatalog.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTimer>
 
 #include <iostream>
@@ -27,9 +26,10 @@ int UsageError(const std::string& message) {
     return kExitUsage;
 }
 
-// Absolute, so that no relative name can be taken for an encoder option.
+// Absolute, so that no relative name can be taken for an encoder option. Bytes as given: a
+// file name need not be valid UTF-8, and a trip through QString would change it.
 std::string AbsolutePath(const std::string& path) {
-    return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+    return platform::AbsolutePath(path);
 }
 
 } // namespace

@@ -106,6 +106,10 @@ std::string AppDataFolder();
 // The folder of the running executable, ending with a separator.
 std::string ProgramFolder();
 
+// The path made absolute against the current folder, with "." and ".." steps and doubled
+// separators taken out as text. Byte for byte otherwise: a Linux name may hold any byte but "/".
+std::string AbsolutePath(const std::string& path);
+
 // Creates the folder and every missing parent. True when the folder exists afterwards.
 bool ForceDirectories(const std::string& path);
 

@@ -19,6 +19,7 @@
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
+#include <vector>
 
 extern char** environ;
 
@@ -70,6 +71,41 @@ std::string ProgramFolder() {
         return "./";
     std::string path(buffer, static_cast<std::size_t>(n));
     return path.substr(0, path.rfind('/') + 1);
+}
+
+std::string AbsolutePath(const std::string& path) {
+    std::string full = path;
+    if (path.empty() || path.front() != '/') {
+        std::string current(PATH_MAX, '\0');
+        while (!::getcwd(current.data(), current.size())) {
+            if (errno != ERANGE)
+                return path;
+            current.resize(current.size() * 2);
+        }
+        current.resize(std::char_traits<char>::length(current.c_str()));
+        full = current + "/" + path;
+    }
+    std::vector<std::string_view> steps;
+    std::string_view rest(full);
+    while (!rest.empty()) {
+        const auto slash = rest.find('/');
+        const std::string_view step = rest.substr(0, slash);
+        rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash + 1);
+        if (step.empty() || step == ".")
+            continue;
+        if (step == "..") {
+            if (!steps.empty())
+                steps.pop_back();
+            continue;
+        }
+        steps.push_back(step);
+    }
+    std::string clean;
+    for (const std::string_view step : steps) {
+        clean += '/';
+        clean += step;
+    }
+    return clean.empty() ? std::string("/") : clean;
 }
 
 bool FileExists(const std::string& path) {

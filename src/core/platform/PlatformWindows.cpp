@@ -300,6 +300,19 @@ std::string ProgramFolder() {
     return narrow.substr(0, narrow.find_last_of("\\/") + 1);
 }
 
+std::string AbsolutePath(const std::string& path) {
+    const std::wstring wide = Wide(path);
+    const DWORD size = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return path;
+    std::wstring full(size, L'\0');
+    const DWORD n = ::GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
+    if (n == 0 || n >= size)
+        return path;
+    full.resize(n);
+    return Narrow(full);
+}
+
 std::string FindExecutable(const std::string& name) {
     if (name.empty())
         return {};
