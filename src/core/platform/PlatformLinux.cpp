@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <linux/close_range.h>
 #include <poll.h>
@@ -143,6 +144,38 @@ bool ForceDirectories(const std::string& path) {
     return ::mkdir(trimmed.c_str(), 0777) == 0 || (errno == EEXIST && DirectoryExists(trimmed));
 }
 
+// True when a descriptor of a process we can see refers to the file. It cannot see the processes
+// of other users (their descriptors are closed to us unless we are root), processes in another PID
+// namespace or on another machine sharing the file system, nor a mapping whose descriptor is closed.
+static bool OpenByAProcess(dev_t device, ino_t inode) {
+    DIR* processes = ::opendir("/proc");
+    if (!processes)
+        return false;
+    bool found = false;
+    while (const dirent* process = ::readdir(processes)) {
+        if (process->d_name[0] < '0' || process->d_name[0] > '9')
+            continue;
+        const std::string folder = std::string("/proc/") + process->d_name + "/fd";
+        DIR* descriptors = ::opendir(folder.c_str());
+        if (!descriptors)
+            continue; // gone, or not ours to look at
+        while (const dirent* descriptor = ::readdir(descriptors)) {
+            struct stat st {};
+            if (descriptor->d_name[0] != '.' &&
+                ::stat((folder + "/" + descriptor->d_name).c_str(), &st) == 0 && st.st_dev == device &&
+                st.st_ino == inode) {
+                found = true;
+                break;
+            }
+        }
+        ::closedir(descriptors);
+        if (found)
+            break;
+    }
+    ::closedir(processes);
+    return found;
+}
+
 bool IsFileInUse(const std::string& fileName) {
     struct stat st {};
     if (::stat(fileName.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
@@ -154,13 +187,17 @@ bool IsFileInUse(const std::string& fileName) {
     if (fd < 0)
         return true; // read-only, or not ours to write: an exclusive open would fail too
     // A write lease is refused while any other descriptor has the file open.
-    bool inUse = false;
-    if (::fcntl(fd, F_SETLEASE, F_WRLCK) == 0)
+    if (::fcntl(fd, F_SETLEASE, F_WRLCK) == 0) {
         ::fcntl(fd, F_SETLEASE, F_UNLCK);
-    else
-        inUse = errno == EAGAIN || errno == EBUSY;
+        ::close(fd);
+        return false;
+    }
+    const int leaseError = errno;
     ::close(fd);
-    return inUse;
+    if (leaseError == EAGAIN || leaseError == EBUSY)
+        return true;
+    // No lease for us: the file is another user's (EACCES) or its file system has none (EINVAL).
+    return OpenByAProcess(st.st_dev, st.st_ino);
 }
 
 bool ReplaceFile(const std::string& source, const std::string& target) {
