@@ -20,6 +20,8 @@
 //   --write-args              records every argument as "arg:VALUE"
 //   --touch PATH              writes "intruder" into PATH, as another program might meanwhile
 //   --list-fds                records "fds:" and the open descriptor numbers
+//   --log PATH WORD           appends "WORD NS" to PATH in one write, as several encoders may at once
+//   --fail-on TEXT            ends with exit code 1 when the input's path contains TEXT
 // NS is the steady clock in nanoseconds, which is CLOCK_MONOTONIC and so comparable across processes.
 
 #include <chrono>
@@ -38,6 +40,7 @@
 namespace {
 
 std::string g_output;
+std::string g_input;
 std::string g_eol = "\n";
 
 long long Now() {
@@ -136,9 +139,21 @@ int main(int argc, char** argv) {
     for (int i = 1; i < last; ++i) {
         const std::string word = argv[i];
         const auto next = [&]() -> std::string { return i + 1 < last ? argv[++i] : std::string(); };
-        if (word == "-i")
-            ++i;
-        else if (word == "--out")
+        if (word == "-i") {
+            if (i + 1 < last)
+                g_input = argv[++i];
+        } else if (word == "--log") {
+            const std::string path = next();
+            const std::string line = next() + " " + std::to_string(Now()) + "\n";
+            std::FILE* log = std::fopen(path.c_str(), "a");
+            if (log) {
+                std::fwrite(line.data(), 1, line.size(), log);
+                std::fclose(log);
+            }
+        } else if (word == "--fail-on") {
+            if (g_input.find(next()) != std::string::npos)
+                std::_Exit(1);
+        } else if (word == "--out")
             Emit(stdout, Unescape(next()));
         else if (word == "--err")
             Emit(stderr, Unescape(next()));

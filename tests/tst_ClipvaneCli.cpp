@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -25,6 +26,7 @@
 #include <unistd.h>
 
 using namespace clipvane;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -301,6 +303,64 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(!ProcessAlive(pid), 5000);
         for (const qint64 pid : encoder + wrapped) // ours now, as the subreaper
             ::waitpid(static_cast<pid_t>(pid), nullptr, WNOHANG);
+    }
+
+    // Up to N encoders at once, failures named in the list's order whatever order they end in, and
+    // an interrupt that leaves none of them running.
+    void parallelJobs() {
+        const QString in = Path(QStringLiteral("jobs-in"));
+        QVERIFY(QDir().mkpath(in));
+        const QStringList names{u"a-bad"_s, u"b-late"_s, u"c"_s, u"d"_s, u"e"_s, u"f"_s, u"g"_s};
+        QStringList files;
+        for (const QString& name : names) {
+            files << in + u'/' + name + u".wav"_s;
+            QVERIFY(WriteFile(files.last(), "input"));
+        }
+        const QString log = Path(QStringLiteral("jobs.log"));
+        // "b-late" fails at once, "a-bad" only after its work: they end in the other order.
+        const QString script = u"ffmpeg -i %1 --fail-on late --log "_s + log +
+                               u" start --sleep 300 --log "_s + log +
+                               u" end --fail-on bad --time 00:00:01.00 --write-args %1.mp3"_s;
+        const TRun run =
+            RunCli(QStringList{u"--jobs"_s, u"3"_s, u"--ffmpeg"_s, QStringLiteral(FAKE_ENCODER_PATH), u"-p"_s,
+                               script, u"-o"_s, Path(QStringLiteral("jobs-out"))} +
+                   files);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.endsWith("a-bad.wav, b-late.wav, file conversion failed.\n"), run.err.constData());
+        QList<QPair<qint64, int>> events; // time, +1 start / -1 end
+        for (const QByteArray& line : ReadFile(log).split('\n'))
+            if (const QList<QByteArray> words = line.split(' '); words.size() == 2)
+                events.append({words[1].toLongLong(), words[0] == "start" ? 1 : -1});
+        QCOMPARE(events.size(), 2 * (names.size() - 1));
+        std::sort(events.begin(), events.end());
+        int alive = 0, most = 0;
+        for (const auto& event : events)
+            most = std::max(most, alive += event.second);
+        QVERIFY2(most == 3, qPrintable(u"at most %1 encoders ran at once"_s.arg(most)));
+        QCOMPARE(QDir(Path(QStringLiteral("jobs-out"))).entryList(QDir::Files).size(), names.size() - 2);
+    }
+    void parallelJobsInterrupted() {
+        QStringList files;
+        for (const QString& name : {u"p"_s, u"q"_s, u"r"_s, u"s"_s}) {
+            files << Path(name + u".avi"_s);
+            QVERIFY(WriteFile(files.last(), "input"));
+        }
+        QProcess process;
+        process.setProgram(QStringLiteral(CLIPVANE_CLI_PATH));
+        process.setArguments(
+            QStringList{u"--jobs"_s, u"3"_s, u"--ffmpeg"_s, QStringLiteral(FAKE_ENCODER_PATH), u"-p"_s,
+                        u"ffmpeg -i %1 --hang %1.wav"_s, u"-o"_s, Path(QStringLiteral("jobs-int"))} +
+            files);
+        process.start();
+        QVERIFY(process.waitForStarted());
+        QList<qint64> encoders;
+        QTRY_VERIFY_WITH_TIMEOUT((encoders = ChildrenOf(process.processId())).size() == 3, 10000);
+        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 130);
+        for (const qint64 pid : encoders)
+            QTRY_VERIFY_WITH_TIMEOUT(!ProcessAlive(pid), 5000);
+        QVERIFY(QDir(Path(QStringLiteral("jobs-int"))).entryList(QDir::Files).isEmpty());
     }
 
     // An interrupt while the program waits for the user's answer ends it there and then.

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <iostream>
+#include <thread>
 
 using namespace clipvane;
 using namespace clipvane::cli;
@@ -79,7 +80,10 @@ int main(int argc, char* argv[]) {
     if (!options.OverwriteGiven)
         options.Overwrite = platform::IsTerminal(platform::TStream::Input) ? TOverwrite::Ask : TOverwrite::No;
 
-    TCliSession session(options, std::move(job), std::move(files), options.OutputDir.empty(), outputFolder);
+    const std::size_t jobs =
+        options.Jobs == 0 ? std::max(1u, std::thread::hardware_concurrency()) : options.Jobs;
+    TCliSession session(options, std::move(job), std::move(files), options.OutputDir.empty(), outputFolder,
+                        jobs);
     QObject::connect(&session, &TCliSession::finished, &app, [&app](int code) { app.exit(code); });
     // Begin inside the loop, so that a batch that ends at once still reaches exit().
     QTimer::singleShot(0, &session, &TCliSession::Begin);
