@@ -15,6 +15,17 @@ inline bool ProcessExists(std::int64_t pid) {
     return pid > 0 && QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
 }
 
+// True while the process runs: neither gone nor a zombie.
+inline bool ProcessAlive(std::int64_t pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    const qsizetype close = line.lastIndexOf(')');
+    const char state = close >= 0 && close + 2 < line.size() ? line[close + 2] : 'X';
+    return state != 'Z' && state != 'X';
+}
+
 inline int OpenDescriptors() {
     return static_cast<int>(QDir(QStringLiteral("/proc/self/fd"))
                                 .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)

@@ -11,12 +11,21 @@
 //   --ticks COUNT MS          COUNT progress lines on stderr, MS apart; records "tick NS" per line
 //   --stamp-exit              records "exit NS" just before the program ends
 //   --sleep MS / --hang       pause / wait until killed
+//   --spawn                   starts a child of its own that waits until killed, as a wrapper might
+//   --ask                     asks on stderr whether to overwrite, as the encoder does about an
+//                             existing output, and reads the answer from stdin: "y" goes on,
+//                             anything else (end of file included) records "not overwriting", exit 1
 //   --exit CODE               end at once with CODE
+//   --signal N                end at once by signal N, as a crash does (no core file)
 //   --write-args              records every argument as "arg:VALUE"
+//   --touch PATH              writes "intruder" into PATH, as another program might meanwhile
 //   --list-fds                records "fds:" and the open descriptor numbers
+//   --log PATH WORD           appends "WORD NS" to PATH in one write, as several encoders may at once
+//   --fail-on TEXT            ends with exit code 1 when the input's path contains TEXT
 // NS is the steady clock in nanoseconds, which is CLOCK_MONOTONIC and so comparable across processes.
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -25,9 +34,13 @@
 #include <thread>
 #include <vector>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace {
 
 std::string g_output;
+std::string g_input;
 std::string g_eol = "\n";
 
 long long Now() {
@@ -126,9 +139,21 @@ int main(int argc, char** argv) {
     for (int i = 1; i < last; ++i) {
         const std::string word = argv[i];
         const auto next = [&]() -> std::string { return i + 1 < last ? argv[++i] : std::string(); };
-        if (word == "-i")
-            ++i;
-        else if (word == "--out")
+        if (word == "-i") {
+            if (i + 1 < last)
+                g_input = argv[++i];
+        } else if (word == "--log") {
+            const std::string path = next();
+            const std::string line = next() + " " + std::to_string(Now()) + "\n";
+            std::FILE* log = std::fopen(path.c_str(), "a");
+            if (log) {
+                std::fwrite(line.data(), 1, line.size(), log);
+                std::fclose(log);
+            }
+        } else if (word == "--fail-on") {
+            if (g_input.find(next()) != std::string::npos)
+                std::_Exit(1);
+        } else if (word == "--out")
             Emit(stdout, Unescape(next()));
         else if (word == "--err")
             Emit(stderr, Unescape(next()));
@@ -150,6 +175,17 @@ int main(int argc, char** argv) {
                 Emit(stderr, ProgressLine(Clock(static_cast<int>(k % 99) + 1)));
                 Record("tick " + std::to_string(stamp));
             }
+        } else if (word == "--ask") {
+            Emit(stderr, "File '" + g_output + "' already exists. Overwrite? [y/N] ");
+            char answer[16] = {};
+            if (!std::fgets(answer, sizeof answer, stdin) || answer[0] != 'y') {
+                Record("not overwriting");
+                std::_Exit(1);
+            }
+        } else if (word == "--spawn") {
+            if (::fork() == 0)
+                for (;;)
+                    ::pause();
         } else if (word == "--stamp-exit")
             stampExit = true;
         else if (word == "--sleep")
@@ -159,6 +195,14 @@ int main(int argc, char** argv) {
                 std::this_thread::sleep_for(std::chrono::hours(1));
         else if (word == "--exit")
             std::_Exit(std::atoi(next().c_str()));
+        else if (word == "--signal") {
+            const int signal = std::atoi(next().c_str());
+            const rlimit noCore{0, 0};
+            ::setrlimit(RLIMIT_CORE, &noCore);
+            ::signal(signal, SIG_DFL);
+            ::raise(signal);
+        } else if (word == "--touch")
+            std::ofstream(next(), std::ios::binary) << "intruder";
         else if (word == "--write-args")
             for (int k = 0; k < argc; ++k)
                 Record(std::string("arg:") + argv[k]);

@@ -1,17 +1,32 @@
 // End to end: clipvane-cli as a user runs it, with the real encoder and the scripted fake one.
+#include "TestFiles.h"
 #include "TestProcesses.h"
 #include "core/profiles/ProfileCatalog.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include <sys/prctl.h>
+#include <sys/wait.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace clipvane;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -39,6 +54,14 @@ TRun RunCli(const QStringList& args, int timeoutMs = 60000) {
     return run;
 }
 
+// Bytes as printf(1) octal escapes, so that a shell can make any file name from ASCII text.
+QByteArray Octal(const QByteArray& bytes) {
+    QByteArray text;
+    for (const char c : bytes)
+        text += "\\" + QByteArray::number(static_cast<unsigned char>(c), 8).rightJustified(3, '0');
+    return text;
+}
+
 } // namespace
 
 class tst_ClipvaneCli final : public QObject {
@@ -52,6 +75,9 @@ class tst_ClipvaneCli final : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
+        // An encoder the program leaves unreaped becomes our zombie instead of init's, which may
+        // reap it or not: a check that it is gone then proves the program reaped it.
+        QCOMPARE(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
         if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty())
             QSKIP("the ffmpeg package is not installed");
         m_clip = Path(QStringLiteral("clip.avi"));
@@ -130,6 +156,79 @@ private slots:
         QCOMPARE(existing.readAll(), QByteArray("mine"));
     }
 
+    // The fake encoder reports progress and then fails, as the real one does on a full disk.
+    void encoderFailureAfterProgressFailsTheFile_data() {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("out");
+        QTest::newRow("ends well: converted") << QString() << 0 << QByteArray("end 0 some\n");
+        QTest::newRow("exit 1: failed")
+            << QStringLiteral("--exit 1") << 1 << QByteArray("exit 1\nend 0 -\nfailed clip.avi, \n");
+        QTest::newRow("killed by a signal: failed")
+            << QStringLiteral("--signal 9") << 1 << QByteArray("signal 9\nend 0 -\nfailed clip.avi, \n");
+    }
+    void encoderFailureAfterProgressFailsTheFile() {
+        QFETCH(QString, ending);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, out);
+        const QString folder = Path(QStringLiteral("fail-") + QString::number(exitCode) + ending.right(1));
+        const TRun run =
+            RunCli({QStringLiteral("--machine"), QStringLiteral("--ffmpeg"),
+                    QStringLiteral(FAKE_ENCODER_PATH), QStringLiteral("-p"),
+                    QStringLiteral("ffmpeg -i %1 --time 00:00:01.00 ") + ending + QStringLiteral(" %1.wav"),
+                    QStringLiteral("-o"), folder, m_clip});
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out, out);
+    }
+
+    // A Linux file name is bytes, any but "/": none may be changed on the way to the encoder.
+    void fileNamesStayBytes_data() {
+        QTest::addColumn<QByteArray>("input"); // relative to the temporary folder, run from there
+        QTest::addColumn<QByteArray>("folder");
+        QTest::addColumn<QByteArray>("output");
+        QTest::newRow("a byte that is no UTF-8")
+            << QByteArray("only\xff.mp3") << QByteArray() << QByteArray("only\xff.wav");
+        QTest::newRow("Latin-1 name into a Latin-1 folder")
+            << QByteArray("caf\xe9.avi") << QByteArray("d\xe9j\xe0") << QByteArray("d\xe9j\xe0/caf\xe9.wav");
+        QTest::newRow("UTF-8 name through a dot step") << QByteArray("./n\xc3\xa9"
+                                                                     "e.avi")
+                                                       << QByteArray()
+                                                       << QByteArray("n\xc3\xa9"
+                                                                     "e.wav");
+    }
+    void fileNamesStayBytes() {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, folder);
+        QFETCH(QByteArray, output);
+        // In a folder of its own, removed by bytes: Qt cannot name what it would have to remove.
+        const QByteArray root = QFile::encodeName(m_dir.path()) + "/bytes/";
+        const auto removeAll = qScopeGuard([&] { std::filesystem::remove_all(root.toStdString()); });
+        QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("bytes"))));
+        std::ofstream(QByteArray(root + input).toStdString(), std::ios::binary) << "input";
+        // Through the shell, since QProcess's arguments are Unicode text.
+        QProcess shell;
+        shell.setWorkingDirectory(m_dir.filePath(QStringLiteral("bytes")));
+        shell.setProgram(QStringLiteral("/bin/sh"));
+        const QString folderArgs = folder.isEmpty() ? QString() : QStringLiteral(" -o \"$(printf \"$3\")\"");
+        shell.setArguments(
+            {QStringLiteral("-c"),
+             QStringLiteral("exec \"$0\" --machine --ffmpeg \"$1\" -p 'ffmpeg -i %1 --write-args "
+                            "--time 00:00:01.00 %1.wav'") +
+                 folderArgs + QStringLiteral(" \"$(printf \"$2\")\""),
+             QStringLiteral(CLIPVANE_CLI_PATH), QStringLiteral(FAKE_ENCODER_PATH),
+             QString::fromLatin1(Octal(input)), QString::fromLatin1(Octal(folder))});
+        shell.start();
+        QVERIFY(shell.waitForFinished(20000));
+        QCOMPARE(shell.readAllStandardOutput(), QByteArray("end 0 some\n"));
+        QCOMPARE(shell.exitCode(), 0);
+        std::ifstream written(QByteArray(root + output).toStdString(), std::ios::binary);
+        const std::string records((std::istreambuf_iterator<char>(written)), {});
+        const QByteArray cleanInput = input.startsWith("./") ? input.mid(2) : input;
+        QVERIFY2(records.find("\narg:" + QByteArray(root + cleanInput).toStdString() + "\n") !=
+                     std::string::npos,
+                 records.c_str());
+    }
+
     void usageAndStartErrors_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
@@ -157,6 +256,144 @@ private slots:
         const TRun run = RunCli(args);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(stderrHas), run.err.constData());
+    }
+
+    // However the program ends, its encoder (and what a wrapper started) ends with it.
+    void encoderDiesWithTheProgram_data() {
+        QTest::addColumn<int>("signal"); // 0: the reader of the output goes away
+        QTest::addColumn<bool>("wrapper");
+        QTest::addColumn<int>("exitCode"); // -1: killed
+        QTest::newRow("SIGTERM, a wrapper's child too") << int(SIGTERM) << true << 130;
+        QTest::newRow("SIGHUP: the terminal closed, a wrapper's child too") << int(SIGHUP) << true << 130;
+        QTest::newRow("the --machine reader went away") << 0 << false << 130;
+        QTest::newRow("SIGKILL of the program") << int(SIGKILL) << false << -1;
+    }
+    void encoderDiesWithTheProgram() {
+        QFETCH(int, signal);
+        QFETCH(bool, wrapper);
+        QFETCH(int, exitCode);
+        QProcess process;
+        process.setProgram(QStringLiteral(CLIPVANE_CLI_PATH));
+        const QString script = wrapper ? QStringLiteral("--spawn --hang") : QStringLiteral("--hang");
+        process.setArguments({QStringLiteral("--machine"), QStringLiteral("--ffmpeg"),
+                              QStringLiteral(FAKE_ENCODER_PATH), QStringLiteral("-p"),
+                              QStringLiteral("ffmpeg -i %1 ") + script + QStringLiteral(" %1.wav"),
+                              QStringLiteral("-o"), Path(QStringLiteral("dies")), m_clip});
+        int output[2] = {-1, -1}; // the reader that goes away: our end of the program's output
+        if (signal == 0) {
+            QCOMPARE(::pipe2(output, O_CLOEXEC), 0);
+            process.setChildProcessModifier([writeEnd = output[1]] { ::dup2(writeEnd, STDOUT_FILENO); });
+        }
+        process.start();
+        QVERIFY(process.waitForStarted());
+        if (signal == 0)
+            ::close(output[1]);
+        QList<qint64> encoder, wrapped;
+        QTRY_VERIFY_WITH_TIMEOUT(!(encoder = ChildrenOf(process.processId())).isEmpty(), 10000);
+        if (wrapper)
+            QTRY_VERIFY_WITH_TIMEOUT(!(wrapped = ChildrenOf(encoder.first())).isEmpty(), 10000);
+        if (signal == 0)
+            ::close(output[0]);
+        else
+            ::kill(static_cast<pid_t>(process.processId()), signal);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, exitCode);
+        QTRY_VERIFY_WITH_TIMEOUT(!ProcessAlive(encoder.first()), 5000);
+        for (const qint64 pid : wrapped)
+            QTRY_VERIFY_WITH_TIMEOUT(!ProcessAlive(pid), 5000);
+        for (const qint64 pid : encoder + wrapped) // ours now, as the subreaper
+            ::waitpid(static_cast<pid_t>(pid), nullptr, WNOHANG);
+    }
+
+    // Up to N encoders at once, failures named in the list's order whatever order they end in, and
+    // an interrupt that leaves none of them running.
+    void parallelJobs() {
+        const QString in = Path(QStringLiteral("jobs-in"));
+        QVERIFY(QDir().mkpath(in));
+        const QStringList names{u"a-bad"_s, u"b-late"_s, u"c"_s, u"d"_s, u"e"_s, u"f"_s, u"g"_s};
+        QStringList files;
+        for (const QString& name : names) {
+            files << in + u'/' + name + u".wav"_s;
+            QVERIFY(WriteFile(files.last(), "input"));
+        }
+        const QString log = Path(QStringLiteral("jobs.log"));
+        // "b-late" fails at once, "a-bad" only after its work: they end in the other order.
+        const QString script = u"ffmpeg -i %1 --fail-on late --log "_s + log +
+                               u" start --sleep 300 --log "_s + log +
+                               u" end --fail-on bad --time 00:00:01.00 --write-args %1.mp3"_s;
+        const TRun run =
+            RunCli(QStringList{u"--jobs"_s, u"3"_s, u"--ffmpeg"_s, QStringLiteral(FAKE_ENCODER_PATH), u"-p"_s,
+                               script, u"-o"_s, Path(QStringLiteral("jobs-out"))} +
+                   files);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.endsWith("a-bad.wav, b-late.wav, file conversion failed.\n"), run.err.constData());
+        QList<QPair<qint64, int>> events; // time, +1 start / -1 end
+        for (const QByteArray& line : ReadFile(log).split('\n'))
+            if (const QList<QByteArray> words = line.split(' '); words.size() == 2)
+                events.append({words[1].toLongLong(), words[0] == "start" ? 1 : -1});
+        QCOMPARE(events.size(), 2 * (names.size() - 1));
+        std::sort(events.begin(), events.end());
+        int alive = 0, most = 0;
+        for (const auto& event : events)
+            most = std::max(most, alive += event.second);
+        QVERIFY2(most == 3, qPrintable(u"at most %1 encoders ran at once"_s.arg(most)));
+        QCOMPARE(QDir(Path(QStringLiteral("jobs-out"))).entryList(QDir::Files).size(), names.size() - 2);
+    }
+    void parallelJobsInterrupted() {
+        QStringList files;
+        for (const QString& name : {u"p"_s, u"q"_s, u"r"_s, u"s"_s}) {
+            files << Path(name + u".avi"_s);
+            QVERIFY(WriteFile(files.last(), "input"));
+        }
+        QProcess process;
+        process.setProgram(QStringLiteral(CLIPVANE_CLI_PATH));
+        process.setArguments(
+            QStringList{u"--jobs"_s, u"3"_s, u"--ffmpeg"_s, QStringLiteral(FAKE_ENCODER_PATH), u"-p"_s,
+                        u"ffmpeg -i %1 --hang %1.wav"_s, u"-o"_s, Path(QStringLiteral("jobs-int"))} +
+            files);
+        process.start();
+        QVERIFY(process.waitForStarted());
+        QList<qint64> encoders;
+        QTRY_VERIFY_WITH_TIMEOUT((encoders = ChildrenOf(process.processId())).size() == 3, 10000);
+        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 130);
+        for (const qint64 pid : encoders)
+            QTRY_VERIFY_WITH_TIMEOUT(!ProcessAlive(pid), 5000);
+        QVERIFY(QDir(Path(QStringLiteral("jobs-int"))).entryList(QDir::Files).isEmpty());
+    }
+
+    // An interrupt while the program waits for the user's answer ends it there and then.
+    void interruptAtTheOverwriteQuestion_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("Ctrl+C") << int(SIGINT);
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+    }
+    void interruptAtTheOverwriteQuestion() {
+        QFETCH(int, signal);
+        const QString out = Path(QStringLiteral("ask"));
+        QVERIFY(QDir().mkpath(out));
+        QVERIFY(WriteFile(out + QStringLiteral("/clip.wav"), "mine"));
+        QProcess process;
+        process.setProgram(QStringLiteral(CLIPVANE_CLI_PATH));
+        process.setArguments({QStringLiteral("--overwrite"), QStringLiteral("ask"),
+                              QStringLiteral("--ffmpeg"), QStringLiteral(FAKE_ENCODER_PATH),
+                              QStringLiteral("-p"), QStringLiteral("ffmpeg -i %1 --hang %1.wav"),
+                              QStringLiteral("-o"), out, m_clip, m_clip});
+        process.start(); // its input stays open: nobody answers
+        QVERIFY(process.waitForStarted());
+        QByteArray err;
+        QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains("overite it? [y/N] "),
+                                 10000);
+        QElapsedTimer timer;
+        timer.start();
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+        QVERIFY(process.waitForFinished(10000));
+        QVERIFY2(timer.elapsed() < 2000, QByteArray::number(timer.elapsed()).constData());
+        QCOMPARE(process.exitCode(), 130);
+        // No encoder was started for either file: nothing but the older output is in the folder.
+        QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("clip.wav")});
+        QCOMPARE(ReadFile(out + QStringLiteral("/clip.wav")), QByteArray("mine"));
     }
 
     void interruptStopsTheEncoderAndLeavesNoChild() {

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -253,6 +254,84 @@ private slots:
         QCOMPARE(question.asked.size(), 1);
         QVERIFY(!runner.HasWorker());
         QVERIFY(!runner.Running);
+    }
+
+    // Whatever the answer, no file of a batch replaces an input of it or an output it wrote.
+    void batchNeverOverwritesItsOwnFiles_data() {
+        QTest::addColumn<QStringList>("inputs"); // in the temporary folder; all exist
+        QTest::addColumn<QString>("ext");
+        QTest::addColumn<QString>("folder"); // empty: beside each input
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QList<int>>("statuses");
+        QTest::addColumn<QString>("failed");
+        QTest::newRow("song.mp3 song.wav into WAV beside them")
+            << QStringList{u"song.mp3"_s, u"song.wav"_s} << u".wav"_s << QString() << true
+            << QList<int>{kStatusOutputIsBatchFile, kStatusOutputIsInput} << u"song.mp3, song.wav, "_s;
+        QTest::newRow("two inputs of one base name into one folder")
+            << QStringList{u"a/clip.avi"_s, u"b/clip.mkv"_s} << u".mp3"_s << u"out"_s << true
+            << QList<int>{0, kStatusOutputWrittenByBatch} << u"clip.mkv, "_s;
+        QTest::newRow("the same input twice")
+            << QStringList{u"a/clip.avi"_s, u"a/clip.avi"_s} << u".mp3"_s << QString() << true
+            << QList<int>{0, kStatusOutputWrittenByBatch} << u"clip.avi, "_s;
+        QTest::newRow("answer No: skipped quietly")
+            << QStringList{u"song.mp3"_s, u"song.wav"_s} << u".wav"_s << QString() << false
+            << QList<int>{0, 0} << u"song.mp3, song.wav, "_s;
+    }
+    void batchNeverOverwritesItsOwnFiles() {
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, ext);
+        QFETCH(QString, folder);
+        QFETCH(bool, answer);
+        QFETCH(QList<int>, statuses);
+        QFETCH(QString, failed);
+        QTemporaryDir dir;
+        std::vector<std::string> files;
+        for (const QString& name : inputs) {
+            QVERIFY(QDir(dir.path()).mkpath(QFileInfo(name).path()));
+            QVERIFY(WriteFile(dir.filePath(name), name.toUtf8()));
+            files.push_back(Utf8(dir.filePath(name)));
+        }
+        QVERIFY(QDir(dir.path()).mkpath(folder.isEmpty() ? u"."_s : folder));
+        TQueuedQuestion question;
+        question.answers = QQueue<bool>({answer, answer});
+        TNoticeSink sink;
+        TConvertProcess runner;
+        runner.Question = &question;
+        TConvertBatch batch(runner, files);
+        batch.Job.OutputExt = Utf8(ext);
+        batch.Job.FFmpegParams = "--write-args --time 00:00:01.00 ";
+        batch.Job.FFmpegPath = FAKE_ENCODER_PATH;
+        batch.Job.NotUseAnotherFFmpeg = false;
+        batch.SameInput = [&] { return folder.isEmpty(); };
+        batch.OutputFolder = [&] { return Utf8(dir.filePath(folder)); };
+        batch.NotifyWindow = &sink;
+        QStringList shown, expectedShown;
+        QList<int> seen;
+        batch.Begin();
+        for (auto action = TConvertBatch::TEndAction::StartNext;
+             action == TConvertBatch::TEndAction::StartNext;) {
+            QTRY_COMPARE_WITH_TIMEOUT(sink.notices.size(), std::size_t(1), 20000);
+            const TProcessInfo end = sink.notices.front();
+            sink.notices.clear();
+            seen << end.Status;
+            if (const std::string reason = RefusalText(end.Status); !reason.empty())
+                expectedShown << QString::fromStdString(runner.OutputFile + reason);
+            action = batch.OnEndNotice(
+                end, [&](const std::string& text) { shown << QString::fromStdString(text); });
+            if (action == TConvertBatch::TEndAction::StartNext)
+                batch.StartCurrent();
+        }
+        QCOMPARE(seen, statuses);
+        QCOMPARE(shown, expectedShown);
+        QCOMPARE(QString::fromStdString(batch.FailedFiles), failed);
+        for (const QString& name : inputs)
+            QCOMPARE(ReadFile(dir.filePath(name)), name.toUtf8()); // every input as it was
+        if (statuses.first() == 0 && answer) { // the first output holds the first file's conversion
+            const QByteArray firstInput = "arg:" + dir.filePath(inputs[0]).toUtf8();
+            const std::string firstOutput =
+                OutputPathFor(files[0], folder.isEmpty(), Utf8(dir.filePath(folder)), Utf8(ext));
+            QVERIFY(ReadFile(QString::fromStdString(firstOutput)).contains(firstInput));
+        }
     }
 
     void outputThatIsTheInputIsNeverEncoded_data() {

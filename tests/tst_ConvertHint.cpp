@@ -260,17 +260,22 @@ private slots:
         QVERIFY(WriteFile(setup.Path(u"a.mp3"_s), "old")); // declined: the first file fails
         auto window = setup.Window({u"a.avi"_s, u"b.avi"_s, u"c.avi"_s},
                                    "--write-args --duration 00:01:40.00 --time 00:00:25.00 --hang ");
+        QString work;
         const int result = RunModal(*window, [&] {
             QTRY_COMPARE(Child<QProgressBar>(*window, "suiProgressBar2")->value(), 25);
             QCOMPARE(window->windowTitle(), u"Tarvix Clipvane (2/3)"_s);
             QVERIFY(setup.runner.Running);
+            work = QString::fromStdString(setup.runner.WorkFile());
             Child<QPushButton>(*window, "bStop")->click();
         });
         QCOMPARE(result, kAbort);
         QVERIFY(!setup.runner.Running);
-        QVERIFY(ReadFile(setup.Path(u"b.mp3"_s)).contains("arg:"));
+        QVERIFY(!work.isEmpty());
+        QVERIFY2(!QFile::exists(work), "the stopped encoder's half file was left");
+        QVERIFY(!QFile::exists(setup.Path(u"b.mp3"_s)));
         QTest::qWait(300);
         QVERIFY2(!QFile::exists(setup.Path(u"c.mp3"_s)), "the third file was started");
+        QCOMPARE(setup.runner.InputFile, setup.Path(u"b.avi"_s).toStdString());
         QCOMPARE(QString::fromStdString(window->FailedFiles()), u"a.avi, "_s);
     }
 
@@ -291,7 +296,7 @@ private slots:
         TBatchSetup setup;
         auto window = setup.Window({u"a.avi"_s, u"b.avi"_s}, "--write-args --hang ");
         const int got = RunModal(*window, [&] {
-            QTRY_VERIFY(ReadFile(setup.Path(u"a.mp3"_s)).contains("arg:"));
+            QTRY_VERIFY(ReadFile(QString::fromStdString(setup.runner.WorkFile())).contains("arg:"));
             if (how == 0)
                 Child<QPushButton>(*window, "bStop")->click();
             else if (how == 1)
@@ -393,6 +398,52 @@ private slots:
         QCOMPARE(texts, shown);
         QCOMPARE(ReadFile(setup.Path(u"song.mp3"_s)), QByteArray("precious"));
         QCOMPARE(QString::fromStdString(window->FailedFiles()), u"song.mp3, "_s);
+    }
+
+    // Each failure lands in the list; a refusal also says why, in the window's own message box.
+    void failuresAreListedAndShown_data() {
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<QString>("params");
+        QTest::addColumn<bool>("sameInput"); // else into the folder "out"
+        QTest::addColumn<QString>("failed");
+        QTest::addColumn<QStringList>("shown"); // after the temporary folder's path
+        QTest::newRow("encoder fails after progress: listed, nothing shown")
+            << QStringList{u"a.avi"_s} << u"--time 00:00:05.00 --exit 1 "_s << true << u"a.avi, "_s
+            << QStringList();
+        QTest::newRow("output is another input of the batch")
+            << QStringList{u"clip.avi"_s, u"clip.mp3"_s} << u"--time 00:00:05.00 "_s << true
+            << u"clip.avi, clip.mp3, "_s
+            << QStringList{u"clip.mp3 is a file of this batch, convert process failed!"_s,
+                           u"clip.mp3 is the input file itself, convert process failed!"_s};
+        QTest::newRow("output written by the batch already")
+            << QStringList{u"a/clip.avi"_s, u"b/clip.avi"_s} << u"--write-args --time 00:00:05.00 "_s << false
+            << u"clip.avi, "_s
+            << QStringList{u"out/clip.mp3 was written by this batch already, convert process failed!"_s};
+    }
+    void failuresAreListedAndShown() {
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, params);
+        QFETCH(bool, sameInput);
+        QFETCH(QString, failed);
+        QFETCH(QStringList, shown);
+        TBatchSetup setup;
+        TScriptedDialogs dialogs;
+        for (const QString& folder : {u"a"_s, u"b"_s, u"out"_s})
+            QVERIFY(QDir(setup.dir.path()).mkpath(folder));
+        setup.question.answers = QQueue<bool>({true, true});
+        auto window = setup.Window(inputs, params.toStdString());
+        window->SameInput = [sameInput] { return sameInput; };
+        window->OutputFolder = [&setup] { return setup.Path(u"out"_s).toStdString(); };
+        QCOMPARE(RunModal(*window), int(QDialog::Rejected));
+        QStringList texts;
+        for (const auto& message : dialogs.messages) {
+            QCOMPARE(message.icon, QMessageBox::Critical);
+            texts.append(message.text.mid(setup.dir.path().size() + 1));
+        }
+        QCOMPARE(texts, shown);
+        QCOMPARE(QString::fromStdString(window->FailedFiles()), failed);
+        for (const QString& name : inputs)
+            QCOMPARE(ReadFile(setup.Path(name)), QByteArray("input"));
     }
 
     void secondFileStartsFromZero() {

@@ -1,4 +1,5 @@
 #include "QueuedQuestion.h"
+#include "TestFiles.h"
 #include "TestProcesses.h"
 #include "core/ConvertThread.h"
 
@@ -11,11 +12,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include <deque>
 #include <memory>
 
 using namespace clipvane;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -291,7 +294,7 @@ private slots:
             << QList<int>{} << QString();
         QTest::newRow("time= without a duration: mark, no reports")
             << QStringList{t, QStringLiteral("00:00:05.00")} << QList<int>{} << QStringLiteral("some");
-        QTest::newRow("exit code is not read")
+        QTest::newRow("exit code leaves the progress mark as it is")
             << QStringList{t, QStringLiteral("00:00:05.00"), QStringLiteral("--exit"), QStringLiteral("1")}
             << QList<int>{} << QStringLiteral("some");
         // Each pipe carries its own duration line: the two pipes are read in no fixed order.
@@ -334,6 +337,155 @@ private slots:
         QVERIFY(!runner->HasWorker());
         QCOMPARE(runner->StdErrRead, platform::kNoHandle);
         QCOMPARE(runner->ProcessInformation.process, platform::kNoHandle);
+    }
+
+    void exitStatusDecidesAfterProgress_data() {
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<int>("exitSignal");
+        QTest::addColumn<bool>("converted");
+        const QStringList progress{QStringLiteral("--time"), QStringLiteral("00:00:05.00")};
+        QTest::newRow("exit 0 after progress: converted") << progress << 0 << 0 << true;
+        QTest::newRow("exit 1 after progress (disk full): failed")
+            << progress + QStringList{QStringLiteral("--exit"), QStringLiteral("1")} << 1 << 0 << false;
+        QTest::newRow("crash after progress: failed")
+            << progress + QStringList{QStringLiteral("--signal"), QStringLiteral("11")} << 0 << 11 << false;
+        QTest::newRow("abort after progress: failed")
+            << progress + QStringList{QStringLiteral("--signal"), QStringLiteral("6")} << 0 << 6 << false;
+        QTest::newRow("exit 69 without progress: failed")
+            << QStringList{QStringLiteral("--exit"), QStringLiteral("69")} << 69 << 0 << false;
+    }
+    void exitStatusDecidesAfterProgress() {
+        QFETCH(QStringList, script);
+        QFETCH(int, exitCode);
+        QFETCH(int, exitSignal);
+        QFETCH(bool, converted);
+        auto runner = NewRunner(script);
+        runner->Start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
+        const TProcessInfo& end = m_receiver.notices.back();
+        QCOMPARE(end.ExitCode, exitCode);
+        QCOMPARE(end.ExitSignal, exitSignal);
+        QCOMPARE(end.Converted(), converted);
+    }
+
+    // The encoder writes beside the output; only a converted file takes the output's name.
+    void outputAppearsOnlyWhenConverted_data() {
+        QTest::addColumn<bool>("older");      // an older output exists, the user agreed to replace it
+        QTest::addColumn<QString>("ending");  // of the script after its progress; "stop": Stop midway
+        QTest::addColumn<QByteArray>("left"); // the output afterwards: "old", "new" (records) or none
+        QTest::addColumn<int>("status");
+        QTest::newRow("converted") << false << QString() << QByteArray("new") << 0;
+        QTest::newRow("converted over the older output") << true << QString() << QByteArray("new") << 0;
+        QTest::newRow("failed: no half file") << false << u"--exit 1"_s << QByteArray() << 0;
+        QTest::newRow("failed: the older output stays") << true << u"--exit 1"_s << QByteArray("old") << 0;
+        QTest::newRow("crashed: the older output stays") << true << u"--signal 9"_s << QByteArray("old") << 0;
+        QTest::newRow("stopped: no half file") << false << u"stop"_s << QByteArray() << -1;
+        QTest::newRow("stopped: the older output stays") << true << u"stop"_s << QByteArray("old") << -1;
+        QTest::newRow("a file appeared at the output meanwhile: kept, refused")
+            << false << u"--touch OUT"_s << QByteArray("intruder") << int(kStatusOutputNotReplaced);
+    }
+    void outputAppearsOnlyWhenConverted() {
+        QFETCH(bool, older);
+        QFETCH(QString, ending);
+        QFETCH(QByteArray, left);
+        QFETCH(int, status);
+        const QString output = m_dir.filePath(QStringLiteral("out.mp3"));
+        if (older)
+            QVERIFY(WriteFile(output, "old"));
+        m_question.answers = QQueue<bool>({true});
+        QStringList script{QStringLiteral("--write-args"), QStringLiteral("--time"),
+                           QStringLiteral("00:00:01.00")};
+        if (ending == u"stop"_s)
+            script << QStringLiteral("--hang");
+        else if (!ending.isEmpty())
+            script += ending.replace(u"OUT"_s, output).split(u' ');
+        auto runner = NewRunner(script, output);
+        runner->Start();
+        const QString work = QString::fromStdString(runner->WorkFile());
+        QVERIFY(work != output && work.endsWith(u".mp3"_s));
+        if (status < 0) {
+            QTRY_VERIFY_WITH_TIMEOUT(ReadFile(work).contains("arg:"), 20000);
+            QCOMPARE(ReadFile(output), older ? QByteArray("old") : QByteArray()); // not touched meanwhile
+            runner->Stop(0);
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
+            QCOMPARE(m_receiver.notices.back().Status, status);
+        }
+        const QByteArray got = ReadFile(output);
+        QCOMPARE(left == "new" ? got.left(4) : got, left == "new" ? QByteArray("arg:") : left);
+        const QStringList all =
+            QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        QCOMPARE(all, left.isEmpty() ? QStringList() : QStringList{QStringLiteral("out.mp3")});
+    }
+
+    // A link at the output name is an existing output; it is replaced, never written through.
+    void linkAtTheOutputIsNeverFollowed_data() {
+        QTest::addColumn<QString>("target"); // what the link points to, in the temporary folder
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("dangling link, answer No: nothing created") << u"planted.mp3"_s << false;
+        QTest::newRow("dangling link, answer Yes: the link is replaced") << u"planted.mp3"_s << true;
+        QTest::newRow("link to a file, answer Yes: the file stays as it was") << u"victim.mp3"_s << true;
+        QTest::newRow("link to a read-only file: replaced, not taken as in use") << u"locked.mp3"_s << true;
+        QTest::newRow("link to a folder, answer Yes: the folder stays") << u"folder"_s << true;
+    }
+    void linkAtTheOutputIsNeverFollowed() {
+        QFETCH(QString, target);
+        QFETCH(bool, answer);
+        QVERIFY(WriteFile(m_dir.filePath(u"victim.mp3"_s), "victim"));
+        QVERIFY(WriteFile(m_dir.filePath(u"locked.mp3"_s), "locked"));
+        QVERIFY(QFile(m_dir.filePath(u"locked.mp3"_s)).setPermissions(QFile::ReadOwner));
+        QVERIFY(QDir(m_dir.path()).mkdir(u"folder"_s));
+        const QString output = m_dir.filePath(u"out.mp3"_s);
+        QVERIFY(QFile::link(m_dir.filePath(target), output));
+        m_question.answers = QQueue<bool>({answer});
+        auto runner = NewRunner({u"--write-args"_s, u"--time"_s, u"00:00:01.00"_s}, output);
+        runner->Start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
+        QCOMPARE(m_question.asked.size(), 1);
+        QCOMPARE(m_receiver.notices.back().Converted(), answer);
+        QCOMPARE(QFileInfo(output).isSymLink(), !answer);
+        if (answer)
+            QVERIFY(ReadFile(output).startsWith("arg:"));
+        QVERIFY(!QFileInfo::exists(m_dir.filePath(u"planted.mp3"_s)));
+        QCOMPARE(ReadFile(m_dir.filePath(u"victim.mp3"_s)), QByteArray("victim"));
+        QCOMPARE(ReadFile(m_dir.filePath(u"locked.mp3"_s)), QByteArray("locked"));
+        QVERIFY(QDir(m_dir.filePath(u"folder"_s)).isEmpty());
+    }
+
+    // Nothing may make the batch wait for ever on a question the encoder asks on its own input.
+    void neverWaitsOnTheEncodersQuestion_data() {
+        QTest::addColumn<bool>("folder"); // an existing folder at the output path
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<int>("status");   // -1: the encoder runs
+        QTest::addColumn<int>("exitCode"); // of the encoder that ran
+        QTest::newRow("folder, answer Yes: refused, no encoder")
+            << true << true << int(kStatusOutputIsFolder) << 0;
+        QTest::newRow("folder, answer No: skipped") << true << false << 0 << 0;
+        QTest::newRow("encoder asks anyway: reads end of file, fails") << false << true << -1 << 1;
+    }
+    void neverWaitsOnTheEncodersQuestion() {
+        QFETCH(bool, folder);
+        QFETCH(bool, answer);
+        QFETCH(int, status);
+        QFETCH(int, exitCode);
+        const QString output = m_dir.filePath(QStringLiteral("out.mp3"));
+        if (folder)
+            QVERIFY(QDir().mkpath(output + QStringLiteral("/inside")));
+        auto runner = NewRunner(
+            {QStringLiteral("--time"), QStringLiteral("00:00:01.00"), QStringLiteral("--ask")}, output);
+        m_question.answers = QQueue<bool>({answer});
+        runner->Start();
+        QCOMPARE(m_question.asked.size(), folder ? 1 : 0);
+        QCOMPARE(runner->StdInWrite, platform::kNoHandle); // nothing ever goes to the encoder
+        QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
+        const TProcessInfo& end = m_receiver.notices.back();
+        QCOMPARE(end.Status, status < 0 ? 0 : status);
+        QCOMPARE(end.ExitCode, exitCode);
+        QVERIFY(!end.Converted());
+        QCOMPARE(QFileInfo(output).isDir(), folder);
+        if (folder)
+            QVERIFY(QFileInfo::exists(output + QStringLiteral("/inside")));
     }
 
     void floodOfBothPipesIsReadCompletely() {
@@ -404,6 +556,50 @@ private slots:
         QCOMPARE(m_receiver.EndNotices(), 0);
     }
 
+    // Reaped before the call returns, not later by a worker or an init that may never do it.
+    void stopReapsBeforeItReturns_data() {
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<bool>("waitForHandOff");
+        QTest::addColumn<int>("how"); // 0 Stop, 1 destroy the runner, 2 the next Start without Stop
+        const QStringList hang{QStringLiteral("--hang")};
+        QTest::newRow("Stop, quiet child") << hang << false << 0;
+        QTest::newRow("Stop, child blocked on full pipes")
+            << QStringList{QStringLiteral("--flood"), QStringLiteral("1000000")} << true << 0;
+        QTest::newRow("Stop while a read hand-off waits")
+            << QStringList{QStringLiteral("--err"), QStringLiteral("x"), QStringLiteral("--hang")} << true
+            << 0;
+        QTest::newRow("destroy, child running") << hang << false << 1;
+        QTest::newRow("next Start without Stop") << hang << false << 2;
+    }
+    void stopReapsBeforeItReturns() {
+        QFETCH(QStringList, script);
+        QFETCH(bool, waitForHandOff);
+        QFETCH(int, how);
+        auto runner = NewRunner(script);
+        runner->Start();
+        const std::int64_t pid = runner->ProcessInformation.pid;
+        if (waitForHandOff)
+            QVERIFY(WaitForPendingHandOff(*runner));
+        if (how == 0)
+            runner->Stop(0);
+        else if (how == 1)
+            runner.reset();
+        else
+            runner->Start();
+        QVERIFY2(!ProcessExists(pid), "the stopped child is still there");
+        QCOMPARE(QList<qint64>(ChildrenOf(QCoreApplication::applicationPid())).size(), how == 2 ? 1 : 0);
+    }
+
+    // Once an event loop has ended, a later one must still serve the worker's hand-offs.
+    void handOffsAreServedAfterAnEventLoopEnded() {
+        auto runner = NewRunner({QStringLiteral("--time"), QStringLiteral("00:00:01.00")});
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec(); // ends with aboutToQuit
+        runner->Start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
+        QVERIFY(m_receiver.notices.back().Converted());
+    }
+
     void stopJustAsTheChildEnds() {
         // The end hand-off already waits when Stop comes: it still runs afterwards and posts its notice.
         auto runner = NewRunner({});
@@ -452,18 +648,24 @@ private slots:
     void awkwardFileNamesReachTheChildWhole() {
         const QString input = m_dir.filePath(QStringLiteral("-y \"Ünïcode\" clip  -f null.avi"));
         const QString output = m_dir.filePath(QStringLiteral("-out \"q\" é.txt"));
-        auto runner = NewRunner({QStringLiteral("--write-args"), QStringLiteral("--list-fds")}, output);
+        // With progress, so that the file converts and the records reach the output.
+        auto runner = NewRunner({QStringLiteral("--time"), QStringLiteral("00:00:01.00"),
+                                 QStringLiteral("--write-args"), QStringLiteral("--list-fds")},
+                                output);
         runner->InputFile = input.toStdString();
         runner->Start();
+        const QByteArray work = QByteArray::fromStdString(runner->WorkFile());
         const std::int64_t pid = runner->ProcessInformation.pid;
         QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
         QTRY_VERIFY_WITH_TIMEOUT(AllReleased(pid), 20000);
         const QByteArrayList lines = RecordedLines(output);
-        QVERIFY2(lines.size() >= 7, lines.join('|').constData());
+        QVERIFY2(lines.size() >= 9, lines.join('|').constData());
         QCOMPARE(lines[1], QByteArray("arg:-i"));
         QCOMPARE(lines[2], "arg:" + input.toUtf8());
-        QCOMPARE(lines[5], "arg:" + output.toUtf8());
-        QCOMPARE(lines[6], QByteArray("fds: 0 1 2")); // nothing of ours leaks into the encoder
+        QCOMPARE(lines[7], "arg:" + work); // beside the output, whole
+        const QByteArray beside = m_dir.path().toUtf8() + "/.-out \"q\" é.clipvane-";
+        QVERIFY2(work.startsWith(beside) && work.endsWith(".txt"), work.constData());
+        QCOMPARE(lines[8], QByteArray("fds: 0 1 2")); // nothing of ours leaks into the encoder
     }
 
     void realEncoder_data() {

@@ -14,6 +14,14 @@
 #include <cerrno>
 #include <cstdio>
 
+#include <fcntl.h>
+#include <grp.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace clipvane;
 using namespace clipvane::platform;
 
@@ -129,6 +137,68 @@ private slots:
         found.replace(QStringLiteral("%1"), root)
             .replace(QStringLiteral("%2"), QString::fromStdString(ProgramFolder()));
         QCOMPARE(QString::fromStdString(result), found);
+    }
+
+    // Another user's file that we may write: no lease for us, yet an open descriptor must show.
+    void inUseSeesOpenersOfAnotherUsersFile_data() {
+        QTest::addColumn<int>("holder"); // 0 nobody, 1 the checking process, 2 another process of its user
+        QTest::addColumn<bool>("inUse");
+        QTest::newRow("nobody has it open") << 0 << false;
+        QTest::newRow("held open by the checking process") << 1 << true;
+        QTest::newRow("held open by another process of the same user") << 2 << true;
+    }
+    void inUseSeesOpenersOfAnotherUsersFile() {
+        QFETCH(int, holder);
+        QFETCH(bool, inUse);
+        if (::geteuid() != 0)
+            QSKIP("needs root, to act as two other users");
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                      QFile::ExeGroup | QFile::ExeOther));
+        const QByteArray file = QFile::encodeName(dir.filePath(QStringLiteral("theirs.mp3")));
+        const int fd = ::open(file.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::fchmod(fd, 0666), 0);
+        QCOMPARE(::fchown(fd, 1, 1), 0); // owned by "daemon"
+        ::close(fd);
+        const pid_t checker = ::fork();
+        if (checker == 0) {
+            // As "nobody", who may write the file but owns it not.
+            if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
+                ::_exit(10);
+            // Dumpable again, as a process the user started is: its /proc entries are the user's.
+            ::prctl(PR_SET_DUMPABLE, 1);
+            int held = -1;
+            pid_t other = 0;
+            int opened[2];
+            if (::pipe(opened) != 0)
+                ::_exit(11);
+            if (holder == 1)
+                held = ::open(file.constData(), O_RDONLY);
+            if (holder == 2 && (other = ::fork()) == 0) {
+                const char ok = ::open(file.constData(), O_RDONLY) >= 0 ? 'y' : 'n';
+                (void)!::write(opened[1], &ok, 1);
+                ::pause();
+                ::_exit(0);
+            }
+            char ok = 'y';
+            if (holder == 2 && ::read(opened[0], &ok, 1) != 1)
+                ::_exit(11);
+            if (ok != 'y')
+                ::_exit(11);
+            const bool result = IsFileInUse(file.toStdString());
+            if (other > 0)
+                ::kill(other, SIGKILL);
+            if (held >= 0)
+                ::close(held);
+            ::_exit(result ? 1 : 0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(checker, &status, 0), checker);
+        QVERIFY(WIFEXITED(status));
+        QVERIFY2(WEXITSTATUS(status) != 10, "could not become another user");
+        QVERIFY2(WEXITSTATUS(status) != 11, "could not hold the file open");
+        QCOMPARE(WEXITSTATUS(status) == 1, inUse);
     }
 
     void waitIsBoundedAndWakesOnExitOrData() {

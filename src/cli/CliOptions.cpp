@@ -10,7 +10,7 @@ namespace clipvane::cli {
 const char* CliUsage() {
     return "Usage: clipvane-cli --list\n"
            "       clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]\n"
-           "                    [--overwrite ask|yes|no] [--machine] FILE...\n"
+           "                    [--overwrite ask|yes|no] [--jobs N] [--machine] FILE...\n"
            "\n"
            "Converts each FILE with the encoder, one after another.\n"
            "\n"
@@ -21,7 +21,7 @@ const char* CliUsage() {
            "      --ffmpeg PATH       use this encoder instead of \"ffmpeg\" found on the search path\n"
            "      --overwrite MODE    ask before replacing an existing output (default on a terminal),\n"
            "                          or answer yes or no without asking (no: the default otherwise)\n"
-           "      --machine           print one line per notice: progress/end/failed\n"
+           "      --machine           print one line per notice: progress/exit/signal/end/failed\n"
            "  -l, --list              list the profiles: group, caption, extension, arguments\n"
            "  -h, --help              show this help\n"
            "  -V, --version           show the version\n"
@@ -75,6 +75,16 @@ bool ParseCliArguments(const std::vector<std::string>& args, TCliOptions& option
                 error = "the encoder path is empty";
                 return false;
             }
+        } else if (arg == "-j" || arg == "--jobs") {
+            std::string count;
+            if (!value(count))
+                return false;
+            if (count.empty() || count.size() > 3 ||
+                !std::all_of(count.begin(), count.end(), [](unsigned char c) { return std::isdigit(c); })) {
+                error = "--jobs takes a number from 0 to 999, not \"" + count + "\"";
+                return false;
+            }
+            options.Jobs = static_cast<unsigned>(std::stoul(count));
         } else if (arg == "--overwrite") {
             std::string mode;
             if (!value(mode))

@@ -19,6 +19,7 @@ struct TCliOptions {
     std::string FFmpeg;    // empty: the bare name
     TOverwrite Overwrite = TOverwrite::Ask;
     bool OverwriteGiven = false;
+    unsigned Jobs = 1; // files converted at once; 0 asks for one per processor core
     std::vector<std::string> Files;
 };
 

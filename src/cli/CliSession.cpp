@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 
@@ -14,79 +15,124 @@ bool TCliQuestion::AskYesNo(const std::string& text) {
         return m_mode == TOverwrite::Yes;
     std::cerr << text << " [y/N] " << std::flush;
     std::string answer;
-    if (!std::getline(std::cin, answer))
+    const platform::TReadLine read = platform::ReadInputLine(answer);
+    if (read == platform::TReadLine::Interrupted)
+        std::cerr << '\n'; // the session ends the program as soon as the question returns
+    if (read != platform::TReadLine::Line)
         return false;
     return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" || answer == "YES";
 }
 
+namespace {
+std::vector<TConvertProcess*> RunnerPointers(const std::vector<std::unique_ptr<TConvertProcess>>& runners) {
+    std::vector<TConvertProcess*> pointers;
+    for (const auto& runner : runners)
+        pointers.push_back(runner.get());
+    return pointers;
+}
+
+std::vector<std::unique_ptr<TConvertProcess>> MakeRunners(std::size_t count) {
+    std::vector<std::unique_ptr<TConvertProcess>> runners;
+    for (std::size_t i = 0; i < count; ++i)
+        runners.push_back(std::make_unique<TConvertProcess>());
+    return runners;
+}
+} // namespace
+
+bool TSlotReceiver::event(QEvent* event) {
+    if (event->type() != static_cast<QEvent::Type>(WM_PROCESSINFO))
+        return QObject::event(event);
+    if (const std::unique_ptr<TProcessInfo> info = static_cast<TProcessInfoEvent*>(event)->Take())
+        m_session.OnNotice(m_slot, *info);
+    return true;
+}
+
 TCliSession::TCliSession(const TCliOptions& options, ConversionJob job, std::vector<std::string> files,
-                         bool sameFolder, std::string outputFolder)
+                         bool sameFolder, std::string outputFolder, std::size_t jobs)
     : m_machine(options.Machine)
     , m_terminal(!options.Machine && platform::IsTerminal(platform::TStream::Output))
     , m_question(options.Overwrite)
-    , m_runner(std::make_unique<TConvertProcess>())
-    , m_batch(std::make_unique<TConvertBatch>(*m_runner, std::move(files))) {
-    m_runner->Question = &m_question;
+    , m_runners(MakeRunners(std::clamp<std::size_t>(jobs, 1, std::max<std::size_t>(files.size(), 1))))
+    , m_batch(std::make_unique<TConvertBatch>(RunnerPointers(m_runners), std::move(files))) {
     m_batch->Job = std::move(job);
     m_batch->SameInput = [sameFolder] { return sameFolder; };
     m_batch->OutputFolder = [folder = std::move(outputFolder)] { return folder; };
-    m_batch->NotifyWindow = this;
+    for (std::size_t slot = 0; slot < m_runners.size(); ++slot) {
+        m_runners[slot]->Question = &m_question;
+        m_receivers.push_back(std::make_unique<TSlotReceiver>(*this, slot));
+        m_batch->SetSlotNotifyWindow(slot, m_receivers.back().get());
+    }
+    m_batch->NotifyWindow = m_receivers.front().get();
+    m_slotLines.resize(m_runners.size());
 
     m_interruptPoll.setInterval(50);
     connect(&m_interruptPoll, &QTimer::timeout, this, &TCliSession::PollInterrupt);
 }
 
 TCliSession::~TCliSession() {
-    // The batch refers to the runner; the runner stops its child as it goes.
+    // The batch refers to the runners; each runner stops its child as it goes.
     m_batch.reset();
-    m_runner.reset();
+    m_runners.clear();
 }
 
 void TCliSession::Begin() {
     platform::InstallInterruptHandler();
     m_interruptPoll.start();
     try {
-        m_batch->Begin();
-        DrawProgressLine("");
+        // One slot at a time, so that an interrupt at an overwrite question starts nothing more.
+        for (std::size_t slot = 0; slot < m_runners.size(); ++slot) {
+            m_batch->StartCurrent(slot);
+            if (FinishIfInterrupted())
+                return;
+            DrawProgressLine(slot, "");
+        }
+        m_batch->FailedFiles.clear();
     } catch (const std::exception& error) {
         std::cerr << ErrorDisplayText(error.what()) << '\n';
         Finish(kExitNoEncoder);
     }
 }
 
-void TCliSession::StartNext() {
+void TCliSession::StartNext(std::size_t slot) {
     try {
-        m_batch->StartCurrent();
-        DrawProgressLine("");
+        m_batch->StartCurrent(slot);
+        if (FinishIfInterrupted())
+            return;
+        DrawProgressLine(slot, "");
     } catch (const std::exception& error) {
         std::cerr << ErrorDisplayText(error.what()) << '\n';
         Finish(kExitNoEncoder);
     }
 }
 
-bool TCliSession::event(QEvent* event) {
-    if (event->type() != static_cast<QEvent::Type>(WM_PROCESSINFO))
-        return QObject::event(event);
-    const std::unique_ptr<TProcessInfo> info = static_cast<TProcessInfoEvent*>(event)->Take();
-    if (!info || m_done)
-        return true;
-    if (info->IsEndNotice())
-        OnEnd(*info);
+void TCliSession::OnNotice(std::size_t slot, const TProcessInfo& info) {
+    if (m_done)
+        return;
+    if (info.IsEndNotice())
+        OnEnd(slot, info);
     else
-        OnProgress(*info);
-    return true;
+        OnProgress(slot, info);
 }
 
-std::string TCliSession::FileLabel() const {
-    const std::size_t index = std::min(m_batch->CurrentIndex(), m_batch->Count() - 1);
+std::string TCliSession::FileLabel(std::size_t slot) const {
+    const std::size_t index = std::min(m_batch->SlotIndex(slot), m_batch->Count() - 1);
     return "[" + std::to_string(index + 1) + "/" + std::to_string(m_batch->Count()) + "] " +
-           ExtractFileName(m_runner->OutputFile);
+           ExtractFileName(m_runners[slot]->OutputFile);
 }
 
-void TCliSession::DrawProgressLine(const std::string& tail) {
+std::string TCliSession::MachinePrefix(std::size_t slot) const {
+    return m_runners.size() > 1 ? std::to_string(m_batch->SlotIndex(slot) + 1) + " " : std::string();
+}
+
+void TCliSession::DrawProgressLine(std::size_t slot, const std::string& tail) {
     if (!m_terminal)
         return;
-    std::string line = FileLabel() + tail;
+    if (m_runners.size() > 1) {
+        m_slotLines[slot] = m_batch->SlotIndex(slot) < m_batch->Count() ? FileLabel(slot) + tail : "";
+        DrawBlock();
+        return;
+    }
+    std::string line = FileLabel(slot) + tail;
     const std::size_t width = line.size();
     if (width < m_lineWidth)
         line.append(m_lineWidth - width, ' ');
@@ -94,31 +140,68 @@ void TCliSession::DrawProgressLine(const std::string& tail) {
     std::cout << '\r' << line << std::flush;
 }
 
-void TCliSession::OnProgress(const TProcessInfo& info) {
+void TCliSession::EraseBlock() {
+    if (m_blockHeight > 1)
+        std::cout << "\r\033[" << m_blockHeight - 1 << 'A';
+    std::cout << "\r\033[J";
+    m_blockHeight = 0;
+}
+
+// The running files' lines, in slot order; a slot with nothing left to do shows none.
+void TCliSession::DrawBlock() {
+    EraseBlock();
+    for (const std::string& line : m_slotLines) {
+        if (line.empty())
+            continue;
+        std::cout << (m_blockHeight > 0 ? "\n" : "") << line;
+        ++m_blockHeight;
+    }
+    std::cout << std::flush;
+}
+
+// A finished file's line stays on screen above the running ones.
+void TCliSession::PrintAboveBlock(const std::string& line) {
+    EraseBlock();
+    std::cout << line << '\n';
+    DrawBlock();
+}
+
+void TCliSession::OnProgress(std::size_t slot, const TProcessInfo& info) {
     if (m_machine) {
-        std::cout << "progress " << info.Percent << ' ' << info.TimeElapsed << ' ' << info.TimeEstimated
-                  << std::endl;
+        std::cout << MachinePrefix(slot) << "progress " << info.Percent << ' ' << info.TimeElapsed << ' '
+                  << info.TimeEstimated << std::endl;
         return;
     }
     std::string percent = std::to_string(info.Percent) + "%";
     if (percent.size() < 4)
         percent.insert(0, 4 - percent.size(), ' ');
-    DrawProgressLine(" " + percent + "  " + info.TimeElapsed + " / " + info.TimeEstimated);
+    DrawProgressLine(slot, " " + percent + "  " + info.TimeElapsed + " / " + info.TimeEstimated);
 }
 
-void TCliSession::OnEnd(const TProcessInfo& info) {
-    if (m_machine)
-        std::cout << "end " << info.Status << ' ' << (info.TimeElapsed.empty() ? "-" : info.TimeElapsed)
+void TCliSession::OnEnd(std::size_t slot, const TProcessInfo& info) {
+    if (m_machine) {
+        const std::string prefix = MachinePrefix(slot);
+        // How the encoder failed comes first, so that the end line stays "end STATUS MARK".
+        if (info.ExitSignal != 0)
+            std::cout << prefix << "signal " << info.ExitSignal << '\n';
+        else if (info.ExitCode != 0)
+            std::cout << prefix << "exit " << info.ExitCode << '\n';
+        // The mark says whether the file converted: progress followed by a failure is no success.
+        std::cout << prefix << "end " << info.Status << ' ' << (info.Converted() ? info.TimeElapsed : "-")
                   << std::endl;
-    else if (m_terminal) {
-        DrawProgressLine(info.TimeElapsed.empty() ? "  failed" : "  done");
+    } else if (m_terminal && m_runners.size() > 1) {
+        PrintAboveBlock(FileLabel(slot) + (info.Converted() ? "  done" : "  failed"));
+    } else if (m_terminal) {
+        DrawProgressLine(slot, info.Converted() ? "  done" : "  failed");
         std::cout << '\n';
         m_lineWidth = 0;
     }
-    const auto action =
-        m_batch->OnEndNotice(info, [](const std::string& message) { std::cerr << message << '\n'; });
+    const auto action = m_batch->OnEndNotice(
+        info, [](const std::string& message) { std::cerr << message << '\n'; }, slot);
     if (action == TConvertBatch::TEndAction::StartNext)
-        StartNext();
+        StartNext(slot);
+    else if (action == TConvertBatch::TEndAction::Idle)
+        DrawProgressLine(slot, "");
     else if (action == TConvertBatch::TEndAction::Close)
         Finish(m_batch->FailedFiles.empty() ? kExitConverted : kExitSomeFailed);
 }
@@ -129,7 +212,9 @@ void TCliSession::Finish(int exitCode) {
     m_done = true;
     m_interruptPoll.stop();
     m_batch->Stop();
-    if (m_terminal && m_lineWidth > 0)
+    if (m_terminal && m_runners.size() > 1)
+        EraseBlock();
+    else if (m_terminal && m_lineWidth > 0)
         std::cout << '\n';
     if (!m_batch->FailedFiles.empty() && exitCode != kExitInterrupted) {
         if (m_machine)
@@ -142,8 +227,15 @@ void TCliSession::Finish(int exitCode) {
 }
 
 void TCliSession::PollInterrupt() {
-    if (platform::InterruptRequested())
-        Finish(kExitInterrupted);
+    FinishIfInterrupted();
+}
+
+// Also right after a start: an interrupt at the overwrite question ends the program there.
+bool TCliSession::FinishIfInterrupted() {
+    if (!platform::InterruptRequested())
+        return false;
+    Finish(kExitInterrupted);
+    return true;
 }
 
 } // namespace clipvane::cli

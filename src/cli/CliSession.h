@@ -8,6 +8,8 @@
 #include <QTimer>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace clipvane::cli {
 
@@ -28,12 +30,28 @@ private:
     TOverwrite m_mode;
 };
 
+// Hands one runner's notices to the session, saying which slot they come from.
+class TSlotReceiver final : public QObject {
+public:
+    TSlotReceiver(class TCliSession& session, std::size_t slot)
+        : m_session(session)
+        , m_slot(slot) {}
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    TCliSession& m_session;
+    std::size_t m_slot;
+};
+
 class TCliSession final : public QObject {
     Q_OBJECT
 
 public:
+    // `jobs` runners convert at once (at least one, at most one per file).
     TCliSession(const TCliOptions& options, ConversionJob job, std::vector<std::string> files,
-                bool sameFolder, std::string outputFolder);
+                bool sameFolder, std::string outputFolder, std::size_t jobs = 1);
     ~TCliSession() override;
 
     // Starts the first file; the exit code arrives through finished().
@@ -42,26 +60,37 @@ public:
 signals:
     void finished(int exitCode);
 
-protected:
-    bool event(QEvent* event) override;
+public:
+    // A notice of the runner in `slot`.
+    void OnNotice(std::size_t slot, const TProcessInfo& info);
 
 private:
-    void StartNext();
-    void OnProgress(const TProcessInfo& info);
-    void OnEnd(const TProcessInfo& info);
+    void StartNext(std::size_t slot);
+    void OnProgress(std::size_t slot, const TProcessInfo& info);
+    void OnEnd(std::size_t slot, const TProcessInfo& info);
     void Finish(int exitCode);
     void PollInterrupt();
-    void DrawProgressLine(const std::string& tail);
-    std::string FileLabel() const;
+    bool FinishIfInterrupted();
+    void DrawProgressLine(std::size_t slot, const std::string& tail);
+    void DrawBlock();
+    void EraseBlock();
+    void PrintAboveBlock(const std::string& line);
+    std::string FileLabel(std::size_t slot) const;
+    // "N " before a machine line when several files run at once, so a reader can tell them apart.
+    std::string MachinePrefix(std::size_t slot) const;
 
     bool m_machine = false;
     bool m_terminal = false;
     bool m_done = false;
     TCliQuestion m_question;
-    std::unique_ptr<TConvertProcess> m_runner;
+    std::vector<std::unique_ptr<TConvertProcess>> m_runners;
+    std::vector<std::unique_ptr<TSlotReceiver>> m_receivers;
     std::unique_ptr<TConvertBatch> m_batch;
     QTimer m_interruptPoll;
     std::size_t m_lineWidth = 0;
+    // With several slots on a terminal: one line per slot, redrawn in place.
+    std::vector<std::string> m_slotLines;
+    std::size_t m_blockHeight = 0; // lines drawn, the cursor on the last
 };
 
 } // namespace clipvane::cli

@@ -5,10 +5,10 @@
 #include "core/profiles/ProfileCatalog.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTimer>
 
 #include <iostream>
+#include <thread>
 
 using namespace clipvane;
 using namespace clipvane::cli;
@@ -27,9 +27,10 @@ int UsageError(const std::string& message) {
     return kExitUsage;
 }
 
-// Absolute, so that no relative name can be taken for an encoder option.
+// Absolute, so that no relative name can be taken for an encoder option. Bytes as given: a
+// file name need not be valid UTF-8, and a trip through QString would change it.
 std::string AbsolutePath(const std::string& path) {
-    return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+    return platform::AbsolutePath(path);
 }
 
 } // namespace
@@ -79,7 +80,10 @@ int main(int argc, char* argv[]) {
     if (!options.OverwriteGiven)
         options.Overwrite = platform::IsTerminal(platform::TStream::Input) ? TOverwrite::Ask : TOverwrite::No;
 
-    TCliSession session(options, std::move(job), std::move(files), options.OutputDir.empty(), outputFolder);
+    const std::size_t jobs =
+        options.Jobs == 0 ? std::max(1u, std::thread::hardware_concurrency()) : options.Jobs;
+    TCliSession session(options, std::move(job), std::move(files), options.OutputDir.empty(), outputFolder,
+                        jobs);
     QObject::connect(&session, &TCliSession::finished, &app, [&app](int code) { app.exit(code); });
     // Begin inside the loop, so that a batch that ends at once still reaches exit().
     QTimer::singleShot(0, &session, &TCliSession::Begin);

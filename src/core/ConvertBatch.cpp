@@ -55,72 +55,142 @@ bool IsSameFile(const std::string& a, const std::string& b) {
     return !error && same;
 }
 
+std::string RefusalText(std::int32_t status) {
+    switch (status) {
+    case kStatusOutputInUse:
+        return " may be used, convert process failed!";
+    case kStatusOutputIsInput:
+        return " is the input file itself, convert process failed!";
+    case kStatusOutputIsFolder:
+        return " is a folder, convert process failed!";
+    case kStatusOutputNotReplaced:
+        return " could not be replaced, convert process failed!";
+    case kStatusOutputIsBatchFile:
+        return " is a file of this batch, convert process failed!";
+    case kStatusOutputWrittenByBatch:
+        return " was written by this batch already, convert process failed!";
+    default:
+        return {};
+    }
+}
+
 TConvertBatch::TConvertBatch(TConvertProcess& runner, std::vector<std::string> fileList)
-    : m_runner(runner)
-    , m_fileList(std::move(fileList)) {}
+    : TConvertBatch(std::vector<TConvertProcess*>{&runner}, std::move(fileList)) {}
+
+TConvertBatch::TConvertBatch(std::vector<TConvertProcess*> runners, std::vector<std::string> fileList)
+    : m_runners(std::move(runners))
+    , m_slotNotify(m_runners.size())
+    , m_fileList(std::move(fileList))
+    , m_slotOutput(m_runners.size())
+    , m_failed(m_fileList.size(), false) {
+    // Files are handed out in order, one to each slot to begin with.
+    for (std::size_t slot = 0; slot < m_runners.size(); ++slot)
+        m_slotIndex.push_back(m_nextIndex < m_fileList.size() ? m_nextIndex++ : m_fileList.size());
+}
+
+void TConvertBatch::SetSlotNotifyWindow(std::size_t slot, QObject* window) {
+    m_slotNotify[slot] = window;
+}
 
 void TConvertBatch::Begin() {
-    StartCurrent();
+    for (std::size_t slot = 0; slot < m_runners.size() && !m_stopped; ++slot)
+        StartCurrent(slot);
     FailedFiles.clear();
 }
 
-void TConvertBatch::StartCurrent() {
-    if (m_stopped || m_currentIndex >= m_fileList.size())
+void TConvertBatch::StartCurrent(std::size_t slot) {
+    const std::size_t index = m_slotIndex[slot];
+    if (m_stopped || index >= m_fileList.size())
         return;
-    m_runner.Running = true;
-    m_runner.InputFile = m_fileList[m_currentIndex];
-    m_runner.OutputFile = OutputPathFor(m_runner.InputFile, SameInput(), OutputFolder(), Job.OutputExt);
-    m_runner.NotifyWindow = NotifyWindow;
-    m_runner.FFmpegParams = Job.FFmpegParams;
-    m_runner.FFmpegPath = Job.FFmpegPath;
-    m_runner.NotUseAnotherFFmpeg = Job.NotUseAnotherFFmpeg;
-    // The encoder truncates its output before it reads its input: it would destroy the file.
-    if (IsSameFile(m_runner.InputFile, m_runner.OutputFile)) {
-        RefuseOwnInput();
+    TConvertProcess& runner = *m_runners[slot];
+    runner.Running = true;
+    runner.InputFile = m_fileList[index];
+    runner.OutputFile = OutputPathFor(runner.InputFile, SameInput(), OutputFolder(), Job.OutputExt);
+    runner.NotifyWindow = slot == 0 ? NotifyWindow : m_slotNotify[slot];
+    runner.FFmpegParams = Job.FFmpegParams;
+    runner.FFmpegPath = Job.FFmpegPath;
+    runner.NotUseAnotherFFmpeg = Job.NotUseAnotherFFmpeg;
+    // The encoder truncates its output before it reads its input: it would destroy the file. And no
+    // "Yes" may make one file of the batch destroy another.
+    if (const std::int32_t refusal = FileOfThisBatch(slot, runner.OutputFile); refusal != 0) {
+        Refuse(slot, refusal);
         return;
     }
-    m_runner.Start();
+    m_slotOutput[slot] = runner.OutputFile;
+    runner.Start();
     // Stopped while Start asked about an existing output: Start went on regardless, and nobody
     // would ever stop that encoder.
     if (m_stopped) {
-        m_runner.Running = true;
-        m_runner.Stop(0);
+        runner.Running = true;
+        runner.Stop(0);
     }
 }
 
-void TConvertBatch::RefuseOwnInput() {
+std::int32_t TConvertBatch::FileOfThisBatch(std::size_t slot, const std::string& output) const {
+    if (IsSameFile(m_fileList[m_slotIndex[slot]], output))
+        return kStatusOutputIsInput;
+    for (const std::string& input : m_fileList)
+        if (IsSameFile(input, output))
+            return kStatusOutputIsBatchFile;
+    for (const std::string& written : m_written)
+        if (IsSameFile(written, output))
+            return kStatusOutputWrittenByBatch;
+    // Another slot's output does not exist until its encoder is done: the names must differ.
+    for (std::size_t other = 0; other < m_slotOutput.size(); ++other)
+        if (other != slot && !m_slotOutput[other].empty() && m_slotOutput[other] == output)
+            return kStatusOutputWrittenByBatch;
+    return 0;
+}
+
+void TConvertBatch::Refuse(std::size_t slot, std::int32_t status) {
+    TConvertProcess& runner = *m_runners[slot];
     // Asked like any existing output, so No still means a quiet skip.
     const bool yes =
-        m_runner.Question && m_runner.Question->AskYesNo(m_runner.OutputFile + " has existed,overite it?");
+        runner.Question && runner.Question->AskYesNo(runner.OutputFile + " has existed,overite it?");
     auto info = std::make_unique<TProcessInfo>();
     info->Percent = kEndNoticePercent;
-    info->Status = yes ? kStatusOutputIsInput : 0;
-    if (NotifyWindow)
-        QCoreApplication::postEvent(NotifyWindow, new TProcessInfoEvent(std::move(info)));
+    info->Status = yes ? status : 0;
+    if (runner.NotifyWindow)
+        QCoreApplication::postEvent(runner.NotifyWindow, new TProcessInfoEvent(std::move(info)));
+}
+
+void TConvertBatch::CollectFailures() {
+    FailedFiles.clear();
+    for (std::size_t i = 0; i < m_fileList.size(); ++i)
+        if (m_failed[i])
+            FailedFiles += ExtractFileName(m_fileList[i]) + ", ";
 }
 
 TConvertBatch::TEndAction
 TConvertBatch::OnEndNotice(const TProcessInfo& info,
-                           const std::function<void(const std::string&)>& showFailure) {
-    if (m_stopped || m_currentIndex >= m_fileList.size())
+                           const std::function<void(const std::string&)>& showFailure, std::size_t slot) {
+    const std::size_t index = m_slotIndex[slot];
+    if (m_stopped || index >= m_fileList.size())
         return TEndAction::Ignore;
-    if (info.TimeElapsed.empty())
-        FailedFiles += ExtractFileName(m_fileList[m_currentIndex]) + ", ";
-    if (showFailure && info.Status == 2)
-        showFailure(m_runner.OutputFile + " may be used, convert process failed!");
-    else if (showFailure && info.Status == kStatusOutputIsInput)
-        showFailure(m_runner.OutputFile + " is the input file itself, convert process failed!");
+    TConvertProcess& runner = *m_runners[slot];
+    if (!info.Converted())
+        m_failed[index] = true;
+    else
+        m_written.push_back(runner.OutputFile);
+    m_slotOutput[slot].clear();
+    CollectFailures();
+    if (const std::string reason = RefusalText(info.Status); showFailure && !reason.empty())
+        showFailure(runner.OutputFile + reason);
     // The user may have stopped the batch while the message was up.
     if (m_stopped)
         return TEndAction::Ignore;
-    ++m_currentIndex;
-    return m_currentIndex == m_fileList.size() ? TEndAction::Close : TEndAction::StartNext;
+    ++m_ended;
+    m_slotIndex[slot] = m_nextIndex < m_fileList.size() ? m_nextIndex++ : m_fileList.size();
+    if (m_ended == m_fileList.size())
+        return TEndAction::Close;
+    return m_slotIndex[slot] < m_fileList.size() ? TEndAction::StartNext : TEndAction::Idle;
 }
 
 void TConvertBatch::Stop() {
     m_stopped = true;
-    if (m_runner.Running)
-        m_runner.Stop(0);
+    for (TConvertProcess* runner : m_runners)
+        if (runner->Running)
+            runner->Stop(0);
 }
 
 } // namespace clipvane

@@ -30,53 +30,79 @@ std::string OutputPathFor(const std::string& input, bool sameInput, const std::s
 // True when both paths name one existing file (same file system object, links and case included).
 bool IsSameFile(const std::string& a, const std::string& b);
 
-// End-notice status posted by the batch itself: the output path is the input file, so the encoder,
-// which would truncate its own input, was not run.
+// End-notice statuses posted by the batch itself: the output path names a file that the batch must
+// keep, so the encoder was not run. The input file itself (the encoder would truncate its own input),
+// another input of the batch, converted yet or not, or an output this batch has written.
 inline constexpr std::int32_t kStatusOutputIsInput = 3;
+inline constexpr std::int32_t kStatusOutputIsBatchFile = 6;
+inline constexpr std::int32_t kStatusOutputWrittenByBatch = 7;
 
+// What the user is told after the output's name when a file was refused with this end-notice
+// status; empty for a status that is no refusal.
+std::string RefusalText(std::int32_t status);
+
+// Converts a list of files with one runner, or with several at once (one file per runner). Slot 0 is
+// the single runner's; the batch window uses only that one.
 class TConvertBatch final {
 public:
     TConvertBatch(TConvertProcess& runner, std::vector<std::string> fileList);
+    TConvertBatch(std::vector<TConvertProcess*> runners, std::vector<std::string> fileList);
 
     ConversionJob Job;
     // Read afresh each time a file starts, as the main window's controls are.
     std::function<bool()> SameInput = [] { return true; };
     std::function<std::string()> OutputFolder = [] { return std::string(); };
-    // Receives the runner's notices.
+    // Receives the notices of slot 0's runner; further slots name their own receivers.
     QPointer<QObject> NotifyWindow;
+    void SetSlotNotifyWindow(std::size_t slot, QObject* window);
 
-    // Failed input names, each followed by ", "; empty when nothing failed.
+    // Failed input names in the list's order, each followed by ", "; empty when nothing failed.
     std::string FailedFiles;
 
     const std::vector<std::string>& FileList() const { return m_fileList; }
-    std::size_t CurrentIndex() const { return m_currentIndex; }
+    // The index of the file slot 0 converts (the only one with a single runner).
+    std::size_t CurrentIndex() const { return SlotIndex(0); }
+    // The index of the file a slot converts; Count() once the slot has nothing left to do.
+    std::size_t SlotIndex(std::size_t slot) const { return m_slotIndex[slot]; }
     std::size_t Count() const { return m_fileList.size(); }
+    std::size_t Slots() const { return m_runners.size(); }
     bool Stopped() const { return m_stopped; }
-    TConvertProcess& Runner() { return m_runner; }
+    TConvertProcess& Runner(std::size_t slot = 0) { return *m_runners[slot]; }
 
-    // Starts the first file, then empties FailedFiles. Throws what the runner's Start throws.
+    // Starts the first file of every slot, then empties FailedFiles. Throws what the runner's Start
+    // throws.
     void Begin();
-    // Sets the runner's job fields and starts the file at CurrentIndex. An output that is the input
-    // file itself is never handed to the encoder: after the usual overwrite question the batch posts
-    // an end notice of its own (status 0 on No, kStatusOutputIsInput on Yes).
-    void StartCurrent();
+    // Sets the slot's runner's job fields and starts the slot's file. An output that is one of the
+    // batch's inputs, an output it wrote or one another slot is writing is never handed to the
+    // encoder, whatever the answer: after the usual overwrite question the batch posts an end notice
+    // of its own (status 0 on No, the refusal's status on Yes).
+    void StartCurrent(std::size_t slot = 0);
 
-    enum class TEndAction { Ignore, StartNext, Close };
-    // Handles an end notice: records a failure, reports an output that could not be written through
-    // `showFailure` (which may run a nested event loop), then moves on. A notice after Stop changes
-    // nothing.
+    // Idle: the slot has nothing left while other slots still convert.
+    enum class TEndAction { Ignore, StartNext, Close, Idle };
+    // Handles an end notice of a slot: records a failure, reports an output that could not be
+    // written through `showFailure` (which may run a nested event loop), then gives the slot the next
+    // file. A notice after Stop changes nothing.
     TEndAction OnEndNotice(const TProcessInfo& info,
-                           const std::function<void(const std::string&)>& showFailure);
+                           const std::function<void(const std::string&)>& showFailure, std::size_t slot = 0);
 
-    // Stops the running encoder (if any) and starts no further file.
+    // Stops every running encoder and starts no further file.
     void Stop();
 
 private:
-    void RefuseOwnInput();
+    std::int32_t FileOfThisBatch(std::size_t slot, const std::string& output) const;
+    void Refuse(std::size_t slot, std::int32_t status);
+    void CollectFailures();
 
-    TConvertProcess& m_runner;
+    std::vector<TConvertProcess*> m_runners;
+    std::vector<QPointer<QObject>> m_slotNotify;
     std::vector<std::string> m_fileList;
-    std::size_t m_currentIndex = 0;
+    std::vector<std::size_t> m_slotIndex;  // per slot: the file it converts, or Count()
+    std::vector<std::string> m_slotOutput; // per slot: the output it is writing
+    std::vector<bool> m_failed;            // per file
+    std::size_t m_nextIndex = 0;
+    std::size_t m_ended = 0;
+    std::vector<std::string> m_written; // outputs of files that converted
     bool m_stopped = false;
 };
 

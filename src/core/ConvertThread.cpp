@@ -1,11 +1,13 @@
 #include "core/ConvertThread.h"
 
 #include "core/ConvertWorker.h"
+#include "core/WorkFile.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 
 #include <system_error>
+#include <thread>
 #include <utility>
 
 namespace clipvane {
@@ -67,42 +69,64 @@ TConvertProcess::~TConvertProcess() {
 void TConvertProcess::Start() {
     // Leftovers of a file that was never stopped would otherwise leak with the fields overwritten.
     Teardown(0);
+    {
+        // A Start means the GUI thread serves hand-offs again, even after an event loop ended.
+        std::lock_guard lock(m_hub->Mutex);
+        m_hub->Stopping = false;
+    }
     Parse.HasProgress = false;
+    m_exit = kNothingRan;
 
     bool overwrite = false;
-    if (platform::FileExists(OutputFile)) {
+    // Whatever is there counts, a link dangling or not: the encoder would otherwise ask about a
+    // folder itself, or create a file wherever a planted link points.
+    if (const auto existing = platform::GetPathType(OutputFile); existing != platform::PathType::None) {
         const bool yes = Question && Question->AskYesNo(OutputFile + " has existed,overite it?");
         if (!yes) {
             PostEnd(0);
             return;
         }
-        if (IsFileInUse(OutputFile)) {
-            PostEnd(2);
+        if (existing == platform::PathType::Folder) {
+            PostEnd(kStatusOutputIsFolder);
+            return;
+        }
+        // A link is replaced itself, never written through: what it points to does not matter.
+        if (existing != platform::PathType::Link && IsFileInUse(OutputFile)) {
+            PostEnd(kStatusOutputInUse);
             return;
         }
         overwrite = true;
     }
 
     CreatePipes();
+    m_overwrite = overwrite;
+    m_workFile = WorkFileFor(OutputFile);
     m_commandLine =
-        ComposeCommandLine(NotUseAnotherFFmpeg, FFmpegPath, overwrite, InputFile, FFmpegParams, OutputFile);
+        ComposeCommandLine(NotUseAnotherFFmpeg, FFmpegPath, overwrite, InputFile, FFmpegParams, m_workFile);
     m_arguments =
-        ComposeArguments(NotUseAnotherFFmpeg, FFmpegPath, overwrite, InputFile, FFmpegParams, OutputFile);
+        ComposeArguments(NotUseAnotherFFmpeg, FFmpegPath, overwrite, InputFile, FFmpegParams, m_workFile);
     Parse.TotalSeconds = 0;
 
     try {
         if (!platform::SpawnHidden(m_arguments, m_commandLine, StdInRead, StdOutWrite, StdErrWrite,
                                    ProcessInformation))
             RaiseError("Error while creating convert process!");
+        // The child has its own copies. Nothing is ever written to its input, so it reads end of
+        // file at once: an encoder that asks a question of its own gets No instead of waiting.
+        platform::CloseHandle(StdInWrite);
+        platform::CloseHandle(StdInRead);
+        platform::CloseHandle(StdOutWrite);
+        platform::CloseHandle(StdErrWrite);
         StartWorker();
     } catch (...) {
         ClosePipes();
         if (ProcessInformation.process != platform::kNoHandle) {
             // A child nobody would watch is not left running.
             platform::TerminateChild(ProcessInformation, 0);
-            platform::ReleaseChild(ProcessInformation);
+            ReapOrHandOver(nullptr, std::exchange(m_workFile, {}));
         }
         ProcessInformation = {};
+        m_workFile.clear();
         throw;
     }
 }
@@ -140,21 +164,31 @@ void TConvertProcess::Teardown(std::uint32_t exitCode) {
     ClosePipes();
     if (ProcessInformation.process != platform::kNoHandle) {
         platform::TerminateChild(ProcessInformation, exitCode);
-        ReleaseStoppedChild();
+        // Whatever the encoder wrote goes with it: no half file is ever left.
+        ReapOrHandOver(nullptr, std::exchange(m_workFile, {}));
     }
 }
 
-// The killed child may still be waited on by its worker (for up to one wait); it is reaped and its
-// handles closed once that wait is over, by the worker if it is still there, else right here.
-void TConvertProcess::ReleaseStoppedChild() {
-    {
-        std::lock_guard lock(m_hub->Mutex);
-        if (m_current && !m_current->WorkerEnded) {
-            m_current->Orphan = std::exchange(ProcessInformation, {});
-            return;
-        }
+// A killed child is gone within a moment: it is reaped here, before Stop returns, so that none is
+// left for an init that may never reap it. One stuck in the kernel gets a thread of its own.
+// The work file to discard goes once the child can no longer write it.
+bool TConvertProcess::ReapOrHandOver(platform::ExitStatus* status, const std::string& discard) {
+    if (platform::ReapChild(ProcessInformation, kReapMs, status)) {
+        if (!discard.empty())
+            platform::RemoveFile(discard);
+        return true;
     }
-    platform::ReleaseChild(ProcessInformation);
+    platform::ChildProcess stuck = std::exchange(ProcessInformation, {});
+    try {
+        std::thread([stuck, discard]() mutable {
+            platform::ReleaseChild(stuck);
+            if (!discard.empty())
+                platform::RemoveFile(discard);
+        }).detach();
+    } catch (const std::system_error&) {
+        platform::CloseChild(stuck); // no thread to spare: the OS takes it over when we end
+    }
+    return false;
 }
 
 void TConvertProcess::AskWorkerToTerminate() {
@@ -240,9 +274,26 @@ void TConvertProcess::ParseOutput(const char* Buffer, std::int32_t Count) {
 void TConvertProcess::ProcessEnded() {
     AskWorkerToTerminate();
     ClosePipes();
+    // What the encoder left running in its group (a wrapper's children) must not write on into a
+    // file that is about to become the output.
+    platform::TerminateChild(ProcessInformation, 0);
     // The child has exited: reaping it does not block.
-    platform::ReleaseChild(ProcessInformation);
-    PostEnd(0);
+    platform::ExitStatus exit; // unknown unless reaped: the file then fails
+    const std::string work = std::exchange(m_workFile, {});
+    std::int32_t status = 0;
+    if (!platform::ReapChild(ProcessInformation, kReapMs, &exit)) {
+        ReapOrHandOver(nullptr, work); // it said it ended, yet it is still there
+    } else if (!Parse.HasProgress || !exit.Succeeded()) {
+        platform::RemoveFile(work);
+    } else if (platform::GetPathType(work) != platform::PathType::None &&
+               !platform::MoveFileTo(work, OutputFile, m_overwrite)) {
+        // Only a converted file takes the output's name; without a confirmed overwrite, a file
+        // that appeared there meanwhile is kept and this one fails.
+        status = kStatusOutputNotReplaced;
+        platform::RemoveFile(work);
+    }
+    m_exit = exit;
+    PostEnd(status);
 }
 
 void TConvertProcess::PostEnd(std::int32_t Status) {
@@ -250,6 +301,9 @@ void TConvertProcess::PostEnd(std::int32_t Status) {
     info.Percent = kEndNoticePercent;
     info.TimeElapsed = Parse.HasProgress ? "some" : "";
     info.Status = Status;
+    // An encoder that wrote progress and then failed (full disk, crash) did not convert the file.
+    info.ExitCode = m_exit.known ? m_exit.code : -1;
+    info.ExitSignal = m_exit.signal;
     Post(info);
 }
 

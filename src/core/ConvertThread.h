@@ -48,6 +48,8 @@ public:
     // Ends the running conversion at once; no end notice. Does nothing unless Running.
     void Stop(std::uint32_t ExitCode);
 
+    // The file the running encoder writes; it becomes OutputFile once the file has converted.
+    const std::string& WorkFile() const { return m_workFile; }
     // The command line of the last Start, as composed for display and for Windows.
     const std::string& CommandLine() const { return m_commandLine; }
     // The argv the child got on POSIX (the argument string split like the Windows C runtime does).
@@ -84,11 +86,18 @@ private:
     void ServeHandOffs();
     void AskWorkerToTerminate();
     void Teardown(std::uint32_t exitCode);
-    void ReleaseStoppedChild();
+    bool ReapOrHandOver(platform::ExitStatus* status, const std::string& discard);
     void StartWorker();
     void ReadPipe(platform::Handle pipe, const char* errorText);
     void Post(const TProcessInfo& info);
 
+    static constexpr platform::ExitStatus kNothingRan{true, 0, 0};
+    // How long Stop and the end wait for the child to be reaped before a thread takes it over.
+    static constexpr int kReapMs = 2000;
+
+    platform::ExitStatus m_exit = kNothingRan; // how the last encoder ended
+    bool m_overwrite = false;                  // the user agreed to replace the existing output
+    std::string m_workFile;                    // what the running encoder writes, empty when none
     std::string m_commandLine;
     std::vector<std::string> m_arguments;
     std::shared_ptr<THandOffHub> m_hub;

@@ -4,6 +4,7 @@
 #include <QEvent>
 
 #include <algorithm>
+#include <chrono>
 #include <thread>
 #include <utility>
 
@@ -32,15 +33,7 @@ TConvertThread::TConvertThread(std::shared_ptr<THandOffHub> hub, std::shared_ptr
     , m_handles(handles) {}
 
 TConvertThread::~TConvertThread() {
-    platform::ChildProcess orphan;
-    {
-        std::lock_guard lock(m_hub->Mutex);
-        m_link->WorkerEnded = true;
-        orphan = std::exchange(m_link->Orphan, {});
-    }
     m_handles.Close();
-    // A child stopped while we were still waiting on it is reaped here, off the GUI thread.
-    platform::ReleaseChild(orphan);
 }
 
 void TConvertThread::Launch(std::shared_ptr<THandOffHub> hub, std::shared_ptr<TWorkerLink> link,
@@ -109,7 +102,10 @@ void TConvertThread::Execute() {
             if (idle) {
                 const auto waited = platform::WaitForChild(m_handles.Child, kWaitMs, m_handles.StdOutRead,
                                                            m_handles.StdErrRead);
-                if (waited == platform::WaitResult::Exited) {
+                if (waited == platform::WaitResult::Failed) {
+                    // A wait that cannot work must not turn the loop into a busy one.
+                    std::this_thread::sleep_for(std::chrono::milliseconds(kWaitMs));
+                } else if (waited == platform::WaitResult::Exited) {
                     // Everything the child wrote before it ended is read before the tear-down.
                     do {
                         idle = true;

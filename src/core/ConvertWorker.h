@@ -25,8 +25,6 @@ struct TWorkerLink {
     std::uint32_t Bytes = 0; // the peek that asked for a read
     bool Done = false;
     bool Failed = false;
-    bool WorkerEnded = false;
-    platform::ChildProcess Orphan; // a killed child the worker reaps once its last wait is over
 };
 
 // Shared by the runner and all its workers, so that a worker never touches a runner that is gone.

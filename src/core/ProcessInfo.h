@@ -13,14 +13,25 @@ inline constexpr int WM_PROCESSINFO = 5890;
 inline constexpr int WM_SHOWMAIN = 5891;
 inline constexpr std::int32_t kEndNoticePercent = 1000;
 
+// End-notice statuses of the runner: the existing output cannot be replaced, nothing was started.
+inline constexpr std::int32_t kStatusOutputInUse = 2;
+inline constexpr std::int32_t kStatusOutputIsFolder = 4;
+// The file converted but could not take the output's name (something else got there meanwhile).
+inline constexpr std::int32_t kStatusOutputNotReplaced = 5;
+
 // A progress report (Percent 1..100) or an end notice (Percent 1000, TimeElapsed the progress mark).
 struct TProcessInfo {
     std::int32_t Percent = 0;
     std::string TimeElapsed;
     std::string TimeEstimated;
-    std::int32_t Status = 0; // end notice: 0 finished or skipped, 2 output in use
+    std::int32_t Status = 0;     // end notice: 0 finished or skipped, else why the file was refused
+    std::int32_t ExitCode = 0;   // end notice: the encoder's exit code (0 when none ran), -1 unknown
+    std::int32_t ExitSignal = 0; // end notice: the signal that ended the encoder, 0 when none did
 
     bool IsEndNotice() const { return Percent == kEndNoticePercent; }
+    // The file converted: progress was seen, nothing was refused, and the encoder ended well.
+    // A full disk or a crash after the first "time=" line still fails the file.
+    bool Converted() const { return !TimeElapsed.empty() && Status == 0 && ExitCode == 0 && ExitSignal == 0; }
 };
 
 // The posted event that carries one TProcessInfo. The receiver owns the record: it takes it with

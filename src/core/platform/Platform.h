@@ -42,6 +42,7 @@ std::int64_t ReadPipe(Handle readEnd, void* buffer, std::uint32_t size);
 struct ChildProcess {
     Handle process = kNoHandle; // pidfd on Linux, process handle on Windows
     Handle thread = kNoHandle;  // primary thread handle on Windows, unused elsewhere
+    Handle job = kNoHandle;     // Windows: the kill-on-close job the child runs in; unused elsewhere
     std::int64_t pid = 0;
     std::int64_t threadId = 0;
 };
@@ -49,6 +50,9 @@ struct ChildProcess {
 // Starts a hidden child with the three given standard handles and nothing else inherited.
 // POSIX uses `argv` (argv[0] is looked up with FindExecutable when it holds no separator);
 // Windows passes `commandLine` as it stands. False on failure, with LastError set.
+// The child dies with this process, however it ends (Linux: a death signal, which follows the
+// calling thread, so call it from one that lives as long as the program; Windows: a job object
+// that kills on close), and it heads a process group (a job) that TerminateChild ends whole.
 bool SpawnHidden(const std::vector<std::string>& argv, const std::string& commandLine, Handle stdIn,
                  Handle stdOut, Handle stdErr, ChildProcess& child);
 
@@ -59,11 +63,25 @@ enum class WaitResult { Exited, Timeout, Failed };
 WaitResult WaitForChild(const ChildProcess& child, int timeoutMs, Handle wakeOnData1 = kNoHandle,
                         Handle wakeOnData2 = kNoHandle);
 
-// A second handle to the same child, owned by the caller (for a watcher that outlives the owner's).
+// A second handle to the same child, owned by the caller (for a watcher that outlives the owner's);
+// it does not hold the job, so closing it kills nothing.
 bool DuplicateChild(const ChildProcess& child, ChildProcess& copy);
 
-// Kills the child; does not reap it.
+// Kills the child and whatever else runs in its group or job; does not reap it.
 bool TerminateChild(const ChildProcess& child, std::uint32_t exitCode);
+
+// How a child ended.
+struct ExitStatus {
+    bool known = false; // false: the OS could not say (the child was reaped elsewhere)
+    int code = 0;       // the exit code
+    int signal = 0;     // POSIX: the signal that ended it, else 0
+    bool Succeeded() const { return known && code == 0 && signal == 0; }
+};
+
+// Waits at most `timeoutMs` (negative: for as long as it takes) for the child to be gone, reaps it,
+// closes its handles and clears the record. False when it still runs at the timeout: the record
+// is kept. True on an empty record.
+bool ReapChild(ChildProcess& child, int timeoutMs, ExitStatus* status = nullptr);
 
 // Waits for the child to be gone (reaping it where the OS needs that), then closes its handles
 // and clears the record. Safe on an empty record.
@@ -88,14 +106,30 @@ std::string AppDataFolder();
 // The folder of the running executable, ending with a separator.
 std::string ProgramFolder();
 
+// The path made absolute against the current folder, with "." and ".." steps and doubled
+// separators taken out as text. Byte for byte otherwise: a Linux name may hold any byte but "/".
+std::string AbsolutePath(const std::string& path);
+
 // Creates the folder and every missing parent. True when the folder exists afterwards.
 bool ForceDirectories(const std::string& path);
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 
+enum class PathType { None, File, Folder, Link, Other };
+// What is at the path itself: a symbolic link (or another reparse point) is a link, never followed.
+PathType GetPathType(const std::string& path);
+
 // Atomically replaces `target` with `source` (rename over it).
 bool ReplaceFile(const std::string& source, const std::string& target);
+
+// Renames `source` to `target` in one step. Without `replaceExisting` it fails (EEXIST /
+// ERROR_ALREADY_EXISTS) when anything is at `target`; with it, what is there is replaced: a link
+// itself, never the file it points to.
+bool MoveFileTo(const std::string& source, const std::string& target, bool replaceExisting);
+
+// Deletes a file (a link itself, not its target). True when nothing is left at the path.
+bool RemoveFile(const std::string& path);
 
 // Writes `contents` to a new file beside `path`, flushes it to disk and renames it over `path`, so a
 // crash or a full disk leaves either the old file or the new one, never a torn one. An existing file's
@@ -112,9 +146,15 @@ enum class TStream { Input, Output, Error };
 // True when the process's standard stream is an interactive terminal (console).
 bool IsTerminal(TStream stream);
 
-// Catches the user's interrupt (Ctrl+C, SIGINT/SIGTERM or a console close) from now on: instead of
+// Catches the user's interrupt (Ctrl+C, SIGINT/SIGTERM/SIGHUP, SIGPIPE once the reader of our
+// output has gone, or a console close) from now on: instead of
 // ending the process, it is remembered for InterruptRequested() to report.
 void InstallInterruptHandler();
 bool InterruptRequested();
+
+enum class TReadLine { Line, End, Interrupted };
+// Reads one line of standard input (without its line end). Once InstallInterruptHandler has run,
+// an interrupt ends the wait at once with Interrupted, however long the user takes to answer.
+TReadLine ReadInputLine(std::string& line);
 
 } // namespace clipvane::platform

@@ -7,16 +7,20 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <linux/close_range.h>
 #include <poll.h>
-#include <spawn.h>
 #include <string_view>
 #include <sys/ioctl.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
+#include <vector>
 
 extern char** environ;
 
@@ -70,6 +74,41 @@ std::string ProgramFolder() {
     return path.substr(0, path.rfind('/') + 1);
 }
 
+std::string AbsolutePath(const std::string& path) {
+    std::string full = path;
+    if (path.empty() || path.front() != '/') {
+        std::string current(PATH_MAX, '\0');
+        while (!::getcwd(current.data(), current.size())) {
+            if (errno != ERANGE)
+                return path;
+            current.resize(current.size() * 2);
+        }
+        current.resize(std::char_traits<char>::length(current.c_str()));
+        full = current + "/" + path;
+    }
+    std::vector<std::string_view> steps;
+    std::string_view rest(full);
+    while (!rest.empty()) {
+        const auto slash = rest.find('/');
+        const std::string_view step = rest.substr(0, slash);
+        rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash + 1);
+        if (step.empty() || step == ".")
+            continue;
+        if (step == "..") {
+            if (!steps.empty())
+                steps.pop_back();
+            continue;
+        }
+        steps.push_back(step);
+    }
+    std::string clean;
+    for (const std::string_view step : steps) {
+        clean += '/';
+        clean += step;
+    }
+    return clean.empty() ? std::string("/") : clean;
+}
+
 bool FileExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
@@ -78,6 +117,17 @@ bool FileExists(const std::string& path) {
 bool DirectoryExists(const std::string& path) {
     struct stat st {};
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+PathType GetPathType(const std::string& path) {
+    struct stat st {};
+    if (path.empty() || ::lstat(path.c_str(), &st) != 0)
+        return PathType::None;
+    if (S_ISLNK(st.st_mode))
+        return PathType::Link;
+    if (S_ISDIR(st.st_mode))
+        return PathType::Folder;
+    return S_ISREG(st.st_mode) ? PathType::File : PathType::Other;
 }
 
 bool ForceDirectories(const std::string& path) {
@@ -94,6 +144,38 @@ bool ForceDirectories(const std::string& path) {
     return ::mkdir(trimmed.c_str(), 0777) == 0 || (errno == EEXIST && DirectoryExists(trimmed));
 }
 
+// True when a descriptor of a process we can see refers to the file. It cannot see the processes
+// of other users (their descriptors are closed to us unless we are root), processes in another PID
+// namespace or on another machine sharing the file system, nor a mapping whose descriptor is closed.
+static bool OpenByAProcess(dev_t device, ino_t inode) {
+    DIR* processes = ::opendir("/proc");
+    if (!processes)
+        return false;
+    bool found = false;
+    while (const dirent* process = ::readdir(processes)) {
+        if (process->d_name[0] < '0' || process->d_name[0] > '9')
+            continue;
+        const std::string folder = std::string("/proc/") + process->d_name + "/fd";
+        DIR* descriptors = ::opendir(folder.c_str());
+        if (!descriptors)
+            continue; // gone, or not ours to look at
+        while (const dirent* descriptor = ::readdir(descriptors)) {
+            struct stat st {};
+            if (descriptor->d_name[0] != '.' &&
+                ::stat((folder + "/" + descriptor->d_name).c_str(), &st) == 0 && st.st_dev == device &&
+                st.st_ino == inode) {
+                found = true;
+                break;
+            }
+        }
+        ::closedir(descriptors);
+        if (found)
+            break;
+    }
+    ::closedir(processes);
+    return found;
+}
+
 bool IsFileInUse(const std::string& fileName) {
     struct stat st {};
     if (::stat(fileName.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
@@ -105,17 +187,39 @@ bool IsFileInUse(const std::string& fileName) {
     if (fd < 0)
         return true; // read-only, or not ours to write: an exclusive open would fail too
     // A write lease is refused while any other descriptor has the file open.
-    bool inUse = false;
-    if (::fcntl(fd, F_SETLEASE, F_WRLCK) == 0)
+    if (::fcntl(fd, F_SETLEASE, F_WRLCK) == 0) {
         ::fcntl(fd, F_SETLEASE, F_UNLCK);
-    else
-        inUse = errno == EAGAIN || errno == EBUSY;
+        ::close(fd);
+        return false;
+    }
+    const int leaseError = errno;
     ::close(fd);
-    return inUse;
+    if (leaseError == EAGAIN || leaseError == EBUSY)
+        return true;
+    // No lease for us: the file is another user's (EACCES) or its file system has none (EINVAL).
+    return OpenByAProcess(st.st_dev, st.st_ino);
 }
 
 bool ReplaceFile(const std::string& source, const std::string& target) {
     return std::rename(source.c_str(), target.c_str()) == 0;
+}
+
+bool MoveFileTo(const std::string& source, const std::string& target, bool replaceExisting) {
+    if (replaceExisting)
+        return ::rename(source.c_str(), target.c_str()) == 0;
+    if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without no-replace renames: a hard link is refused just as atomically.
+    if (::link(source.c_str(), target.c_str()) != 0)
+        return false;
+    ::unlink(source.c_str());
+    return true;
+}
+
+bool RemoveFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
 }
 
 static bool WriteAll(int fd, const char* data, std::size_t size) {
@@ -176,7 +280,7 @@ bool CreatePipe(Handle& readEnd, Handle& writeEnd) {
 }
 
 bool PrepareChildEnd(Handle& childEnd) {
-    // Every descriptor is close-on-exec; the spawn's file actions hand the child exactly its three.
+    // Every descriptor is close-on-exec; the spawn hands the child exactly its three.
     return childEnd != kNoHandle;
 }
 
@@ -246,6 +350,52 @@ static int PidfdOpen(pid_t pid) {
     return static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
 }
 
+namespace {
+
+// Tells the parent why the child could not become the encoder, and ends the child.
+[[noreturn]] void FailChild(int errorPipe) {
+    const int code = errno;
+    (void)!::write(errorPipe, &code, sizeof code);
+    ::_exit(127);
+}
+
+// Runs in the forked child, between fork and exec: async-signal-safe calls only, no allocation.
+[[noreturn]] void BecomeEncoder(const char* program, char* const* args, int stdIn, int stdOut, int stdErr,
+                                int errorPipe, pid_t parent) {
+    const auto fail = [errorPipe] { FailChild(errorPipe); };
+    // Dies with us, even when we are killed: nothing may go on writing after Clipvane is gone.
+    if (::prctl(PR_SET_PDEATHSIG, SIGKILL) != 0)
+        fail();
+    if (::getppid() != parent) // we died before the line above took effect
+        ::_exit(127);
+    // A group of its own, so that Stop also ends what a wrapper script started.
+    ::setpgid(0, 0);
+    // Default dispositions and nothing blocked, whatever this process set up.
+    struct sigaction defaults {};
+    defaults.sa_handler = SIG_DFL;
+    for (int signal = 1; signal < NSIG; ++signal)
+        ::sigaction(signal, &defaults, nullptr);
+    sigset_t none;
+    ::sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    // Above 2 first, so that a pipe end that happens to be 0, 1 or 2 is not overwritten on the way.
+    const int ends[3] = {::fcntl(stdIn, F_DUPFD_CLOEXEC, 3), ::fcntl(stdOut, F_DUPFD_CLOEXEC, 3),
+                         ::fcntl(stdErr, F_DUPFD_CLOEXEC, 3)};
+    for (int fd = 0; fd < 3; ++fd)
+        if (ends[fd] < 0 || ::dup2(ends[fd], fd) != fd)
+            fail();
+    // Descriptors this process holds without close-on-exec must not reach the encoder either.
+    if (::syscall(SYS_close_range, 3u, ~0u, CLOSE_RANGE_CLOEXEC) != 0) {
+        const int limit = static_cast<int>(::sysconf(_SC_OPEN_MAX));
+        for (int fd = 3; fd < limit; ++fd)
+            ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    }
+    ::execve(program, args, environ);
+    FailChild(errorPipe);
+}
+
+} // namespace
+
 bool SpawnHidden(const std::vector<std::string>& argv, const std::string& /*commandLine*/, Handle stdIn,
                  Handle stdOut, Handle stdErr, ChildProcess& child) {
     child = {};
@@ -264,42 +414,44 @@ bool SpawnHidden(const std::vector<std::string>& argv, const std::string& /*comm
         args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);
 
-    posix_spawn_file_actions_t actions;
-    posix_spawnattr_t attributes;
-    ::posix_spawn_file_actions_init(&actions);
-    ::posix_spawnattr_init(&attributes);
-    ::posix_spawn_file_actions_adddup2(&actions, stdIn, 0);
-    ::posix_spawn_file_actions_adddup2(&actions, stdOut, 1);
-    ::posix_spawn_file_actions_adddup2(&actions, stdErr, 2);
-#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
-    // Descriptors this process inherited without close-on-exec must not reach the encoder either.
-    ::posix_spawn_file_actions_addclosefrom_np(&actions, 3);
-#endif
-    // The child starts with default dispositions and nothing blocked, whatever this process set up.
-    sigset_t defaults;
-    sigset_t mask;
-    ::sigfillset(&defaults);
-    ::sigdelset(&defaults, SIGKILL);
-    ::sigdelset(&defaults, SIGSTOP);
-    ::sigemptyset(&mask);
-    ::posix_spawnattr_setsigdefault(&attributes, &defaults);
-    ::posix_spawnattr_setsigmask(&attributes, &mask);
-    ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-
-    pid_t pid = 0;
-    const int rc = ::posix_spawn(&pid, program.c_str(), &actions, &attributes, args.data(), environ);
-    ::posix_spawn_file_actions_destroy(&actions);
-    ::posix_spawnattr_destroy(&attributes);
-    if (rc != 0) {
-        errno = rc;
+    // Tells the parent why exec failed; closed by a successful exec.
+    int errorPipe[2];
+    if (::pipe2(errorPipe, O_CLOEXEC) != 0)
+        return false;
+    // The death signal follows the thread that forks: this must be one that lives as long as the
+    // program (the GUI thread).
+    const pid_t parent = ::getpid();
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        BecomeEncoder(program.c_str(), args.data(), stdIn, stdOut, stdErr, errorPipe[1], parent);
+    const int forkError = errno;
+    ::close(errorPipe[1]);
+    if (pid < 0) {
+        ::close(errorPipe[0]);
+        errno = forkError;
+        return false;
+    }
+    ::setpgid(pid, pid); // also from here, so that a Stop right after the start finds the group
+    int execError = 0;
+    ssize_t got;
+    while ((got = ::read(errorPipe[0], &execError, sizeof execError)) < 0 && errno == EINTR) {
+    }
+    ::close(errorPipe[0]);
+    const auto reap = [pid] {
+        while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    };
+    if (got == static_cast<ssize_t>(sizeof execError)) {
+        reap();
+        errno = execError;
         return false;
     }
     const int pidfd = PidfdOpen(pid);
     if (pidfd < 0) {
         const int saved = errno;
+        ::kill(-pid, SIGKILL);
         ::kill(pid, SIGKILL);
-        while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
-        }
+        reap();
         errno = saved;
         return false;
     }
@@ -347,6 +499,10 @@ bool DuplicateChild(const ChildProcess& child, ChildProcess& copy) {
 
 bool TerminateChild(const ChildProcess& child, std::uint32_t /*exitCode*/) {
     // A killed process has no exit code of our choosing on POSIX; SIGKILL cannot be caught.
+    // Its group goes too (a wrapper script's own children). The group's number is safe to use: it
+    // is the child's pid, which stays ours until the child is reaped.
+    if (child.pid > 0)
+        ::kill(-static_cast<pid_t>(child.pid), SIGKILL);
     if (child.process >= 0)
         return ::syscall(SYS_pidfd_send_signal, child.process, SIGKILL, nullptr, 0) == 0;
     if (child.pid > 0)
@@ -355,31 +511,90 @@ bool TerminateChild(const ChildProcess& child, std::uint32_t /*exitCode*/) {
     return false;
 }
 
-void ReleaseChild(ChildProcess& child) {
-    const int saved = errno;
-    if (child.process >= 0) {
-        siginfo_t info{};
-        while (::waitid(P_PIDFD, static_cast<id_t>(child.process), &info, WEXITED) < 0 && errno == EINTR) {
+static long long MonotonicMs() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+// Waits until the child has ended (it is then a zombie until reaped); false at the timeout.
+static bool WaitUntilEnded(const ChildProcess& child, int timeoutMs) {
+    if (timeoutMs < 0)
+        return true; // the blocking reap below does the waiting
+    const long long deadline = MonotonicMs() + timeoutMs;
+    for (;;) {
+        const long long left = deadline - MonotonicMs();
+        if (child.process >= 0) {
+            pollfd fd{child.process, POLLIN, 0};
+            const int rc = ::poll(&fd, 1, static_cast<int>(left > 0 ? left : 0));
+            if (rc > 0)
+                return true;
+            if (rc < 0 && errno != EINTR)
+                return true; // the reap will tell
+        } else {
+            siginfo_t info{};
+            if (::waitid(P_PID, static_cast<id_t>(child.pid), &info, WEXITED | WNOHANG | WNOWAIT) != 0 ||
+                info.si_pid != 0)
+                return true;
+            ::usleep(1000);
         }
-    } else if (child.pid > 0) {
-        while (::waitpid(static_cast<pid_t>(child.pid), nullptr, 0) < 0 && errno == EINTR) {
+        if (left <= 0)
+            return false;
+    }
+}
+
+bool ReapChild(ChildProcess& child, int timeoutMs, ExitStatus* status) {
+    const int saved = errno;
+    ExitStatus result;
+    if (child.process >= 0 || child.pid > 0) {
+        if (!WaitUntilEnded(child, timeoutMs)) {
+            errno = saved;
+            return false;
+        }
+        siginfo_t info{};
+        const idtype_t type = child.process >= 0 ? P_PIDFD : P_PID;
+        const id_t id = static_cast<id_t>(child.process >= 0 ? child.process : child.pid);
+        int rc;
+        while ((rc = ::waitid(type, id, &info, WEXITED)) < 0 && errno == EINTR) {
+        }
+        if (rc == 0) {
+            result.known = true;
+            if (info.si_code == CLD_EXITED)
+                result.code = info.si_status;
+            else
+                result.signal = info.si_status;
         }
     }
     errno = saved;
     CloseChild(child);
+    if (status)
+        *status = result;
+    return true;
+}
+
+void ReleaseChild(ChildProcess& child) {
+    ReapChild(child, -1);
 }
 
 void CloseChild(ChildProcess& child) {
     CloseHandle(child.process);
     CloseHandle(child.thread);
+    CloseHandle(child.job);
     child = {};
 }
 
 namespace {
 volatile std::sig_atomic_t g_interrupted = 0;
+// Written by the handler, so that a blocking wait for input wakes up: a restarted read would not.
+int g_wakeRead = -1;
+int g_wakeWrite = -1;
 
 extern "C" void OnInterruptSignal(int) {
     g_interrupted = 1;
+    const int saved = errno;
+    if (g_wakeWrite >= 0)
+        (void)!::write(g_wakeWrite, "!", 1);
+    errno = saved;
 }
 } // namespace
 
@@ -391,16 +606,65 @@ bool IsTerminal(TStream stream) {
 }
 
 void InstallInterruptHandler() {
+    if (g_wakeRead < 0) {
+        int ends[2];
+        if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) == 0) {
+            g_wakeRead = ends[0];
+            g_wakeWrite = ends[1];
+        }
+    }
     struct sigaction action {};
     action.sa_handler = OnInterruptSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
+    // A closed terminal and a reader of our output that went away end the batch like Ctrl+C:
+    // otherwise the encoder would be left converting for nobody.
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE})
+        ::sigaction(signal, &action, nullptr);
 }
 
 bool InterruptRequested() {
+    if (g_interrupted != 0)
+        return true;
+    // A reader that went away while we have nothing to write would only show at the next write.
+    struct stat st {};
+    if (::fstat(STDOUT_FILENO, &st) == 0 && (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode))) {
+        pollfd out{STDOUT_FILENO, 0, 0};
+        if (::poll(&out, 1, 0) == 1 && (out.revents & (POLLERR | POLLHUP)))
+            g_interrupted = 1;
+    }
     return g_interrupted != 0;
+}
+
+TReadLine ReadInputLine(std::string& line) {
+    line.clear();
+    for (;;) {
+        if (g_interrupted != 0)
+            return TReadLine::Interrupted;
+        pollfd fds[2] = {{STDIN_FILENO, POLLIN, 0}, {g_wakeRead, POLLIN, 0}};
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            return TReadLine::End;
+        }
+        if (g_interrupted != 0)
+            return TReadLine::Interrupted;
+        if (fds[0].revents == 0)
+            continue;
+        // One byte at a time: what follows the line stays for the next question.
+        char c = 0;
+        const ssize_t n = ::read(STDIN_FILENO, &c, 1);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN))
+            continue;
+        if (n <= 0)
+            return line.empty() ? TReadLine::End : TReadLine::Line;
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            return TReadLine::Line;
+        }
+        line += c;
+    }
 }
 
 } // namespace clipvane::platform

@@ -148,19 +148,53 @@ bool SpawnHidden(const std::vector<std::string>& /*argv*/, const std::string& co
     startup.StartupInfo.hStdError = stdErr;
     startup.lpAttributeList = attributes;
 
+    // The job kills the encoder and everything it starts once its last handle closes, which
+    // happens at the latest when this process ends, however it ends.
+    HANDLE job = ::CreateJobObjectW(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (!job || !::SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
+        const DWORD error = ::GetLastError();
+        if (job)
+            ::CloseHandle(job);
+        ::DeleteProcThreadAttributeList(attributes);
+        ::SetLastError(error);
+        return false;
+    }
+
     std::wstring line = Wide(commandLine); // CreateProcessW may write into the command line
     line.push_back(L'\0');
     PROCESS_INFORMATION info{};
-    const BOOL created = ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE,
-                                          NORMAL_PRIORITY_CLASS | EXTENDED_STARTUPINFO_PRESENT, nullptr,
-                                          nullptr, &startup.StartupInfo, &info);
-    const DWORD error = ::GetLastError();
+    // Suspended until it is in the job, so that nothing it starts can escape it.
+    const BOOL created =
+        ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE,
+                         NORMAL_PRIORITY_CLASS | EXTENDED_STARTUPINFO_PRESENT | CREATE_SUSPENDED, nullptr,
+                         nullptr, &startup.StartupInfo, &info);
+    DWORD error = ::GetLastError();
     ::DeleteProcThreadAttributeList(attributes);
-    ::SetLastError(error);
-    if (!created)
+    if (!created) {
+        ::CloseHandle(job);
+        ::SetLastError(error);
         return false;
+    }
+    if (!::AssignProcessToJobObject(job, info.hProcess)) {
+        // Inside a job that allows no nested one (before Windows 8): converting matters more.
+        ::CloseHandle(job);
+        job = nullptr;
+    }
+    if (::ResumeThread(info.hThread) == DWORD(-1)) {
+        error = ::GetLastError();
+        ::TerminateProcess(info.hProcess, 1);
+        ::CloseHandle(info.hProcess);
+        ::CloseHandle(info.hThread);
+        if (job)
+            ::CloseHandle(job);
+        ::SetLastError(error);
+        return false;
+    }
     child.process = info.hProcess;
     child.thread = info.hThread;
+    child.job = job;
     child.pid = info.dwProcessId;
     child.threadId = info.dwThreadId;
     return true;
@@ -197,22 +231,44 @@ bool TerminateChild(const ChildProcess& child, std::uint32_t exitCode) {
         ::SetLastError(ERROR_INVALID_HANDLE);
         return false;
     }
+    if (child.job != kNoHandle && ::TerminateJobObject(child.job, exitCode))
+        return true;
     return ::TerminateProcess(child.process, exitCode) != 0;
+}
+
+bool ReapChild(ChildProcess& child, int timeoutMs, ExitStatus* status) {
+    ExitStatus result;
+    if (child.process != kNoHandle) {
+        const DWORD saved = ::GetLastError();
+        const DWORD waited =
+            ::WaitForSingleObject(child.process, timeoutMs < 0 ? INFINITE : static_cast<DWORD>(timeoutMs));
+        if (waited == WAIT_TIMEOUT) {
+            ::SetLastError(saved);
+            return false;
+        }
+        DWORD code = 0;
+        if (waited == WAIT_OBJECT_0 && ::GetExitCodeProcess(child.process, &code) && code != STILL_ACTIVE) {
+            result.known = true;
+            result.code = static_cast<int>(code); // a crash shows as an NTSTATUS such as 0xC0000005
+        }
+        ::SetLastError(saved);
+    }
+    CloseChild(child);
+    if (status)
+        *status = result;
+    return true;
 }
 
 void ReleaseChild(ChildProcess& child) {
     // Nothing to reap on Windows; waiting a moment lets a killed encoder let go of its output file.
-    if (child.process != kNoHandle) {
-        const DWORD saved = ::GetLastError();
-        ::WaitForSingleObject(child.process, 5000);
-        ::SetLastError(saved);
-    }
-    CloseChild(child);
+    if (!ReapChild(child, 5000))
+        CloseChild(child);
 }
 
 void CloseChild(ChildProcess& child) {
     CloseHandle(child.process);
     CloseHandle(child.thread);
+    CloseHandle(child.job); // the last handle of the job: what still runs in it is killed
     child = {};
 }
 
@@ -244,6 +300,19 @@ std::string ProgramFolder() {
     return narrow.substr(0, narrow.find_last_of("\\/") + 1);
 }
 
+std::string AbsolutePath(const std::string& path) {
+    const std::wstring wide = Wide(path);
+    const DWORD size = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return path;
+    std::wstring full(size, L'\0');
+    const DWORD n = ::GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
+    if (n == 0 || n >= size)
+        return path;
+    full.resize(n);
+    return Narrow(full);
+}
+
 std::string FindExecutable(const std::string& name) {
     if (name.empty())
         return {};
@@ -267,6 +336,15 @@ bool FileExists(const std::string& path) {
 bool DirectoryExists(const std::string& path) {
     const DWORD attributes = Attributes(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+PathType GetPathType(const std::string& path) {
+    const DWORD attributes = Attributes(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return PathType::None;
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return PathType::Link;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathType::Folder : PathType::File;
 }
 
 bool IsFileInUse(const std::string& fileName) {
@@ -306,6 +384,16 @@ bool ForceDirectories(const std::string& path) {
 bool ReplaceFile(const std::string& source, const std::string& target) {
     return ::MoveFileExW(Wide(source).c_str(), Wide(target).c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool MoveFileTo(const std::string& source, const std::string& target, bool replaceExisting) {
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
+    return ::MoveFileExW(Wide(source).c_str(), Wide(target).c_str(), flags) != 0;
+}
+
+bool RemoveFile(const std::string& path) {
+    return ::DeleteFileW(Wide(path).c_str()) != 0 || ::GetLastError() == ERROR_FILE_NOT_FOUND ||
+           ::GetLastError() == ERROR_PATH_NOT_FOUND;
 }
 
 bool WriteFileAtomically(const std::string& path, const std::string& contents) {
@@ -375,6 +463,31 @@ void InstallInterruptHandler() {
 
 bool InterruptRequested() {
     return ::InterlockedCompareExchange(&g_interrupted, 0, 0) != 0;
+}
+
+TReadLine ReadInputLine(std::string& line) {
+    line.clear();
+    const HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
+    for (;;) {
+        if (InterruptRequested())
+            return TReadLine::Interrupted;
+        char c = 0;
+        DWORD read = 0;
+        if (!::ReadFile(input, &c, 1, &read, nullptr) || read == 0) {
+            // Ctrl+C aborts a console read; its handler runs on a thread of its own, a moment later.
+            for (int i = 0; i < 10 && !InterruptRequested(); ++i)
+                ::Sleep(10);
+            if (InterruptRequested())
+                return TReadLine::Interrupted;
+            return line.empty() ? TReadLine::End : TReadLine::Line;
+        }
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            return TReadLine::Line;
+        }
+        line += c;
+    }
 }
 
 } // namespace clipvane::platform
