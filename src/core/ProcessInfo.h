@@ -1,10 +1,7 @@
 #pragma once
 // The notices the engine posts to the window that follows a conversion.
 
-#include <QEvent>
-
 #include <cstdint>
-#include <memory>
 #include <string>
 
 namespace clipvane {
@@ -21,19 +18,6 @@ struct TProcessInfo {
     std::int32_t Status = 0; // end notice: 0 finished or skipped, 2 output in use
 
     bool IsEndNotice() const { return Percent == kEndNoticePercent; }
-};
-
-// The posted event that carries one TProcessInfo. The receiver owns the record: it takes it with
-// Take(), and a record nobody took is freed with the event (also when the receiver is gone).
-class TProcessInfoEvent final : public QEvent {
-public:
-    explicit TProcessInfoEvent(std::unique_ptr<TProcessInfo> info)
-        : QEvent(static_cast<QEvent::Type>(WM_PROCESSINFO))
-        , m_info(std::move(info)) {}
-    std::unique_ptr<TProcessInfo> Take() { return std::move(m_info); }
-
-private:
-    std::unique_ptr<TProcessInfo> m_info;
 };
 
 } // namespace clipvane
