@@ -148,12 +148,14 @@ void ChildGetsOnlyItsThreeHandles() {
     Check(::CreatePipe(&strayRead, &strayWrite, &inheritable, 0) != 0, "an inheritable pipe is made");
     Pipes pipes;
     ChildProcess child;
-    Check(pipes.Spawn(g_self, "--child-hang", child), "a child starts beside an inheritable pipe");
+    Check(pipes.Spawn(g_self, "--child-sleep", child), "a child starts beside an inheritable pipe");
     ::CloseHandle(strayWrite);
     DWORD bytes = 0;
     // With no writer left anywhere the pipe is broken; a writer inherited by the child keeps it whole.
     const bool peeked = ::PeekNamedPipe(strayRead, nullptr, 0, nullptr, &bytes, nullptr) != 0;
-    Check(!peeked && ::GetLastError() == ERROR_BROKEN_PIPE, "the child did not inherit another handle");
+    const DWORD error = ::GetLastError();
+    Check(WaitForChild(child, 0) == WaitResult::Timeout && !peeked && error == ERROR_BROKEN_PIPE,
+          "the running child did not inherit another handle");
     TerminateChild(child, 0);
     ReleaseChild(child);
     ::CloseHandle(strayRead);
@@ -210,6 +212,9 @@ int RunChildMode(int count, wchar_t** args) {
         std::printf("%s %s %s\n", type(STD_INPUT_HANDLE), type(STD_OUTPUT_HANDLE), type(STD_ERROR_HANDLE));
         return 0;
     }
+    if (mode == L"--child-sleep")
+        for (;;)
+            ::Sleep(1000);
     if (mode == L"--child-hold" && count > 2) {
         std::FILE* file = ::_wfsopen(args[2], L"ab", _SH_DENYNO); // shared, as encoders open their output
         std::printf(file ? "held\n" : "not held\n");
