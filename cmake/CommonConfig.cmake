@@ -2,13 +2,21 @@
 add_library(clipvane_common INTERFACE)
 target_compile_features(clipvane_common INTERFACE cxx_std_20)
 set_target_properties(clipvane_common PROPERTIES INTERFACE_CXX_EXTENSIONS OFF)
-target_compile_options(clipvane_common INTERFACE -Wall -Wextra -Wpedantic)
+if(MSVC)
+  # Sources and their string literals are UTF-8, which the core's strings are too.
+  target_compile_options(clipvane_common INTERFACE /W4 /permissive- /utf-8 /Zc:__cplusplus)
+  if(CLIPVANE_WERROR)
+    target_compile_options(clipvane_common INTERFACE /WX)
+  endif()
+else()
+  target_compile_options(clipvane_common INTERFACE -Wall -Wextra -Wpedantic)
+  if(CLIPVANE_WERROR)
+    target_compile_options(clipvane_common INTERFACE -Werror)
+  endif()
+endif()
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
   # GCC 12 at -O3 reports overlapping memcpy in std::string's operator+ (GCC bug 105651).
   target_compile_options(clipvane_common INTERFACE -Wno-restrict)
-endif()
-if(CLIPVANE_WERROR)
-  target_compile_options(clipvane_common INTERFACE -Werror)
 endif()
 target_compile_definitions(clipvane_common INTERFACE
   QT_NO_CAST_FROM_ASCII

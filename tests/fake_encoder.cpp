@@ -17,7 +17,9 @@
 //                             anything else (end of file included) records "not overwriting", exit 1
 //   --exit CODE               end at once with CODE
 //   --signal N                end at once by signal N, as a crash does (no core file)
-//   --write-args              records every argument as "arg:VALUE"
+//   --write-args              records every argument as "arg:VALUE"; on Windows first the command line
+//                             as received, "line:VALUE", and the arguments split from it as the real
+//                             encoder splits them (CommandLineToArgvW), not as the C runtime does
 //   --touch PATH              writes "intruder" into PATH, as another program might meanwhile
 //   --list-fds                records "fds:" and the open descriptor numbers
 //   --log PATH WORD           appends "WORD NS" to PATH in one write, as several encoders may at once
@@ -34,8 +36,17 @@
 #include <thread>
 #include <vector>
 
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <shellapi.h>
+#else
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -49,12 +60,40 @@ long long Now() {
         .count();
 }
 
+// Paths are UTF-8 on every system; a std::string path would mean the ANSI code page on Windows.
+std::filesystem::path PathOf(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 void Record(const std::string& line) {
     if (g_output.empty())
         return;
-    std::ofstream file(g_output, std::ios::app | std::ios::binary);
+    std::ofstream file(PathOf(g_output), std::ios::app | std::ios::binary);
     file << line << '\n';
 }
+
+#ifdef _WIN32
+std::string Utf8(const wchar_t* wide) {
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
+    return text;
+}
+
+std::vector<std::string> Arguments(int, char**) {
+    int count = 0;
+    wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::vector<std::string> args;
+    for (int i = 0; i < count; ++i)
+        args.push_back(Utf8(wide[i]));
+    ::LocalFree(wide);
+    return args;
+}
+#else
+std::vector<std::string> Arguments(int argc, char** argv) {
+    return std::vector<std::string>(argv, argv + argc);
+}
+#endif
 
 std::string Unescape(const std::string& text) {
     std::string out;
@@ -132,16 +171,18 @@ void ListFds() {
 int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
     std::setvbuf(stderr, nullptr, _IOFBF, 1 << 16);
-    if (argc >= 2)
-        g_output = argv[argc - 1];
+    const std::vector<std::string> args = Arguments(argc, argv);
+    const int count = static_cast<int>(args.size());
+    if (count >= 2)
+        g_output = args.back();
     bool stampExit = false;
-    const int last = argc - 1; // the output file is no script word
+    const int last = count - 1; // the output file is no script word
     for (int i = 1; i < last; ++i) {
-        const std::string word = argv[i];
-        const auto next = [&]() -> std::string { return i + 1 < last ? argv[++i] : std::string(); };
+        const std::string& word = args[i];
+        const auto next = [&]() -> std::string { return i + 1 < last ? args[++i] : std::string(); };
         if (word == "-i") {
             if (i + 1 < last)
-                g_input = argv[++i];
+                g_input = args[++i];
         } else if (word == "--log") {
             const std::string path = next();
             const std::string line = next() + " " + std::to_string(Now()) + "\n";
@@ -167,9 +208,9 @@ int main(int argc, char** argv) {
         else if (word == "--flood")
             Flood(std::atol(next().c_str()));
         else if (word == "--ticks") {
-            const long count = std::atol(next().c_str());
+            const long ticks = std::atol(next().c_str());
             const long ms = std::atol(next().c_str());
-            for (long k = 0; k < count; ++k) {
+            for (long k = 0; k < ticks; ++k) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(ms));
                 const long long stamp = Now();
                 Emit(stderr, ProgressLine(Clock(static_cast<int>(k % 99) + 1)));
@@ -183,9 +224,11 @@ int main(int argc, char** argv) {
                 std::_Exit(1);
             }
         } else if (word == "--spawn") {
+#ifndef _WIN32
             if (::fork() == 0)
                 for (;;)
                     ::pause();
+#endif
         } else if (word == "--stamp-exit")
             stampExit = true;
         else if (word == "--sleep")
@@ -197,16 +240,21 @@ int main(int argc, char** argv) {
             std::_Exit(std::atoi(next().c_str()));
         else if (word == "--signal") {
             const int signal = std::atoi(next().c_str());
+#ifndef _WIN32
             const rlimit noCore{0, 0};
             ::setrlimit(RLIMIT_CORE, &noCore);
-            ::signal(signal, SIG_DFL);
-            ::raise(signal);
+#endif
+            std::signal(signal, SIG_DFL);
+            std::raise(signal);
         } else if (word == "--touch")
             std::ofstream(next(), std::ios::binary) << "intruder";
-        else if (word == "--write-args")
-            for (int k = 0; k < argc; ++k)
-                Record(std::string("arg:") + argv[k]);
-        else if (word == "--list-fds")
+        else if (word == "--write-args") {
+#ifdef _WIN32
+            Record("line:" + Utf8(::GetCommandLineW()));
+#endif
+            for (const std::string& arg : args)
+                Record("arg:" + arg);
+        } else if (word == "--list-fds")
             ListFds();
     }
     if (stampExit)

@@ -1,10 +1,15 @@
-// A check of the OS layer alone, in plain C++ so that it also cross-builds for Windows and runs
-// under Wine. Runs itself as the child. Prints one line per check; the exit code counts failures.
-//   x86_64-w64-mingw32-g++ -std=c++20 -static -Isrc tests/platform_check.cpp
-//       src/platform/PlatformWindows.cpp -lshell32 -o platform_check.exe && wine64 platform_check.exe
-// (Under Wine, run it as an ordinary user: as root, Unix permissions let the read-only check open the file.)
+// A check of the OS layer alone, in plain C++ so that it also cross-builds for Windows and runs under
+// Wine (cmake/mingw-w64.cmake, scripts/wine-checks.sh). Runs itself as the child.
+// Under Wine, run it as an ordinary user: root opens read-only files regardless of their attribute.
 
+#include "Check.h"
 #include "core/platform/Platform.h"
+
+#ifdef _WIN32
+#include "CheckWindows.h"
+
+#include <share.h>
+#endif
 
 #include <chrono>
 #include <cstdio>
@@ -15,17 +20,11 @@
 #include <string>
 
 using namespace clipvane::platform;
+using clipvane::check::Check;
 
 namespace {
 
-int g_failures = 0;
 std::string g_self;
-
-void Check(bool ok, const char* what) {
-    std::printf("%s %s\n", ok ? "PASS" : "FAIL", what);
-    if (!ok)
-        ++g_failures;
-}
 
 struct Pipes {
     Handle inRead = kNoHandle, inWrite = kNoHandle, outRead = kNoHandle, outWrite = kNoHandle,
@@ -34,7 +33,7 @@ struct Pipes {
                 PrepareChildEnd(outWrite) && CreatePipe(errRead, errWrite) && PrepareChildEnd(errWrite);
     ~Pipes() {
         for (Handle* h : {&inRead, &inWrite, &outRead, &outWrite, &errRead, &errWrite})
-            CloseHandle(*h);
+            clipvane::platform::CloseHandle(*h);
     }
     bool Spawn(const std::string& program, const std::string& mode, ChildProcess& child) {
         return SpawnHidden({program, mode}, "\"" + program + "\" " + mode, inRead, outWrite, errWrite, child);
@@ -61,7 +60,9 @@ void ChildOutputIsPeekedAndRead() {
     Check(PeekPipe(pipes.outRead, out) && out == expected.size(), "peek counts standard output");
     Check(PeekPipe(pipes.errRead, err) && err == 4, "peek counts standard error");
     char buffer[16] = {};
-    Check(ReadPipe(pipes.outRead, buffer, out) == static_cast<std::int64_t>(expected.size()) &&
+    // A read of what is not there would block for good.
+    Check(out == expected.size() &&
+              ReadPipe(pipes.outRead, buffer, out) == static_cast<std::int64_t>(expected.size()) &&
               std::string(buffer, expected.size()) == expected,
           "read returns what was peeked");
     ReleaseChild(child);
@@ -99,10 +100,10 @@ void CopiedHandleKeepsThePipe() {
     Pipes pipes;
     Handle copy = kNoHandle;
     Check(CopyHandle(pipes.outRead, copy), "a pipe end is copied");
-    CloseHandle(pipes.outRead);
+    clipvane::platform::CloseHandle(pipes.outRead);
     std::uint32_t bytes = 5;
     Check(PeekPipe(copy, bytes) && bytes == 0, "the copy still peeks the pipe");
-    CloseHandle(copy);
+    clipvane::platform::CloseHandle(copy);
     Check(!PeekPipe(kNoHandle, bytes), "peeking no handle fails");
 }
 
@@ -127,13 +128,6 @@ void FilesAndFolders() {
           "a file is rewritten whole");
     Check(std::distance(std::filesystem::directory_iterator(deep), {}) == 1,
           "no temporary file is left behind");
-#ifdef _WIN32
-    std::filesystem::permissions(file, std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
-    Check(IsFileInUse(file), "a read-only file counts as in use");
-    std::filesystem::permissions(file, std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add);
-#endif
     std::filesystem::remove_all(root);
     const std::string app = AppDataFolder();
     Check(!app.empty() && (app.back() == '/' || app.back() == '\\'), "the application-data folder is named");
@@ -142,6 +136,95 @@ void FilesAndFolders() {
     Check(FindExecutable(name) == own + name, "a bare name is found in the program's folder first");
     Check(FindExecutable("clipvane-no-such-program").empty(), "an unknown name is not found");
 }
+
+#ifdef _WIN32
+using namespace clipvane::check;
+
+// The handles a child gets are its three standard ones only: any other inheritable handle in this
+// process (another job's pipe, a library's file) would keep that object alive as long as the encoder runs.
+void ChildGetsOnlyItsThreeHandles() {
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    HANDLE strayRead = nullptr, strayWrite = nullptr;
+    Check(::CreatePipe(&strayRead, &strayWrite, &inheritable, 0) != 0, "an inheritable pipe is made");
+    Pipes pipes;
+    ChildProcess child;
+    Check(pipes.Spawn(g_self, "--child-sleep", child), "a child starts beside an inheritable pipe");
+    ::CloseHandle(strayWrite);
+    DWORD bytes = 0;
+    // With no writer left anywhere the pipe is broken; a writer inherited by the child keeps it whole.
+    const bool peeked = ::PeekNamedPipe(strayRead, nullptr, 0, nullptr, &bytes, nullptr) != 0;
+    const DWORD error = ::GetLastError();
+    Check(WaitForChild(child, 0) == WaitResult::Timeout && !peeked && error == ERROR_BROKEN_PIPE,
+          "the running child did not inherit another handle");
+    TerminateChild(child, 0);
+    ReleaseChild(child);
+    ::CloseHandle(strayRead);
+
+    const TChildRun run = RunChild("\"" + g_self + "\" --child-std-types");
+    Check(run.Exited && Joined(run.Out) == "pipe pipe pipe\r\n", "the child's standard handles are the pipes",
+          "child saw: " + Joined(run.Out));
+}
+
+// An encoder writing its output holds the file open, sharing it as the C runtime does; the exclusive
+// open must see that, and a killed encoder must have let go of the file by the time it is released.
+void FileHeldByAnotherProcessIsInUse() {
+    const std::string folder = ScratchFolder("in-use " + kForeignName);
+    const std::string file = folder + kForeignName + ".avi";
+    Check(WriteBytes(file, "x"), "a file with foreign letters is made");
+    Check(!IsFileInUse(file), "a file nobody holds is free");
+
+    Pipes pipes;
+    ChildProcess child;
+    Check(pipes.Spawn(g_self, "--child-hold \"" + file + "\"", child), "a child that holds the file starts");
+    std::uint32_t bytes = 0;
+    for (int i = 0; i < 100 && (!PeekPipe(pipes.outRead, bytes) || bytes == 0); ++i)
+        WaitForChild(child, 100);
+    char said[16] = {};
+    Check(bytes > 0 && ReadPipe(pipes.outRead, said, sizeof said - 1) > 0 && std::string(said) == "held\r\n",
+          "the child has opened the file", std::string("child said: ") + said);
+    Check(IsFileInUse(file), "a file another process holds open is in use");
+    TerminateChild(child, 0);
+    ReleaseChild(child);
+    Check(!IsFileInUse(file), "the file is free once its holder is gone");
+
+    Check(::SetFileAttributesW(Wide(file).c_str(), FILE_ATTRIBUTE_READONLY) != 0,
+          "the file is made read-only");
+    Check(IsFileInUse(file), "a read-only file counts as in use");
+    ::SetFileAttributesW(Wide(file).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// The child side of the checks above; the arguments come as UTF-16, as the OS passes them.
+int RunChildMode(int count, wchar_t** args) {
+    const std::wstring mode = args[1];
+    if (mode == L"--child-std-types") {
+        const auto type = [](DWORD id) {
+            switch (::GetFileType(::GetStdHandle(id))) {
+            case FILE_TYPE_PIPE:
+                return "pipe";
+            case FILE_TYPE_CHAR:
+                return "console";
+            case FILE_TYPE_DISK:
+                return "file";
+            default:
+                return "none";
+            }
+        };
+        std::printf("%s %s %s\n", type(STD_INPUT_HANDLE), type(STD_OUTPUT_HANDLE), type(STD_ERROR_HANDLE));
+        return 0;
+    }
+    if (mode == L"--child-sleep")
+        for (;;)
+            ::Sleep(1000);
+    if (mode == L"--child-hold" && count > 2) {
+        std::FILE* file = ::_wfsopen(args[2], L"ab", _SH_DENYNO); // shared, as encoders open their output
+        std::printf(file ? "held\n" : "not held\n");
+        std::fflush(stdout);
+        for (;;)
+            ::Sleep(1000);
+    }
+    return 2;
+}
+#endif
 
 } // namespace
 
@@ -157,6 +240,11 @@ int main(int argc, char** argv) {
     }
     g_self = ProgramFolder() + std::filesystem::path(argv[0]).filename().string();
 #ifdef _WIN32
+    if (argc > 1 && std::strncmp(argv[1], "--child-", 8) == 0) {
+        int count = 0;
+        wchar_t** args = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+        return RunChildMode(count, args);
+    }
     if (g_self.size() < 4 || g_self.substr(g_self.size() - 4) != ".exe")
         g_self += ".exe";
 #endif
@@ -165,6 +253,9 @@ int main(int argc, char** argv) {
     MissingProgramIsNotFound();
     CopiedHandleKeepsThePipe();
     FilesAndFolders();
-    std::printf("%d failed\n", g_failures);
-    return g_failures;
+#ifdef _WIN32
+    ChildGetsOnlyItsThreeHandles();
+    FileHeldByAnotherProcessIsInUse();
+#endif
+    return clipvane::check::Summary();
 }

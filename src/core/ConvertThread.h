@@ -4,7 +4,7 @@
 #include "core/CommandLine.h"
 #include "core/Global.h"
 #include "core/OutputParser.h"
-#include "core/ProcessInfo.h"
+#include "core/ProcessInfoEvent.h"
 #include "core/Question.h"
 #include "core/platform/Platform.h"
 

@@ -3,7 +3,6 @@
 #include "core/Global.h"
 #include "core/platform/Platform.h"
 
-#include <cstdio>
 #include <vector>
 
 namespace clipvane {
@@ -85,17 +84,10 @@ bool IsHexText(std::string_view text) {
 enum class TReadResult { Missing, Read, Failed };
 
 TReadResult ReadWholeFile(const std::string& path, std::string& bytes) {
+    if (platform::ReadWholeFile(path, bytes))
+        return TReadResult::Read;
     bytes.clear();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return platform::FileExists(path) ? TReadResult::Failed : TReadResult::Missing;
-    char buffer[8192];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, n);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    return failed ? TReadResult::Failed : TReadResult::Read;
+    return platform::FileExists(path) ? TReadResult::Failed : TReadResult::Missing;
 }
 
 // The file split into lines, with what is needed to write it back in the same form.

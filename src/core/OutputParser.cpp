@@ -1,8 +1,7 @@
 #include "core/OutputParser.h"
 
 #include "core/Global.h"
-
-#include <QDateTime>
+#include "core/platform/Platform.h"
 
 #include <algorithm>
 #include <chrono>
@@ -126,12 +125,12 @@ double LocalNow(void* /*context*/) {
     const std::int64_t micros = duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();
     const std::int64_t second = micros >= 0 ? micros / 1000000 : (micros - 999999) / 1000000;
 
-    // Asking Qt for the zone offset costs microseconds; reports can come by the million, so the offset
-    // is looked up once per wall-clock second. A zone or daylight-saving change shows within a second.
+    // Asking the system for the zone offset costs microseconds; reports can come by the million, so the
+    // offset is looked up once per wall-clock second. A zone or daylight-saving change shows within a second.
     thread_local std::int64_t cachedSecond = std::numeric_limits<std::int64_t>::min();
     thread_local std::int64_t cachedOffset = 0;
     if (second != cachedSecond) {
-        cachedOffset = QDateTime::fromSecsSinceEpoch(second).offsetFromUtc();
+        cachedOffset = platform::UtcOffsetSeconds(second);
         cachedSecond = second;
     }
     const double fraction = static_cast<double>(micros - second * 1000000) / 1e6;

@@ -1,10 +1,7 @@
 #pragma once
 // The notices the engine posts to the window that follows a conversion.
 
-#include <QEvent>
-
 #include <cstdint>
-#include <memory>
 #include <string>
 
 namespace clipvane {
@@ -32,19 +29,6 @@ struct TProcessInfo {
     // The file converted: progress was seen, nothing was refused, and the encoder ended well.
     // A full disk or a crash after the first "time=" line still fails the file.
     bool Converted() const { return !TimeElapsed.empty() && Status == 0 && ExitCode == 0 && ExitSignal == 0; }
-};
-
-// The posted event that carries one TProcessInfo. The receiver owns the record: it takes it with
-// Take(), and a record nobody took is freed with the event (also when the receiver is gone).
-class TProcessInfoEvent final : public QEvent {
-public:
-    explicit TProcessInfoEvent(std::unique_ptr<TProcessInfo> info)
-        : QEvent(static_cast<QEvent::Type>(WM_PROCESSINFO))
-        , m_info(std::move(info)) {}
-    std::unique_ptr<TProcessInfo> Take() { return std::move(m_info); }
-
-private:
-    std::unique_ptr<TProcessInfo> m_info;
 };
 
 } // namespace clipvane

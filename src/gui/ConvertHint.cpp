@@ -1,7 +1,7 @@
 #include "gui/ConvertHint.h"
 
 #include "core/Global.h"
-#include "core/ProcessInfo.h"
+#include "core/ProcessInfoEvent.h"
 #include "gui/Application.h"
 #include "gui/DialogLayout.h"
 #include "gui/Dialogs.h"

@@ -1,6 +1,7 @@
 #pragma once
 // Operating-system services the program needs, one implementation file per OS.
 // Plain C++ over the OS API: no Qt here, so the Windows side cross-builds on its own.
+// Every path and command line is UTF-8 here; the Windows side turns it into UTF-16 at each call.
 
 #include <cstdint>
 #include <string>
@@ -90,6 +91,10 @@ void ReleaseChild(ChildProcess& child);
 // Closes the record's handles without reaping (for a duplicate record).
 void CloseChild(ChildProcess& child);
 
+// The local time zone's offset from UTC in seconds at a moment given in seconds since 1970 (UTC).
+// A change of the zone while the program runs shows at the next call.
+std::int64_t UtcOffsetSeconds(std::int64_t unixSeconds);
+
 // CPU time this process has used so far (user + system, all threads, children excluded), in seconds.
 double ProcessCpuSeconds();
 
@@ -120,7 +125,11 @@ enum class PathType { None, File, Folder, Link, Other };
 // What is at the path itself: a symbolic link (or another reparse point) is a link, never followed.
 PathType GetPathType(const std::string& path);
 
-// Atomically replaces `target` with `source` (rename over it).
+// The whole contents of a file. False on failure, with LastError set.
+bool ReadWholeFile(const std::string& path, std::string& contents);
+
+// Atomically replaces `target` with `source` (rename over it). On Windows an existing target keeps its
+// identity: creation time, security and attributes.
 bool ReplaceFile(const std::string& source, const std::string& target);
 
 // Renames `source` to `target` in one step. Without `replaceExisting` it fails (EEXIST /
@@ -133,7 +142,8 @@ bool RemoveFile(const std::string& path);
 
 // Writes `contents` to a new file beside `path`, flushes it to disk and renames it over `path`, so a
 // crash or a full disk leaves either the old file or the new one, never a torn one. An existing file's
-// permissions carry over. False on failure (LastError set), with the old file untouched.
+// permissions (Windows: attributes such as hidden) carry over. False on failure (LastError set), with
+// the old file untouched.
 bool WriteFileAtomically(const std::string& path, const std::string& contents);
 
 char PathSeparator();

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/close_range.h>
@@ -200,6 +201,26 @@ bool IsFileInUse(const std::string& fileName) {
     return OpenByAProcess(st.st_dev, st.st_ino);
 }
 
+bool ReadWholeFile(const std::string& path, std::string& contents) {
+    contents.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return false;
+    char buffer[8192];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int saved = errno;
+            ::close(fd);
+            errno = saved;
+            return n == 0;
+        }
+        contents.append(buffer, static_cast<std::size_t>(n));
+    }
+}
+
 bool ReplaceFile(const std::string& source, const std::string& target) {
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
@@ -314,6 +335,15 @@ double ProcessCpuSeconds() {
     ::getrusage(RUSAGE_SELF, &usage);
     const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+std::int64_t UtcOffsetSeconds(std::int64_t unixSeconds) {
+    ::tzset(); // localtime_r alone never rereads TZ
+    const auto moment = static_cast<std::time_t>(unixSeconds);
+    std::tm local{};
+    if (!::localtime_r(&moment, &local))
+        return 0;
+    return local.tm_gmtoff;
 }
 
 static bool IsExecutableFile(const std::string& path) {

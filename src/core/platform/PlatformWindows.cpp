@@ -284,6 +284,27 @@ double ProcessCpuSeconds() {
     return seconds(kernel) + seconds(user);
 }
 
+std::int64_t UtcOffsetSeconds(std::int64_t unixSeconds) {
+    constexpr std::int64_t kSecondsFrom1601To1970 = 11644473600LL;
+    constexpr std::int64_t kTicksPerSecond = 10000000LL;
+    const auto toFileTime = [](std::int64_t ticks) {
+        return FILETIME{static_cast<DWORD>(ticks),
+                        static_cast<DWORD>(static_cast<std::uint64_t>(ticks) >> 32)};
+    };
+    const std::int64_t utcTicks =
+        (std::max<std::int64_t>(unixSeconds, 0) + kSecondsFrom1601To1970) * kTicksPerSecond;
+    const FILETIME utc = toFileTime(utcTicks);
+    SYSTEMTIME utcTime, localTime;
+    FILETIME local;
+    if (!::FileTimeToSystemTime(&utc, &utcTime) ||
+        !::SystemTimeToTzSpecificLocalTime(nullptr, &utcTime, &localTime) ||
+        !::SystemTimeToFileTime(&localTime, &local))
+        return 0;
+    const std::int64_t localTicks = static_cast<std::int64_t>(
+        (static_cast<std::uint64_t>(local.dwHighDateTime) << 32) | local.dwLowDateTime);
+    return (localTicks - utcTicks) / kTicksPerSecond;
+}
+
 std::string ProgramFolder() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
@@ -381,9 +402,50 @@ bool ForceDirectories(const std::string& path) {
     return ::CreateDirectoryW(Wide(trimmed).c_str(), nullptr) || DirectoryExists(trimmed);
 }
 
-bool ReplaceFile(const std::string& source, const std::string& target) {
-    return ::MoveFileExW(Wide(source).c_str(), Wide(target).c_str(),
+bool ReadWholeFile(const std::string& path, std::string& contents) {
+    contents.clear();
+    // Shared for delete too, so a writer replacing the file meanwhile is not refused.
+    const HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    char buffer[8192];
+    DWORD read = 0;
+    BOOL ok = TRUE;
+    while ((ok = ::ReadFile(file, buffer, sizeof buffer, &read, nullptr)) && read > 0)
+        contents.append(buffer, read);
+    const DWORD error = ::GetLastError();
+    ::CloseHandle(file);
+    ::SetLastError(error);
+    return ok != 0;
+}
+
+namespace {
+
+// Attributes a user may have given a file that a rewrite must not drop. Read-only stays off the new
+// copy: a target that refuses writing refuses the replace as well, and the copy must stay deletable.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                  FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+// ReplaceFileW keeps the target's identity (creation time, security, streams); a plain rename would
+// give it the source's. A missing target is simply renamed onto.
+bool MoveOver(const std::wstring& source, const std::wstring& target) {
+    if (::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        if (::ReplaceFileW(target.c_str(), source.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                           nullptr))
+            return true;
+        if (::GetLastError() != ERROR_FILE_NOT_FOUND)
+            return false;
+    }
+    return ::MoveFileExW(source.c_str(), target.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+} // namespace
+
+bool ReplaceFile(const std::string& source, const std::string& target) {
+    return MoveOver(Wide(source), Wide(target));
 }
 
 bool MoveFileTo(const std::string& source, const std::string& target, bool replaceExisting) {
@@ -419,8 +481,12 @@ bool WriteFileAtomically(const std::string& path, const std::string& contents) {
     }
     ok = ::FlushFileBuffers(file) != 0 && ok;
     ok = ::CloseHandle(file) != 0 && ok;
-    ok =
-        ok && ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    // Not every system's ReplaceFileW carries the attributes over, so the new copy takes them first.
+    const DWORD kept = ::GetFileAttributesW(target.c_str());
+    if (ok && kept != INVALID_FILE_ATTRIBUTES && !(kept & FILE_ATTRIBUTE_DIRECTORY) &&
+        (kept & kKeptAttributes))
+        ok = ::SetFileAttributesW(temp.c_str(), kept & kKeptAttributes) != 0;
+    ok = ok && MoveOver(temp, target);
     if (!ok) {
         const DWORD error = ::GetLastError();
         ::DeleteFileW(temp.c_str());
