@@ -7,4 +7,5 @@ apt-get install -y -q --no-install-recommends \
     ca-certificates g++ make cmake clang-format \
     qt6-base-dev qt6-base-dev-tools libgl-dev \
     ffmpeg xvfb xauth fonts-dejavu-core \
-    g++-mingw-w64-x86-64-win32
+    g++-mingw-w64-x86-64-win32 \
+    clang-14 libclang-rt-14-dev

@@ -1,5 +1,6 @@
 #!/bin/sh
-# Builds Clipvane and runs every test: a -Werror build, then the suite under ASan+UBSan and under TSan.
+# Builds Clipvane and runs every test: a -Werror build, the fuzz targets for a minute each, then the
+# suite under ASan+UBSan and under TSan.
 set -eu
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -20,6 +21,11 @@ if command -v x86_64-w64-mingw32-g++-win32 >/dev/null; then
     x86_64-w64-mingw32-g++-win32 -std=c++20 -Wall -Wextra -Werror -static -Isrc tests/platform_check.cpp \
         src/core/platform/PlatformWindows.cpp -lshell32 -o build-ci/platform_check.exe
     echo "Windows cross-build of the OS layer: ok"
+fi
+
+# The fuzz targets (libFuzzer, ASan+UBSan), a minute each.
+if [ "${CLIPVANE_SKIP_FUZZ:-0}" != 1 ]; then
+    sh bench/fuzz/run.sh 60
 fi
 
 if [ "${CLIPVANE_SKIP_SANITIZERS:-0}" != 1 ]; then
