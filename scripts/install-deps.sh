@@ -8,4 +8,5 @@ apt-get install -y -q --no-install-recommends \
     qt6-base-dev qt6-base-dev-tools libgl-dev \
     ffmpeg xvfb xauth fonts-dejavu-core \
     g++-mingw-w64-x86-64-win32 wine wine64 \
-    desktop-file-utils appstream dpkg-dev file groff-base
+    desktop-file-utils appstream dpkg-dev file groff-base \
+    clang-14 libclang-rt-14-dev

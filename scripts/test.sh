@@ -1,6 +1,6 @@
 #!/bin/sh
-# Builds Clipvane and runs every test: a -Werror build, the Windows checks under Wine, then the suite
-# under ASan+UBSan and under TSan.
+# Builds Clipvane and runs every test: a -Werror build with the package check, the Windows checks
+# under Wine, the fuzz targets for a minute each, then the suite under ASan+UBSan and under TSan.
 set -eu
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -22,6 +22,11 @@ sh scripts/check-package.sh build-ci
 if [ "${CLIPVANE_SKIP_WINDOWS:-0}" != 1 ]; then
     build build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
     sh scripts/wine-checks.sh build-windows
+fi
+
+# The fuzz targets (libFuzzer, ASan+UBSan), a minute each.
+if [ "${CLIPVANE_SKIP_FUZZ:-0}" != 1 ]; then
+    sh bench/fuzz/run.sh 60
 fi
 
 if [ "${CLIPVANE_SKIP_SANITIZERS:-0}" != 1 ]; then

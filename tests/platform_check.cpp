@@ -96,6 +96,39 @@ void MissingProgramIsNotFound() {
     Check(!pipes.Spawn(missing, "-i", child) && LastError() == 2, "a missing program fails with code 2");
 }
 
+void ExitStatusAndBoundedReap() {
+    Pipes pipes;
+    ChildProcess child;
+    ExitStatus status;
+    Check(pipes.Spawn(g_self, "--child-exit-3", child), "a child that fails starts");
+    Check(ReapChild(child, 10000, &status) && status.known && status.code == 3 && !status.Succeeded(),
+          "its exit code is reported");
+    Check(child.process == kNoHandle, "the reaped child's record is cleared");
+    Check(pipes.Spawn(g_self, "--child-hang", child), "a hanging child starts");
+    const auto start = std::chrono::steady_clock::now();
+    Check(!ReapChild(child, 100, &status) && child.process != kNoHandle, "a running child is not reaped");
+    Check(Millis(start) < 1500, "the reap's wait is bounded");
+    Check(TerminateChild(child, 9) && ReapChild(child, 10000, &status) && status.known && !status.Succeeded(),
+          "a killed child is reaped as failed");
+}
+
+void RenamesAndPathTypes() {
+    const std::string root = (std::filesystem::temp_directory_path() / "clipvane-rename-check").string();
+    std::filesystem::remove_all(root);
+    std::filesystem::create_directories(root);
+    const std::string a = root + PathSeparator() + "a.mp3";
+    const std::string b = root + PathSeparator() + "b.mp3";
+    std::ofstream(a) << "a";
+    std::ofstream(b) << "b";
+    Check(GetPathType(a) == PathType::File && GetPathType(root) == PathType::Folder &&
+              GetPathType(root + PathSeparator() + "none") == PathType::None,
+          "a path's type is told");
+    Check(!MoveFileTo(a, b, false) && FileExists(a), "a rename without replacing keeps what is there");
+    Check(MoveFileTo(a, b, true) && !FileExists(a) && GetPathType(b) == PathType::File, "a rename replaces");
+    Check(RemoveFile(b) && GetPathType(b) == PathType::None && RemoveFile(b), "a file is removed, twice");
+    std::filesystem::remove_all(root);
+}
+
 void CopiedHandleKeepsThePipe() {
     Pipes pipes;
     Handle copy = kNoHandle;
@@ -234,6 +267,8 @@ int main(int argc, char** argv) {
         std::fputs("oops", stderr);
         return 0;
     }
+    if (argc > 1 && std::strcmp(argv[1], "--child-exit-3") == 0)
+        return 3;
     if (argc > 1 && std::strcmp(argv[1], "--child-hang") == 0) {
         std::getchar(); // nobody ever writes to our input: we wait until killed
         return 0;
@@ -251,6 +286,8 @@ int main(int argc, char** argv) {
     ChildOutputIsPeekedAndRead();
     WaitIsBoundedAndKillWorks();
     MissingProgramIsNotFound();
+    ExitStatusAndBoundedReap();
+    RenamesAndPathTypes();
     CopiedHandleKeepsThePipe();
     FilesAndFolders();
 #ifdef _WIN32

@@ -132,6 +132,8 @@ private slots:
                                           << QByteArray("[Options]\r\nK=a=b; [c] \"d\" \xC3\xA9\r\n");
         QTest::newRow("empty value") << QByteArray("[Options]\r\nK=x\r\n") << ""
                                      << QByteArray("[Options]\r\nK=\r\n");
+        QTest::newRow("a CR that ends another value stays, in a file of LF lines")
+            << QByteArray("[Options]\nA=x\r\r\n") << "v" << QByteArray("[Options]\nA=x\r\r\nK=v\n");
     }
     void writeString() {
         QFETCH(QByteArray, before);

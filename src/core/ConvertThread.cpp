@@ -283,6 +283,8 @@ void TConvertProcess::ProcessEnded() {
     std::int32_t status = 0;
     if (!platform::ReapChild(ProcessInformation, kReapMs, &exit)) {
         ReapOrHandOver(nullptr, work); // it said it ended, yet it is still there
+    } else if (work.empty()) {
+        // Stopped just as it ended: Stop has already reaped it and removed its file.
     } else if (!Parse.HasProgress || !exit.Succeeded()) {
         platform::RemoveFile(work);
     } else if (platform::GetPathType(work) != platform::PathType::None &&

@@ -121,7 +121,9 @@ std::string Serialize(const TIniText& text) {
     std::string bytes = text.bom ? std::string(kUtf8Bom) : std::string();
     for (const auto& line : text.lines) {
         bytes += line;
-        bytes += eol;
+        // The reader drops one CR before each LF: a line whose text ends in CR (from CR CR LF in a
+        // file of LF lines) needs a CR LF of its own, or its value would lose that CR.
+        bytes += line.ends_with('\r') ? std::string_view("\r\n") : eol;
     }
     return bytes;
 }

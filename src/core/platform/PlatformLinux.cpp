@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <linux/close_range.h>
 #include <poll.h>
+#include <pthread.h>
 #include <string_view>
 #include <sys/ioctl.h>
 #include <sys/prctl.h>
@@ -451,10 +452,15 @@ bool SpawnHidden(const std::vector<std::string>& argv, const std::string& /*comm
     // The death signal follows the thread that forks: this must be one that lives as long as the
     // program (the GUI thread).
     const pid_t parent = ::getpid();
+    // No handler of ours may run in the child before it has reset them.
+    sigset_t all, previous;
+    ::sigfillset(&all);
+    ::pthread_sigmask(SIG_SETMASK, &all, &previous);
     const pid_t pid = ::fork();
     if (pid == 0)
         BecomeEncoder(program.c_str(), args.data(), stdIn, stdOut, stdErr, errorPipe[1], parent);
     const int forkError = errno;
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     ::close(errorPipe[1]);
     if (pid < 0) {
         ::close(errorPipe[0]);
