@@ -25,8 +25,11 @@ void TDialogs::SetInstance(TDialogs* dialogs) {
 
 QMessageBox::StandardButton TQtDialogs::Message(QWidget* parent, QMessageBox::Icon icon,
                                                 const QString& caption, const QString& text,
-                                                QMessageBox::StandardButtons buttons) {
+                                                QMessageBox::StandardButtons buttons,
+                                                const QString& details) {
     QMessageBox box(icon, caption, text, buttons, parent ? parent : QApplication::activeWindow());
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -66,8 +69,9 @@ bool TQtDialogs::OpenUrl(const QUrl& url) {
 }
 
 QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
-                                        QMessageBox::StandardButtons buttons) {
-    return TDialogs::Instance().Message(parent, icon, QString::fromUtf8(kProductName), text, buttons);
+                                        QMessageBox::StandardButtons buttons, const QString& details) {
+    return TDialogs::Instance().Message(parent, icon, QString::fromUtf8(kProductName), text, buttons,
+                                        details);
 }
 
 void ShowErrorMessage(QWidget* parent, const std::string& message) {
