@@ -37,6 +37,7 @@ TResult Run(const std::string& text, std::size_t chunkSize, bool counting) {
     TResult best;
     for (int attempt = 0; attempt < 5; ++attempt) {
         TParseState state;
+        TPipeTail tail; // as the runner reads: a line split between reads is kept whole
         std::size_t reports = 0;
         const std::function<void(const TProcessInfo&)> noOp = [](const TProcessInfo&) {};
         const std::function<void(const TProcessInfo&)> count = [&reports](const TProcessInfo&) { ++reports; };
@@ -44,7 +45,7 @@ TResult Run(const std::string& text, std::size_t chunkSize, bool counting) {
         const auto start = std::chrono::steady_clock::now();
         for (std::size_t offset = 0; offset < text.size(); offset += chunkSize) {
             const std::string_view chunk(text.data() + offset, std::min(chunkSize, text.size() - offset));
-            ParseOutput(chunk, state, &LocalNow, nullptr, counting ? count : noOp);
+            ParseOutput(chunk, state, &LocalNow, nullptr, counting ? count : noOp, &tail);
         }
         const double seconds = SecondsSince(start);
         const double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;

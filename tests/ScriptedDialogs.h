@@ -15,6 +15,7 @@ public:
         QString caption;
         QString text;
         QMessageBox::StandardButtons buttons;
+        QString details; // behind "Show Details...", empty when none
     };
 
     TScriptedDialogs() { TDialogs::SetInstance(this); }
@@ -37,8 +38,9 @@ public:
     QList<Opened> folderPickers;
 
     QMessageBox::StandardButton Message(QWidget*, QMessageBox::Icon icon, const QString& caption,
-                                        const QString& text, QMessageBox::StandardButtons buttons) override {
-        messages.append({icon, caption, text, buttons});
+                                        const QString& text, QMessageBox::StandardButtons buttons,
+                                        const QString& details = QString()) override {
+        messages.append({icon, caption, text, buttons, details});
         if (!answers.isEmpty())
             return answers.dequeue();
         // With no scripted answer the box's default button is taken: OK, or No for a question.

@@ -137,7 +137,14 @@ private slots:
                     QStringLiteral("-o"), Path(QStringLiteral("wav")), m_clip, bad.fileName()});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.out.contains("end 0 some\n"));
-        QVERIFY(run.out.endsWith("end 0 -\nfailed bad.avi, \n"));
+        // The encoder's own last line says why, just before the summary.
+        QVERIFY2(run.out.endsWith("bad.avi: Invalid data found when processing input\nfailed bad.avi, \n"),
+                 run.out.constData());
+        const QList<QByteArray> lines = run.out.split('\n');
+        const qsizetype end = lines.indexOf("end 0 -");
+        QVERIFY(end > 0);
+        for (qsizetype i = end + 1; i < lines.size() - 2; ++i)
+            QVERIFY2(lines[i].startsWith("reason bad.avi "), lines[i].constData());
     }
 
     void overwriteNoKeepsTheExistingOutput() {
@@ -151,7 +158,8 @@ private slots:
                                  QStringLiteral("--machine"), QStringLiteral("-p"),
                                  QStringLiteral("OGG - Ogg Vobis Audio"), QStringLiteral("-o"), out, m_clip});
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.out, QByteArray("end 0 -\nfailed clip.avi, \n"));
+        QCOMPARE(run.out, QByteArray("end 0 -\nreason clip.avi " + QFile::encodeName(out) +
+                                     "/clip.ogg exists and was not overwritten.\nfailed clip.avi, \n"));
         QVERIFY(existing.open(QIODevice::ReadOnly));
         QCOMPARE(existing.readAll(), QByteArray("mine"));
     }
@@ -162,10 +170,13 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QByteArray>("out");
         QTest::newRow("ends well: converted") << QString() << 0 << QByteArray("end 0 some\n");
-        QTest::newRow("exit 1: failed")
-            << QStringLiteral("--exit 1") << 1 << QByteArray("exit 1\nend 0 -\nfailed clip.avi, \n");
+        QTest::newRow("exit 1: failed") << QStringLiteral("--exit 1") << 1
+                                        << QByteArray("exit 1\nend 0 -\nreason clip.avi The encoder ended "
+                                                      "with exit code 1.\nfailed clip.avi, \n");
         QTest::newRow("killed by a signal: failed")
-            << QStringLiteral("--signal 9") << 1 << QByteArray("signal 9\nend 0 -\nfailed clip.avi, \n");
+            << QStringLiteral("--signal 9") << 1
+            << QByteArray("signal 9\nend 0 -\nreason clip.avi The encoder was ended by signal 9.\nfailed "
+                          "clip.avi, \n");
     }
     void encoderFailureAfterProgressFailsTheFile() {
         QFETCH(QString, ending);
@@ -179,6 +190,43 @@ private slots:
                     QStringLiteral("-o"), folder, m_clip});
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.out, out);
+    }
+
+    // What the encoder says besides progress is kept for the report, but never without bound.
+    void reasonKeepsTheLastLines_data() {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("a few short lines amid progress: all of them") << 3 << 10 << 3;
+        QTest::newRow("a flood of long lines: the last 8, cut at 300") << 40 << 700 << 8;
+        QTest::newRow("lines of exactly 300: nothing cut") << 9 << 300 << 8;
+    }
+    void reasonKeepsTheLastLines() {
+        QFETCH(int, lines);
+        QFETCH(int, length);
+        QFETCH(int, kept);
+        QString text;
+        for (int i = 1; i <= lines; ++i) {
+            const QString head = QStringLiteral("line%1:").arg(i);
+            text += head + QString(length - head.size(), QLatin1Char('x')) + QStringLiteral("\\n");
+        }
+        const TRun run = RunCli(
+            {QStringLiteral("--machine"), QStringLiteral("--ffmpeg"), QStringLiteral(FAKE_ENCODER_PATH),
+             QStringLiteral("-p"),
+             QStringLiteral("ffmpeg -i %1 --err ") + text + QStringLiteral(" --flood 300 --exit 1 %1.wav"),
+             QStringLiteral("-o"), Path(QStringLiteral("kept")), m_clip});
+        QCOMPARE(run.exitCode, 1);
+        QList<QByteArray> reasons;
+        for (const QByteArray& line : run.out.split('\n'))
+            if (line.startsWith("reason clip.avi "))
+                reasons << line.mid(16);
+        QCOMPARE(reasons.size(), kept);
+        for (int k = 0; k < kept; ++k) {
+            QVERIFY2(
+                reasons[k].startsWith(QByteArray("line" + QByteArray::number(lines - kept + 1 + k) + ':')),
+                reasons[k].left(20).constData());
+            QCOMPARE(reasons[k].size(), std::min(length, 300));
+        }
     }
 
     // A Linux file name is bytes, any but "/": none may be changed on the way to the encoder.

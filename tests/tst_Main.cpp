@@ -245,6 +245,9 @@ private slots:
         QCOMPARE(Seen(setup.dialogs).mid(0, 2),
                  (QStringList{u"ask: %1 has existed,overite it?"_s.arg(setup.Path(u"a.mp3"_s)),
                               u"info: a.avi, file conversion failed."_s}));
+        // Behind "Show Details...": the file, and that its output was kept.
+        QCOMPARE(setup.dialogs.messages[1].details,
+                 u"a.avi:\n%1 exists and was not overwritten."_s.arg(setup.Path(u"a.mp3"_s)));
     }
 
     void realEncoderReportsTheCorruptFile() {
@@ -264,6 +267,13 @@ private slots:
         window->bConvertClick();
         QCOMPARE(Seen(setup.dialogs), QStringList{u"info: -corrupt é.avi, file conversion failed."_s});
         QVERIFY(ReadFile(setup.Path(u"out/tone \"one\".mp3"_s)).size() > 1000);
+        // The encoder's own last word on the file, and only the failed file has a block.
+        const QStringList details = setup.dialogs.messages[0].details.split(u'\n');
+        QCOMPARE(details.first(), u"-corrupt é.avi:"_s);
+        QVERIFY2(details.last().endsWith(u"-corrupt é.avi: Invalid data found when processing input"_s),
+                 qPrintable(details.last()));
+        QVERIFY(details.size() <= 9);
+        QVERIFY(!setup.dialogs.messages[0].details.contains(u"one\".wav:"_s));
     }
 
     void settingsRoundTrip() {

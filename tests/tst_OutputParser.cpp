@@ -7,6 +7,7 @@
 #include <chrono>
 
 using namespace clipvane;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -203,6 +204,53 @@ private slots:
         QCOMPARE(state.HasProgress, hasProgress);
         QCOMPARE(qint64{state.TotalSeconds}, totalAfter);
         QCOMPARE(scripted.Calls, clock.size());
+    }
+
+    // Which lines are kept for the report of a failed file, chunk by chunk as the runner reads them.
+    void keptLines_data() {
+        QTest::addColumn<QByteArrayList>("chunks");
+        QTest::addColumn<bool>("withTail"); // as the runner reads a pipe: split lines are joined
+        QTest::addColumn<QStringList>("kept");
+        QTest::newRow("progress and duration lines are not kept")
+            << QByteArrayList{"  Duration: 00:00:10.00, start: 0.000000\nframe= 1 TIME=00:00:01.00 x\r"
+                              "bad.avi: Invalid data found when processing input\n"}
+            << true << QStringList{u"bad.avi: Invalid data found when processing input"_s};
+        QTest::newRow("CR, LF and CR LF end lines; blanks trimmed, empty lines skipped")
+            << QByteArrayList{"  one \r\n\r\ntwo\rthree\n \t \n"} << true
+            << QStringList{u"one"_s, u"two"_s, u"three"_s};
+        QTest::newRow("a line split between reads is kept whole")
+            << QByteArrayList{"Error opening in", "put fi", "le\nnext"} << true
+            << QStringList{u"Error opening input file"_s, u"next"_s};
+        QTest::newRow("a progress line split between reads is not kept")
+            << QByteArrayList{"frame= 5 ti", "me=00:00:01.00 bitrate=1\r"} << true << QStringList{};
+        QTest::newRow("a read that ends at a line end leaves nothing waiting")
+            << QByteArrayList{"first\n", "second\n"} << true << QStringList{u"first"_s, u"second"_s};
+        QTest::newRow("without a tail each read's pieces are kept as read")
+            << QByteArrayList{"Err", "or\n"} << false << QStringList{u"Err"_s, u"or"_s};
+        QByteArray flood;
+        for (int i = 1; i <= 12; ++i)
+            flood += "line" + QByteArray::number(i) + ' ' + QByteArray(400, 'y') + "\ntime=00:00:01.00\r";
+        QStringList last8;
+        for (int i = 5; i <= 12; ++i)
+            last8 << QString(u"line%1 "_s.arg(i) + QString(400, u'y')).left(300);
+        QTest::newRow("only the last 8, each cut at 300") << QByteArrayList{flood} << true << last8;
+    }
+    void keptLines() {
+        QFETCH(QByteArrayList, chunks);
+        QFETCH(bool, withTail);
+        QFETCH(QStringList, kept);
+        TParseState state;
+        TPipeTail tail;
+        TScriptedClock clock{{}};
+        for (const QByteArray& chunk : chunks)
+            ParseOutput(
+                std::string_view(chunk.constData(), chunk.size()), state, &TScriptedClock::Now, &clock,
+                [](const TProcessInfo&) {}, withTail ? &tail : nullptr);
+        FlushTail(tail, state);
+        QStringList lines;
+        for (const std::string& line : state.Kept.Lines())
+            lines << QString::fromStdString(line);
+        QCOMPARE(lines, kept);
     }
 
     void localNow_data() {

@@ -179,8 +179,10 @@ void TCliSession::OnProgress(std::size_t slot, const TProcessInfo& info) {
 }
 
 void TCliSession::OnEnd(std::size_t slot, const TProcessInfo& info) {
+    // Read before the batch hands the slot its next file.
+    const std::size_t index = m_batch->SlotIndex(slot);
+    const std::string prefix = MachinePrefix(slot);
     if (m_machine) {
-        const std::string prefix = MachinePrefix(slot);
         // How the encoder failed comes first, so that the end line stays "end STATUS MARK".
         if (info.ExitSignal != 0)
             std::cout << prefix << "signal " << info.ExitSignal << '\n';
@@ -198,12 +200,36 @@ void TCliSession::OnEnd(std::size_t slot, const TProcessInfo& info) {
     }
     const auto action = m_batch->OnEndNotice(
         info, [](const std::string& message) { std::cerr << message << '\n'; }, slot);
+    if (action != TConvertBatch::TEndAction::Ignore && !info.Converted())
+        PrintReason(index, prefix);
     if (action == TConvertBatch::TEndAction::StartNext)
         StartNext(slot);
     else if (action == TConvertBatch::TEndAction::Idle)
         DrawProgressLine(slot, "");
     else if (action == TConvertBatch::TEndAction::Close)
         Finish(m_batch->FailedFiles.empty() ? kExitConverted : kExitSomeFailed);
+}
+
+// Under the file's own line on a terminal; elsewhere on stderr, or as "reason" lines for a program.
+void TCliSession::PrintReason(std::size_t index, const std::string& prefix) {
+    const std::string name = ExtractFileName(m_batch->FileList()[index]);
+    const std::vector<std::string>& reason = m_batch->Reason(index);
+    if (m_machine) {
+        for (const std::string& line : reason)
+            std::cout << prefix << "reason " << name << ' ' << line << '\n';
+        std::cout << std::flush;
+    } else if (m_terminal && m_runners.size() > 1) {
+        for (const std::string& line : reason)
+            PrintAboveBlock("    " + line);
+    } else if (m_terminal) {
+        for (const std::string& line : reason)
+            std::cout << "    " << line << '\n';
+        std::cout << std::flush;
+    } else {
+        std::cerr << name << ":\n";
+        for (const std::string& line : reason)
+            std::cerr << "    " << line << '\n';
+    }
 }
 
 void TCliSession::Finish(int exitCode) {

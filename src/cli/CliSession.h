@@ -68,6 +68,7 @@ private:
     void StartNext(std::size_t slot);
     void OnProgress(std::size_t slot, const TProcessInfo& info);
     void OnEnd(std::size_t slot, const TProcessInfo& info);
+    void PrintReason(std::size_t index, const std::string& prefix);
     void Finish(int exitCode);
     void PollInterrupt();
     bool FinishIfInterrupted();

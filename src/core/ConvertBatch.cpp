@@ -74,6 +74,33 @@ std::string RefusalText(std::int32_t status) {
     }
 }
 
+std::vector<std::string> FailureReason(const TProcessInfo& info, const std::string& output) {
+    if (info.Status != 0) {
+        std::string text = RefusalText(info.Status);
+        if (const auto cut = text.rfind(", convert process failed!"); cut != std::string::npos)
+            text.erase(cut);
+        return {output + text + "."};
+    }
+    if (!info.Ran)
+        return {output + " exists and was not overwritten."};
+    std::vector<std::string> reason = info.Lines;
+    // A crash is worth saying even after lines that look harmless.
+    if (info.ExitSignal != 0)
+        reason.push_back("The encoder was ended by signal " + std::to_string(info.ExitSignal) + ".");
+    else if (!reason.empty())
+        return reason;
+    // What a shell says when it cannot find or run the program it was to start.
+    else if (info.ExitCode == 127)
+        reason.push_back("The encoder could not be started (exit code 127).");
+    else if (info.ExitCode > 0)
+        reason.push_back("The encoder ended with exit code " + std::to_string(info.ExitCode) + ".");
+    else if (info.ExitCode < 0)
+        reason.push_back("The encoder ended in an unknown way.");
+    else
+        reason.push_back("The encoder ended without converting anything.");
+    return reason;
+}
+
 TConvertBatch::TConvertBatch(TConvertProcess& runner, std::vector<std::string> fileList)
     : TConvertBatch(std::vector<TConvertProcess*>{&runner}, std::move(fileList)) {}
 
@@ -82,7 +109,8 @@ TConvertBatch::TConvertBatch(std::vector<TConvertProcess*> runners, std::vector<
     , m_slotNotify(m_runners.size())
     , m_fileList(std::move(fileList))
     , m_slotOutput(m_runners.size())
-    , m_failed(m_fileList.size(), false) {
+    , m_failed(m_fileList.size(), false)
+    , m_reasons(m_fileList.size()) {
     // Files are handed out in order, one to each slot to begin with.
     for (std::size_t slot = 0; slot < m_runners.size(); ++slot)
         m_slotIndex.push_back(m_nextIndex < m_fileList.size() ? m_nextIndex++ : m_fileList.size());
@@ -161,6 +189,14 @@ void TConvertBatch::CollectFailures() {
             FailedFiles += ExtractFileName(m_fileList[i]) + ", ";
 }
 
+std::vector<TFailure> TConvertBatch::Failures() const {
+    std::vector<TFailure> failures;
+    for (std::size_t i = 0; i < m_fileList.size(); ++i)
+        if (m_failed[i])
+            failures.push_back({ExtractFileName(m_fileList[i]), m_reasons[i]});
+    return failures;
+}
+
 TConvertBatch::TEndAction
 TConvertBatch::OnEndNotice(const TProcessInfo& info,
                            const std::function<void(const std::string&)>& showFailure, std::size_t slot) {
@@ -168,9 +204,10 @@ TConvertBatch::OnEndNotice(const TProcessInfo& info,
     if (m_stopped || index >= m_fileList.size())
         return TEndAction::Ignore;
     TConvertProcess& runner = *m_runners[slot];
-    if (!info.Converted())
+    if (!info.Converted()) {
         m_failed[index] = true;
-    else
+        m_reasons[index] = FailureReason(info, runner.OutputFile);
+    } else
         m_written.push_back(runner.OutputFile);
     m_slotOutput[slot].clear();
     CollectFailures();

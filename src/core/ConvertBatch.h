@@ -41,6 +41,16 @@ inline constexpr std::int32_t kStatusOutputWrittenByBatch = 7;
 // status; empty for a status that is no refusal.
 std::string RefusalText(std::int32_t status);
 
+// Why a file failed, from its end notice: the encoder's last lines when it rejected the file, else
+// the batch's own reason. `output` is the output path the file was to be written to.
+std::vector<std::string> FailureReason(const TProcessInfo& info, const std::string& output);
+
+// One failed file: its name (as in FailedFiles) and why it failed, one line each.
+struct TFailure {
+    std::string Name;
+    std::vector<std::string> Reason;
+};
+
 // Converts a list of files with one runner, or with several at once (one file per runner). Slot 0 is
 // the single runner's; the batch window uses only that one.
 class TConvertBatch final {
@@ -58,6 +68,11 @@ public:
 
     // Failed input names in the list's order, each followed by ", "; empty when nothing failed.
     std::string FailedFiles;
+
+    // The failed files in the list's order, each with its reason.
+    std::vector<TFailure> Failures() const;
+    // Why the file at `index` failed; empty while it has not.
+    const std::vector<std::string>& Reason(std::size_t index) const { return m_reasons[index]; }
 
     const std::vector<std::string>& FileList() const { return m_fileList; }
     // The index of the file slot 0 converts (the only one with a single runner).
@@ -97,9 +112,10 @@ private:
     std::vector<TConvertProcess*> m_runners;
     std::vector<QPointer<QObject>> m_slotNotify;
     std::vector<std::string> m_fileList;
-    std::vector<std::size_t> m_slotIndex;  // per slot: the file it converts, or Count()
-    std::vector<std::string> m_slotOutput; // per slot: the output it is writing
-    std::vector<bool> m_failed;            // per file
+    std::vector<std::size_t> m_slotIndex;            // per slot: the file it converts, or Count()
+    std::vector<std::string> m_slotOutput;           // per slot: the output it is writing
+    std::vector<bool> m_failed;                      // per file
+    std::vector<std::vector<std::string>> m_reasons; // per file, why it failed
     std::size_t m_nextIndex = 0;
     std::size_t m_ended = 0;
     std::vector<std::string> m_written; // outputs of files that converted

@@ -75,6 +75,10 @@ void TConvertProcess::Start() {
         m_hub->Stopping = false;
     }
     Parse.HasProgress = false;
+    Parse.Kept.Clear();
+    m_outTail.Text.clear();
+    m_errTail.Text.clear();
+    m_ran = false;
     m_exit = kNothingRan;
 
     bool overwrite = false;
@@ -111,6 +115,7 @@ void TConvertProcess::Start() {
         if (!platform::SpawnHidden(m_arguments, m_commandLine, StdInRead, StdOutWrite, StdErrWrite,
                                    ProcessInformation))
             RaiseError("Error while creating convert process!");
+        m_ran = true;
         // The child has its own copies. Nothing is ever written to its input, so it reads end of
         // file at once: an encoder that asks a question of its own gets No instead of waiting.
         platform::CloseHandle(StdInWrite);
@@ -247,14 +252,14 @@ void TConvertProcess::ServeHandOffs() {
 }
 
 void TConvertProcess::ReadStdOut() {
-    ReadPipe(StdOutRead, "Error reading STDOUT pipe : ");
+    ReadPipe(StdOutRead, "Error reading STDOUT pipe : ", m_outTail);
 }
 
 void TConvertProcess::ReadStdErr() {
-    ReadPipe(StdErrRead, "Error reading STDERR pipe : ");
+    ReadPipe(StdErrRead, "Error reading STDERR pipe : ", m_errTail);
 }
 
-void TConvertProcess::ReadPipe(platform::Handle pipe, const char* errorText) {
+void TConvertProcess::ReadPipe(platform::Handle pipe, const char* errorText, TPipeTail& tail) {
     std::string buffer(BytesAvailable, '\0');
     const std::int64_t count = platform::ReadPipe(pipe, buffer.data(), BytesAvailable);
     if (count < 0) {
@@ -263,12 +268,13 @@ void TConvertProcess::ReadPipe(platform::Handle pipe, const char* errorText) {
         platform::SetLastError(code);
         RaiseError(errorText);
     }
-    ParseOutput(buffer.data(), static_cast<std::int32_t>(count));
+    ParseOutput(buffer.data(), static_cast<std::int32_t>(count), &tail);
 }
 
-void TConvertProcess::ParseOutput(const char* Buffer, std::int32_t Count) {
-    clipvane::ParseOutput(std::string_view(Buffer, static_cast<std::size_t>(Count)), Parse, Clock,
-                          ClockContext, [this](const TProcessInfo& info) { Post(info); });
+void TConvertProcess::ParseOutput(const char* Buffer, std::int32_t Count, TPipeTail* tail) {
+    clipvane::ParseOutput(
+        std::string_view(Buffer, static_cast<std::size_t>(Count)), Parse, Clock, ClockContext,
+        [this](const TProcessInfo& info) { Post(info); }, tail);
 }
 
 void TConvertProcess::ProcessEnded() {
@@ -306,6 +312,12 @@ void TConvertProcess::PostEnd(std::int32_t Status) {
     // An encoder that wrote progress and then failed (full disk, crash) did not convert the file.
     info.ExitCode = m_exit.known ? m_exit.code : -1;
     info.ExitSignal = m_exit.signal;
+    info.Ran = m_ran;
+    if (m_ran) {
+        FlushTail(m_outTail, Parse);
+        FlushTail(m_errTail, Parse);
+        info.Lines = Parse.Kept.Lines();
+    }
     Post(info);
 }
 

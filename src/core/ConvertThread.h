@@ -76,7 +76,7 @@ public:
     void ReadStdErr();
     void ProcessEnded();
     void PostEnd(std::int32_t Status);
-    void ParseOutput(const char* Buffer, std::int32_t Count);
+    void ParseOutput(const char* Buffer, std::int32_t Count, TPipeTail* tail = nullptr);
     void CreatePipes();
     void ClosePipes();
     [[noreturn]] static void RaiseError(const std::string& Text);
@@ -88,7 +88,7 @@ private:
     void Teardown(std::uint32_t exitCode);
     bool ReapOrHandOver(platform::ExitStatus* status, const std::string& discard);
     void StartWorker();
-    void ReadPipe(platform::Handle pipe, const char* errorText);
+    void ReadPipe(platform::Handle pipe, const char* errorText, TPipeTail& tail);
     void Post(const TProcessInfo& info);
 
     static constexpr platform::ExitStatus kNothingRan{true, 0, 0};
@@ -97,7 +97,10 @@ private:
 
     platform::ExitStatus m_exit = kNothingRan; // how the last encoder ended
     bool m_overwrite = false;                  // the user agreed to replace the existing output
-    std::string m_workFile;                    // what the running encoder writes, empty when none
+    bool m_ran = false;                        // an encoder was started for the current file
+    TPipeTail m_outTail;
+    TPipeTail m_errTail;
+    std::string m_workFile; // what the running encoder writes, empty when none
     std::string m_commandLine;
     std::vector<std::string> m_arguments;
     std::shared_ptr<THandOffHub> m_hub;

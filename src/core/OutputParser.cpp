@@ -84,9 +84,22 @@ void ParseDuration(std::string_view rest, TChunkFields& fields) {
         fields.Seconds = NumberBefore(rest, p);
 }
 
-void ParseLine(std::string_view line, TChunkFields& fields, TParseState& state, TClock now,
+bool IsProgressLine(std::string_view line) {
+    return FindKey(line, "duration", ':') != std::string_view::npos ||
+           FindKey(line, "time", '=') != std::string_view::npos;
+}
+
+void KeepUnlessProgress(std::string_view line, TParseState& state) {
+    line = Trimmed(line);
+    if (!line.empty() && !IsProgressLine(line))
+        state.Kept.Add(line);
+}
+
+// Returns whether the line was a progress line ("Duration:" or "time=").
+bool ParseLine(std::string_view line, TChunkFields& fields, TParseState& state, TClock now,
                void* clockContext, const std::function<void(const TProcessInfo&)>& post) {
-    if (auto key = FindKey(line, "duration", ':'); key != std::string_view::npos) {
+    const auto durationKey = FindKey(line, "duration", ':');
+    if (auto key = durationKey; key != std::string_view::npos) {
         ParseDuration(line.substr(key), fields);
         state.TotalSeconds = std::int64_t{fields.Hours} * 3600 + std::int64_t{fields.Minutes} * 60 +
                              std::int64_t{fields.Seconds};
@@ -95,7 +108,7 @@ void ParseLine(std::string_view line, TChunkFields& fields, TParseState& state, 
 
     const std::size_t key = FindKey(line, "time", '=');
     if (key == std::string_view::npos)
-        return;
+        return durationKey != std::string_view::npos;
     state.HasProgress = true;
     const std::string_view rest = line.substr(key);
     if (auto dot = rest.find('.'); dot != std::string_view::npos)
@@ -104,7 +117,7 @@ void ParseLine(std::string_view line, TChunkFields& fields, TParseState& state, 
     if (fields.Position > 0 && state.TotalSeconds > 0)
         fields.Percent = static_cast<std::int32_t>(std::int64_t{fields.Position} * 100 / state.TotalSeconds);
     if (fields.Percent < 1 || fields.Percent > 100)
-        return;
+        return true;
 
     // The wall clock can step back (daylight saving, a clock sync): show 0, never a negative time.
     const std::int64_t elapsed =
@@ -116,9 +129,38 @@ void ParseLine(std::string_view line, TChunkFields& fields, TParseState& state, 
     info.TimeEstimated = SecondsToText(estimated);
     info.Status = 0;
     post(info);
+    return true;
+}
+
+void AppendBounded(std::string& text, std::string_view piece) {
+    text.append(piece.substr(0, TPipeTail::kMaxLength - std::min(text.size(), TPipeTail::kMaxLength)));
 }
 
 } // namespace
+
+void TKeptLines::Add(std::string_view line) {
+    m_ring[m_next].assign(line.substr(0, kMaxLength));
+    m_next = (m_next + 1) % kMaxLines;
+    m_count = std::min(m_count + 1, kMaxLines);
+}
+
+void TKeptLines::Clear() {
+    m_next = 0;
+    m_count = 0;
+}
+
+std::vector<std::string> TKeptLines::Lines() const {
+    std::vector<std::string> lines;
+    lines.reserve(m_count);
+    for (std::size_t i = 0; i < m_count; ++i)
+        lines.push_back(m_ring[(m_next + kMaxLines - m_count + i) % kMaxLines]);
+    return lines;
+}
+
+void FlushTail(TPipeTail& tail, TParseState& state) {
+    KeepUnlessProgress(tail.Text, state);
+    tail.Text.clear();
+}
 
 double LocalNow(void* /*context*/) {
     using namespace std::chrono;
@@ -138,7 +180,7 @@ double LocalNow(void* /*context*/) {
 }
 
 void ParseOutput(std::string_view chunk, TParseState& state, TClock now, void* clockContext,
-                 const std::function<void(const TProcessInfo&)>& post) {
+                 const std::function<void(const TProcessInfo&)>& post, TPipeTail* tail) {
     TChunkFields fields;
     // Every CR and every LF ends a line: a CR LF pair then leaves an empty line between them, and
     // empty lines are skipped, so this is the same as treating the pair as one ending.
@@ -152,9 +194,21 @@ void ParseOutput(std::string_view chunk, TParseState& state, TClock now, void* c
         if (nextLf < start)
             nextLf = chunk.find('\n', start);
         const std::size_t end = std::min({nextCr, nextLf, chunk.size()});
-        const std::string_view line = Trimmed(chunk.substr(start, end - start));
-        if (!line.empty())
-            ParseLine(line, fields, state, now, clockContext, post);
+        const std::string_view raw = chunk.substr(start, end - start);
+        const std::string_view line = Trimmed(raw);
+        const bool progress = !line.empty() && ParseLine(line, fields, state, now, clockContext, post);
+        // Which lines are kept is decided on whole lines: a read can end in the middle of one.
+        const bool continues = tail && start == 0 && !tail->Text.empty();
+        const bool unfinished = tail && end == chunk.size();
+        if (continues || unfinished) {
+            if (!continues)
+                tail->Text.clear();
+            AppendBounded(tail->Text, raw);
+            if (!unfinished)
+                FlushTail(*tail, state);
+        } else if (!line.empty() && !progress) {
+            state.Kept.Add(line);
+        }
         start = end + 1;
     }
 }

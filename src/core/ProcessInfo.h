@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace clipvane {
 
@@ -21,9 +22,11 @@ struct TProcessInfo {
     std::int32_t Percent = 0;
     std::string TimeElapsed;
     std::string TimeEstimated;
-    std::int32_t Status = 0;     // end notice: 0 finished or skipped, else why the file was refused
-    std::int32_t ExitCode = 0;   // end notice: the encoder's exit code (0 when none ran), -1 unknown
-    std::int32_t ExitSignal = 0; // end notice: the signal that ended the encoder, 0 when none did
+    std::int32_t Status = 0;        // end notice: 0 finished or skipped, else why the file was refused
+    std::int32_t ExitCode = 0;      // end notice: the encoder's exit code (0 when none ran), -1 unknown
+    std::int32_t ExitSignal = 0;    // end notice: the signal that ended the encoder, 0 when none did
+    bool Ran = false;               // end notice: an encoder was started for the file
+    std::vector<std::string> Lines; // end notice: the encoder's last lines that were no progress
 
     bool IsEndNotice() const { return Percent == kEndNoticePercent; }
     // The file converted: progress was seen, nothing was refused, and the encoder ended well.

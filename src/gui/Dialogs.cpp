@@ -7,6 +7,9 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTextEdit>
+
+#include <algorithm>
 
 namespace clipvane {
 
@@ -25,8 +28,26 @@ void TDialogs::SetInstance(TDialogs* dialogs) {
 
 QMessageBox::StandardButton TQtDialogs::Message(QWidget* parent, QMessageBox::Icon icon,
                                                 const QString& caption, const QString& text,
-                                                QMessageBox::StandardButtons buttons) {
+                                                QMessageBox::StandardButtons buttons,
+                                                const QString& details) {
     QMessageBox box(icon, caption, text, buttons, parent ? parent : QApplication::activeWindow());
+    if (!details.isEmpty()) {
+        box.setDetailedText(details);
+        // The encoder's lines are long: room for them, so that they are not wrapped out of shape.
+        if (auto* edit = box.findChild<QTextEdit*>()) {
+            const QFontMetrics metrics(edit->font());
+            int widest = 0;
+            const QStringList lines = details.split(u'\n');
+            for (const QString& line : lines)
+                widest = std::max(widest, metrics.horizontalAdvance(line));
+            QScreen* screen = box.screen();
+            const int limit = screen ? screen->availableGeometry().width() * 3 / 5 : 800;
+            edit->setMinimumWidth(std::min(widest + 40, limit));
+            edit->setFixedHeight(
+                metrics.lineSpacing() * std::min<int>(lines.size() + 1, 14) +
+                2 * (edit->frameWidth() + static_cast<int>(edit->document()->documentMargin())));
+        }
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -66,8 +87,9 @@ bool TQtDialogs::OpenUrl(const QUrl& url) {
 }
 
 QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
-                                        QMessageBox::StandardButtons buttons) {
-    return TDialogs::Instance().Message(parent, icon, QString::fromUtf8(kProductName), text, buttons);
+                                        QMessageBox::StandardButtons buttons, const QString& details) {
+    return TDialogs::Instance().Message(parent, icon, QString::fromUtf8(kProductName), text, buttons,
+                                        details);
 }
 
 void ShowErrorMessage(QWidget* parent, const std::string& message) {

@@ -19,9 +19,11 @@ class TDialogs {
 public:
     virtual ~TDialogs() = default;
 
+    // A non-empty `details` goes behind the box's "Show Details..." button.
     virtual QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon,
                                                 const QString& caption, const QString& text,
-                                                QMessageBox::StandardButtons buttons) = 0;
+                                                QMessageBox::StandardButtons buttons,
+                                                const QString& details = QString()) = 0;
     virtual QStringList OpenFileNames(QWidget* parent, const QString& caption, const QString& folder,
                                       const QString& filter) = 0;
     virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
@@ -39,7 +41,8 @@ public:
 class TQtDialogs final : public TDialogs {
 public:
     QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
-                                        const QString& text, QMessageBox::StandardButtons buttons) override;
+                                        const QString& text, QMessageBox::StandardButtons buttons,
+                                        const QString& details = QString()) override;
     QStringList OpenFileNames(QWidget* parent, const QString& caption, const QString& folder,
                               const QString& filter) override;
     QString OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
@@ -50,7 +53,8 @@ public:
 
 // A message box captioned with the product name.
 QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
-                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                        const QString& details = QString());
 
 // The application's general error display: product caption, error icon, OK, a final "." added
 // when the message's last character sorts after ".".

@@ -69,6 +69,18 @@ QString Info(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// One block per failed file: its name, then why it failed.
+QString FailureDetails(const std::vector<TFailure>& failures) {
+    QStringList blocks;
+    for (const TFailure& failure : failures) {
+        QString block = QString::fromStdString(failure.Name) + QStringLiteral(":");
+        for (const std::string& line : failure.Reason)
+            block += QStringLiteral("\n") + QString::fromStdString(line);
+        blocks << block;
+    }
+    return blocks.join(QStringLiteral("\n\n"));
+}
+
 } // namespace
 
 TfrmMain::TfrmMain(std::function<std::string()> settingsFolder, QWidget* parent)
@@ -292,7 +304,8 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
     batch.exec();
     if (!batch.FailedFiles().empty())
         ShowMessage(this, QMessageBox::Information,
-                    Info(batch.FailedFiles()) + QStringLiteral("file conversion failed."));
+                    Info(batch.FailedFiles()) + QStringLiteral("file conversion failed."), QMessageBox::Ok,
+                    FailureDetails(batch.Batch().Failures()));
 }
 
 } // namespace clipvane
