@@ -5,6 +5,8 @@
 // end leaves the output file (empty when nothing was recorded), as the real encoder does.
 //
 //   --out TEXT / --err TEXT   write TEXT (\r \n \t \\ understood) to stdout / stderr in one write
+//   --err-output TEXT         write the output file's path and then TEXT to stderr, as the encoder
+//                             names its output in an error
 //   --eol cr|lf|crlf|crcrlf   line end of the lines generated below (default lf)
 //   --duration HH:MM:SS.hh    an encoder-like "Duration:" line on stderr
 //   --time HH:MM:SS.hh        an encoder-like progress line on stderr
@@ -201,6 +203,8 @@ int main(int argc, char** argv) {
             Emit(stdout, Unescape(next()));
         else if (word == "--err")
             Emit(stderr, Unescape(next()));
+        else if (word == "--err-output")
+            Emit(stderr, g_output + Unescape(next()));
         else if (word == "--eol") {
             const std::string eol = next();
             g_eol = eol == "cr" ? "\r" : eol == "crlf" ? "\r\n" : eol == "crcrlf" ? "\r\r\n" : "\n";
