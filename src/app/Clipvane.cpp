@@ -8,8 +8,11 @@
 #include "gui/SingleInstance.h"
 
 #include <QFile>
+#include <QSocketNotifier>
+#include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 using namespace clipvane;
 
@@ -45,9 +48,36 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tarvix.Clipvane"));
     instance.Listen();
     TfrmMain frmMain(&ProgramSettingsFolder);
+#ifndef Q_OS_WIN
+    // Windows keeps the designed silent fallback to the program's folder.
+    frmMain.SettingsNotice = [] {
+        return qEnvironmentVariableIsEmpty("CLIPVANE_SETTINGS_DIR")
+                   ? SettingsPlaceNotice(DefaultSettingsPlace())
+                   : std::string();
+    };
+#endif
     QObject::connect(&instance, &TSingleInstance::showRequested, &frmMain, [&frmMain] {
         QCoreApplication::postEvent(&frmMain, new QEvent(static_cast<QEvent::Type>(WM_SHOWMAIN)));
     });
+    // A logout, kill or Ctrl+C ends the program as its window's close would.
+    platform::InstallQuitHandler();
+    QTimer quitPoll;
+#ifndef Q_OS_WIN
+    std::unique_ptr<QSocketNotifier> quitNotice;
+    if (platform::QuitNoticeHandle() != platform::kNoHandle) {
+        quitNotice = std::make_unique<QSocketNotifier>(platform::QuitNoticeHandle(), QSocketNotifier::Read);
+        QObject::connect(quitNotice.get(), &QSocketNotifier::activated, &frmMain,
+                         [&frmMain] { frmMain.EndSession(); });
+    }
+#else
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain,
+                     [&frmMain] { frmMain.EndSession(); });
+#endif
+    QObject::connect(&quitPoll, &QTimer::timeout, &frmMain, [&frmMain] {
+        if (platform::QuitRequested())
+            frmMain.EndSession();
+    });
+    quitPoll.start(250); // a signal that came before the notifier was there
     frmMain.show();
     return app.exec();
 }
