@@ -273,6 +273,35 @@ private slots:
     }
 #endif
 
+    // A quit request during a batch (a signal, a logout) is a close of the window: the encoder and
+    // its work file go, the settings are saved, and no box waits for an answer.
+    void quitDuringABatch() {
+        TMainSetup setup;
+        WriteBytes(setup.Path(u"a.avi"_s), "input");
+        auto window = setup.Window();
+        const QString profile = u"ffmpeg -i %1 --write-args --time 00:00:01.00 --hang %1.mp3"_s;
+        SetBox(*window, setup.dir.path(), profile);
+        window->NotUseAnotherFFmpeg = false;
+        window->AnotherFFmpeg = FAKE_ENCODER_PATH;
+        setup.dialogs.fileNames.enqueue({setup.Path(u"a.avi"_s)});
+        const auto workFiles = [&] {
+            return QDir(setup.dir.path()).entryList({u".a.clipvane-*.mp3"_s}, QDir::Files | QDir::Hidden);
+        };
+        bool wasWriting = false;
+        QTimer::singleShot(0, window.get(), [&] {
+            QTRY_VERIFY_WITH_TIMEOUT(wasWriting = !workFiles().isEmpty(), 20000);
+            window->EndSession();
+        });
+        window->bConvertClick(); // returns once the batch window's loop has ended
+        QVERIFY(wasWriting);
+        QVERIFY(workFiles().isEmpty());
+        QVERIFY(!QFile::exists(setup.Path(u"a.mp3"_s)));
+        QCOMPARE(Seen(setup.dialogs), QStringList());
+        QFile ini(setup.Path(u"settings.ini"_s));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QVERIFY(ini.readAll().contains(QByteArray(QByteArray("OutputFormat=") + profile.toUtf8())));
+    }
+
     void realEncoderReportsTheCorruptFile() {
         if (QStandardPaths::findExecutable(u"ffmpeg"_s).isEmpty())
             QSKIP("ffmpeg is not installed");

@@ -1,11 +1,14 @@
 #include "gui/SingleInstance.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
 
 using namespace clipvane;
@@ -109,6 +112,32 @@ private slots:
         QVERIFY(HandsOver(dir));
         running.kill();
         running.waitForFinished();
+    }
+
+    // A logout, kill or Ctrl+C ends the program as a close of its window: the settings are saved.
+    void quitSignalEndsLikeAClose_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void quitSignalEndsLikeAClose() {
+        QFETCH(int, signal);
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.filePath(u"settings"_s)));
+        QFile ini(dir.filePath(u"settings/settings.ini"_s));
+        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[Options]\nSameInput=1\n") > 0);
+        ini.close();
+        auto program = StartProgram(dir);
+        QVERIFY(program->waitForStarted());
+        QVERIFY(HandsOver(dir)); // up and listening, its handler in place
+        QVERIFY(::kill(static_cast<pid_t>(program->processId()), signal) == 0);
+        QVERIFY(program->waitForFinished(10000));
+        QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program->exitCode(), 0);
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray saved = ini.readAll();
+        QVERIFY2(saved.contains("SameInput=1") && saved.contains("NotUseAnotherFFmpeg=1"), saved.constData());
     }
 };
 

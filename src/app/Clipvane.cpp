@@ -46,6 +46,9 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(ProgramWindowIcon());
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tarvix.Clipvane"));
+    // A logout, kill or Ctrl+C ends the program as its window's close would; one that comes before
+    // the window is up is seen by the poll below.
+    platform::InstallQuitHandler();
     instance.Listen();
     TfrmMain frmMain(&ProgramSettingsFolder);
 #ifndef Q_OS_WIN
@@ -59,8 +62,6 @@ int main(int argc, char* argv[]) {
     QObject::connect(&instance, &TSingleInstance::showRequested, &frmMain, [&frmMain] {
         QCoreApplication::postEvent(&frmMain, new QEvent(static_cast<QEvent::Type>(WM_SHOWMAIN)));
     });
-    // A logout, kill or Ctrl+C ends the program as its window's close would.
-    platform::InstallQuitHandler();
     QTimer quitPoll;
 #ifndef Q_OS_WIN
     std::unique_ptr<QSocketNotifier> quitNotice;
@@ -77,7 +78,7 @@ int main(int argc, char* argv[]) {
         if (platform::QuitRequested())
             frmMain.EndSession();
     });
-    quitPoll.start(250); // a signal that came before the notifier was there
+    quitPoll.start(250);
     frmMain.show();
     return app.exec();
 }

@@ -159,10 +159,22 @@ void TfrmMain::FormClose() {
 void TfrmMain::EndSession() {
     if (m_closed)
         return;
-    // As a close of the window: the batch stops (its encoder and work file go), the settings are
-    // saved, and every window's loop ends, however many dialogs are open.
+    // As a close of the window: every menu and dialog ends as if cancelled (the batch window stops
+    // its encoder and removes the work file), the settings are saved, the window closes.
+    while (QWidget* popup = QApplication::activePopupWidget())
+        if (!popup->close())
+            break;
+    for (QWidget* modal = QApplication::activeModalWidget(); modal;) {
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        if (!dialog)
+            break;
+        dialog->done(QDialog::Rejected);
+        QWidget* next = QApplication::activeModalWidget();
+        modal = next == modal ? nullptr : next;
+    }
     if (m_batchWindow)
         m_batchWindow->done(QDialog::Rejected);
+    // The runner stays until the window is destroyed: a Start may still be on the stack below us.
     m_closed = true;
     m_ending = true;
     try {
@@ -171,8 +183,7 @@ void TfrmMain::EndSession() {
         // No box now: nobody may be there to close it.
         std::fprintf(stderr, "clipvane: %s\n", ErrorDisplayText(error.what()).c_str());
     }
-    hide();
-    QCoreApplication::exit(0);
+    close();
 }
 
 bool TfrmMain::event(QEvent* event) {
