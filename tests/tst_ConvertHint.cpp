@@ -470,18 +470,23 @@ private slots:
         QTest::addColumn<bool>("secondFile");
         QTest::addColumn<QString>("error");
         QTest::addColumn<QString>("why");
+#ifdef Q_OS_WIN
+        const QString missing = u"The system cannot find the file specified"_s;
+#else
+        const QString missing = u"No such file or directory"_s;
+#endif
         QTest::newRow("missing, first file")
-            << QByteArray() << false << false << u"Error while creating convert process!2."_s
-            << u"No such file or directory"_s;
+            << QByteArray() << false << false << u"Error while creating convert process!2."_s << missing;
         QTest::newRow("missing, second file")
-            << QByteArray() << false << true << u"Error while creating convert process!2."_s
-            << u"No such file or directory"_s;
+            << QByteArray() << false << true << u"Error while creating convert process!2."_s << missing;
+#ifndef Q_OS_WIN
         QTest::newRow("script without #!")
             << QByteArray("echo hi\n") << true << false << u"Error while creating convert process!8."_s
             << u"Exec format error"_s;
         QTest::newRow("no run bit") << QByteArray("#!/bin/sh\n") << false << false
                                     << u"Error while creating convert process!13."_s
                                     << u"Permission denied"_s;
+#endif
     }
     void startFailureEndsTheBatch() {
         QFETCH(QByteArray, encoder);
