@@ -310,6 +310,18 @@ private slots:
             << QStringList{QStringLiteral("--ffmpeg"), QStringLiteral("/nonexistent/ffmpeg"),
                            QStringLiteral("-p"), QStringLiteral("Zune"), QStringLiteral("x.avi")}
             << 3 << QByteArray("Error while creating convert process!2.\n");
+#ifndef Q_OS_WIN
+        // Then every file says why, in the OS's words, and the summary follows.
+        QTest::newRow("missing encoder: the file says why")
+            << QStringList{QStringLiteral("--ffmpeg"), QStringLiteral("/nonexistent/ffmpeg"),
+                           QStringLiteral("-p"),       QStringLiteral("Zune"),
+                           QStringLiteral("x.avi"),    QStringLiteral("y.avi")}
+            << 3
+            << QByteArray(
+                   "x.avi:\n    The encoder /nonexistent/ffmpeg could not be started: No such file or "
+                   "directory.\ny.avi:\n    Not converted: the encoder could not be started (No such file or "
+                   "directory).\nx.avi, y.avi, file conversion failed.\n");
+#endif
     }
     void usageAndStartErrors() {
         QFETCH(QStringList, args);

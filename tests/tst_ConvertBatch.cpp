@@ -136,6 +136,9 @@ private slots:
         QTest::newRow("output in use: reported, failed, batch goes on")
             << QStringList{u"some"_s, u""_s, u"some"_s} << QList<int>{0, 2, 0} << "b.mkv, "
             << QStringList{u"/out/b.mp3 may be used, convert process failed!"_s} << "NNC";
+        QTest::newRow("read-only output: said so, failed")
+            << QStringList{u"some"_s, u""_s, u"some"_s} << QList<int>{0, 11, 0} << "b.mkv, "
+            << QStringList{u"/out/b.mp3 is read-only, convert process failed!"_s} << "NNC";
         QTest::newRow("output is the input: reported, failed")
             << QStringList{u""_s, u"some"_s, u"some"_s} << QList<int>{3, 0, 0} << "a.avi, "
             << QStringList{u"/out/a.mp3 is the input file itself, convert process failed!"_s} << "NNC";

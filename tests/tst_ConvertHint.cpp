@@ -462,37 +462,64 @@ private slots:
         QCOMPARE(QString::fromStdString(window->FailedFiles()), u"b.avi, "_s);
     }
 
-    void startFailureLeavesTheWindowOpen_data() {
+    // An encoder that cannot be started ends the batch: the designed error box, then every file not
+    // converted fails with the OS's words, and the window closes for the main window's summary.
+    void startFailureEndsTheBatch_data() {
+        QTest::addColumn<QByteArray>("encoder"); // written as the encoder; empty: none there
+        QTest::addColumn<bool>("executable");
         QTest::addColumn<bool>("secondFile");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("first file") << false << u"Tarvix Clipvane"_s;
-        QTest::newRow("second file: the first file's texts stay") << true << u"Tarvix Clipvane (1/2)"_s;
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("why");
+#ifdef Q_OS_WIN
+        const QString missing = u"The system cannot find the file specified"_s;
+#else
+        const QString missing = u"No such file or directory"_s;
+#endif
+        QTest::newRow("missing, first file")
+            << QByteArray() << false << false << u"Error while creating convert process!2."_s << missing;
+        QTest::newRow("missing, second file")
+            << QByteArray() << false << true << u"Error while creating convert process!2."_s << missing;
+#ifndef Q_OS_WIN
+        QTest::newRow("script without #!")
+            << QByteArray("echo hi\n") << true << false << u"Error while creating convert process!8."_s
+            << u"Exec format error"_s;
+        QTest::newRow("no run bit") << QByteArray("#!/bin/sh\n") << false << false
+                                    << u"Error while creating convert process!13."_s
+                                    << u"Permission denied"_s;
+#endif
     }
-    void startFailureLeavesTheWindowOpen() {
+    void startFailureEndsTheBatch() {
+        QFETCH(QByteArray, encoder);
+        QFETCH(bool, executable);
         QFETCH(bool, secondFile);
-        QFETCH(QString, title);
+        QFETCH(QString, error);
+        QFETCH(QString, why);
         TBatchSetup setup;
         TScriptedDialogs dialogs;
         if (secondFile)
-            QVERIFY(WriteFile(setup.Path(u"a.mp3"_s), "old"));
-        auto window = setup.Window({u"a.avi"_s, u"b.avi"_s}, "");
-        window->Job().FFmpegPath = setup.Path(u"no-such-encoder"_s).toStdString();
-        bool openAfterError = false;
-        const int result = RunModal(*window, [&] {
-            QTRY_COMPARE(dialogs.messages.size(), 1);
-            QTest::qWait(100);
-            openAfterError = window->isVisible();
-            QCOMPARE(window->windowTitle(), title);
-            Child<QPushButton>(*window, "bStop")->click();
-        });
-        QVERIFY(openAfterError);
-        QCOMPARE(result, kAbort);
+            QVERIFY(WriteFile(setup.Path(u"a.mp3"_s), "old")); // declined: a.avi fails, b.avi starts
+        auto window = setup.Window({u"a.avi"_s, u"b.avi"_s, u"c.avi"_s}, "");
+        const QString path = setup.Path(u"encoder"_s);
+        if (!encoder.isEmpty()) {
+            QVERIFY(WriteFile(path, encoder));
+            QFile::setPermissions(path, executable ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                   : QFile::ReadOwner | QFile::WriteOwner);
+        }
+        window->Job().FFmpegPath = path.toStdString();
+        QCOMPARE(RunModal(*window), int(QDialog::Rejected));
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].icon, QMessageBox::Critical);
-        QCOMPARE(dialogs.messages[0].caption, u"Tarvix Clipvane"_s);
-        QCOMPARE(dialogs.messages[0].text, u"Error while creating convert process!2."_s);
-        QCOMPARE(QString::fromStdString(window->FailedFiles()), secondFile ? u"a.avi, "_s : QString());
+        QCOMPARE(dialogs.messages[0].text, error);
+        QCOMPARE(QString::fromStdString(window->FailedFiles()), u"a.avi, b.avi, c.avi, "_s);
+        const auto failures = window->Batch().Failures();
+        QCOMPARE(failures.size(), std::size_t(3));
+        const std::size_t started = secondFile ? 1 : 0;
+        QCOMPARE(QString::fromStdString(failures[started].Reason.at(0)),
+                 u"The encoder %1 could not be started: %2."_s.arg(path, why));
+        QCOMPARE(QString::fromStdString(failures[2].Reason.at(0)),
+                 u"Not converted: the encoder could not be started (%1)."_s.arg(why));
         QVERIFY(!setup.runner.Running);
+        QVERIFY(!setup.runner.HasWorker());
     }
 
     void longNameIsCutWithTheWholeNameAsHint() {

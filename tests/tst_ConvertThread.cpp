@@ -1,6 +1,7 @@
 #include "QueuedQuestion.h"
 #include "TestFiles.h"
 #include "TestProcesses.h"
+#include "core/ConvertBatch.h"
 #include "core/ConvertThread.h"
 
 #include <QCoreApplication>
@@ -182,7 +183,9 @@ private slots:
         QTest::newRow("answer No: skipped with status 0") << true << true << false << false << 0;
         QTest::newRow("nobody to ask counts as No") << true << false << true << false << 0;
         QTest::newRow("answer Yes but held open: status 2") << true << true << true << true << 2;
-        QTest::newRow("answer Yes but read-only: status 2") << true << true << true << false << 2;
+        QTest::newRow("answer Yes but read-only: said so") << true << true << true << false << 11;
+        QTest::newRow("name longer than the file system takes: refused first")
+            << false << true << true << false << 12;
         QTest::newRow("answer Yes and free: runs with -y") << true << true << true << false << -1;
     }
     void existingOutput() {
@@ -192,7 +195,8 @@ private slots:
         QFETCH(bool, holdOpen);
         QFETCH(int, status);
 
-        const QString output = m_dir.filePath(QStringLiteral("out.mp3"));
+        const QString output = m_dir.filePath(
+            status == kStatusOutputBadName ? QString(QString(300, u'n') + u".mp3") : u"out.mp3"_s);
         QFile existing(output);
         if (exists) {
             QVERIFY(existing.open(QIODevice::WriteOnly));
@@ -200,7 +204,7 @@ private slots:
             if (!holdOpen)
                 existing.close();
         }
-        if (status == 2 && !holdOpen) {
+        if (status == kStatusOutputReadOnly) {
             QVERIFY(existing.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         }
         auto runner = NewRunner(
@@ -222,6 +226,13 @@ private slots:
             QCOMPARE(m_receiver.notices[0].Percent, kEndNoticePercent);
             QCOMPARE(m_receiver.notices[0].Status, status);
             QCOMPARE(m_receiver.notices[0].TimeElapsed, std::string());
+#ifndef Q_OS_WIN
+            if (status == kStatusOutputBadName)
+                QCOMPARE(RefusalText(status, m_receiver.notices[0].OSError),
+                         std::string(" cannot be created (File name too long), convert process failed!"));
+#endif
+            if (!exists)
+                return;
             existing.close();
             QVERIFY(existing.open(QIODevice::ReadOnly));
             QCOMPARE(existing.readAll(), QByteArray("old")); // untouched
@@ -419,6 +430,26 @@ private slots:
         const QStringList all =
             QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         QCOMPARE(all, left.isEmpty() ? QStringList() : QStringList{QStringLiteral("out.mp3")});
+    }
+
+    // A killed program leaves its work file; the next run for that output removes it unless a
+    // process still holds it. Other names are left alone.
+    void staleWorkFilesOfTheOutputGo() {
+        const QString output = m_dir.filePath(QStringLiteral("out.mp3"));
+        const QStringList kept{
+            u".out.clipvane-00112233445566aa.mp3"_s, u".other.clipvane-0011223344556677.mp3"_s,
+            u".out.clipvane-0011223344556677.ogg"_s, u".out.clipvane-00112233445566ZZ.mp3"_s};
+        const QString stale = u".out.clipvane-0011223344556677.mp3"_s;
+        for (const QString& name : kept + QStringList{stale})
+            QVERIFY(WriteFile(m_dir.filePath(name), "old"));
+        QFile held(m_dir.filePath(kept[0])); // still written by someone
+        QVERIFY(held.open(QIODevice::ReadWrite));
+        auto runner = NewRunner({QStringLiteral("--time"), QStringLiteral("00:00:01.00")}, output);
+        runner->Start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
+        QVERIFY(!QFile::exists(m_dir.filePath(stale)));
+        for (const QString& name : kept)
+            QVERIFY2(QFile::exists(m_dir.filePath(name)), qPrintable(name));
     }
 
     // A link at the output name is an existing output; it is replaced, never written through.

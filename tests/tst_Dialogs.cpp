@@ -50,6 +50,39 @@ private slots:
         QVERIFY(question.AskYesNo("/a b/\xc3\xa9t\xc3\xa9.mp3 has existed,overite it?"));
         QCOMPARE(seenText, QStringLiteral("Tarvix Clipvane|/a b/\u00e9t\u00e9.mp3 has existed,overite it?"));
     }
+
+    // The summary after a batch keeps its designed text while the box fits the screen; past that it
+    // lists what fits and counts the rest, so that OK stays on the screen.
+    void failureSummaryFitsTheScreen_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("two names: the designed text") << 2 << true;
+        QTest::newRow("120 long names: cut, the rest counted") << 120 << false;
+    }
+    void failureSummaryFitsTheScreen() {
+        QFETCH(int, count);
+        QFETCH(bool, whole);
+        QStringList names;
+        for (int i = 0; i < count; ++i)
+            names << QStringLiteral("holiday recording number %1 from the beach.avi")
+                         .arg(i, 3, 10, QLatin1Char('0'));
+        const QString details = names.join(QStringLiteral(":\nreason\n\n"));
+        const QString summary = FailureSummary(nullptr, names, details);
+        QVERIFY(MessageBoxHeight(nullptr, summary, details) <= MessageBoxHeightLimit(nullptr));
+        if (whole) {
+            QCOMPARE(summary, names.join(QStringLiteral(", ")) + QStringLiteral(", file conversion failed."));
+            return;
+        }
+        const qsizetype shown = summary.count(QStringLiteral(".avi, "));
+        QVERIFY2(shown > 0 && shown < count, qPrintable(summary));
+        QVERIFY(summary.startsWith(names.mid(0, shown).join(QStringLiteral(", "))));
+        QVERIFY(
+            summary.endsWith(QStringLiteral(", and %1 more, file conversion failed.").arg(count - shown)));
+        // One more name would not have fitted.
+        QString more = names.mid(0, shown + 1).join(QStringLiteral(", "));
+        more += QStringLiteral(", and %1 more, file conversion failed.").arg(count - shown - 1);
+        QVERIFY(MessageBoxHeight(nullptr, more, details) > MessageBoxHeightLimit(nullptr));
+    }
 };
 
 QTEST_MAIN(tst_Dialogs)

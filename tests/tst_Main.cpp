@@ -183,11 +183,13 @@ private slots:
             << QStringList{u"info: %T/none/ffmpeg. This FFmpeg.exe file does not exist."_s} << false;
         QTest::newRow("cancelled file dialog")
             << false << u"%T"_s << kMp3 << QString() << false << none << none << true;
+#ifdef Q_OS_WIN
         QTest::newRow("a ? in the second of three names converts nothing")
             << false << u"%T"_s << kMp3 << QString() << false
             << QStringList{u"%T/a.avi"_s, u"%T/b?.avi"_s, u"%T/c.avi"_s}
             << QStringList{u"info: File name contains special characters.\r\nPlease rename the file and try again."_s}
             << true;
+#endif
         QTest::newRow("same as input ignores the box")
             << true << missing << QString() << QString() << false << none << QStringList{format} << false;
     }
@@ -248,6 +250,56 @@ private slots:
         // Behind "Show Details...": the file, and that its output was kept.
         QCOMPARE(setup.dialogs.messages[1].details,
                  u"a.avi:\n%1 exists and was not overwritten."_s.arg(setup.Path(u"a.mp3"_s)));
+    }
+
+#ifndef Q_OS_WIN
+    // Only a Windows ANSI name turns characters into "?"; here it is a character like any other.
+    void questionMarkInANameIsConverted() {
+        TMainSetup setup;
+        for (const QString& name : {u"a"_s, u"b?"_s, u"c"_s}) {
+            WriteBytes(setup.Path(name + u".avi"_s), "input");
+            WriteBytes(setup.Path(name + u".mp3"_s), "old"); // declined: no encoder is needed
+        }
+        auto window = setup.Window();
+        SetBox(*window, setup.dir.path(), kMp3);
+        setup.dialogs.fileNames.enqueue(
+            {setup.Path(u"a.avi"_s), setup.Path(u"b?.avi"_s), setup.Path(u"c.avi"_s)});
+        window->bConvertClick();
+        QStringList expected;
+        for (const QString& name : {u"a"_s, u"b?"_s, u"c"_s})
+            expected << u"ask: %1 has existed,overite it?"_s.arg(setup.Path(name + u".mp3"_s));
+        expected << u"info: a.avi, b?.avi, c.avi, file conversion failed."_s;
+        QCOMPARE(Seen(setup.dialogs), expected);
+    }
+#endif
+
+    // A quit request during a batch (a signal, a logout) is a close of the window: the encoder and
+    // its work file go, the settings are saved, and no box waits for an answer.
+    void quitDuringABatch() {
+        TMainSetup setup;
+        WriteBytes(setup.Path(u"a.avi"_s), "input");
+        auto window = setup.Window();
+        const QString profile = u"ffmpeg -i %1 --write-args --time 00:00:01.00 --hang %1.mp3"_s;
+        SetBox(*window, setup.dir.path(), profile);
+        window->NotUseAnotherFFmpeg = false;
+        window->AnotherFFmpeg = FAKE_ENCODER_PATH;
+        setup.dialogs.fileNames.enqueue({setup.Path(u"a.avi"_s)});
+        const auto workFiles = [&] {
+            return QDir(setup.dir.path()).entryList({u".a.clipvane-*.mp3"_s}, QDir::Files | QDir::Hidden);
+        };
+        bool wasWriting = false;
+        QTimer::singleShot(0, window.get(), [&] {
+            QTRY_VERIFY_WITH_TIMEOUT(wasWriting = !workFiles().isEmpty(), 20000);
+            window->EndSession();
+        });
+        window->bConvertClick(); // returns once the batch window's loop has ended
+        QVERIFY(wasWriting);
+        QVERIFY(workFiles().isEmpty());
+        QVERIFY(!QFile::exists(setup.Path(u"a.mp3"_s)));
+        QCOMPARE(Seen(setup.dialogs), QStringList());
+        QFile ini(setup.Path(u"settings.ini"_s));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QVERIFY(ini.readAll().contains(QByteArray(QByteArray("OutputFormat=") + profile.toUtf8())));
     }
 
     void realEncoderReportsTheCorruptFile() {

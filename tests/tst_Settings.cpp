@@ -60,18 +60,23 @@ private slots:
     void settingsFolder_data() {
         QTest::addColumn<QString>("appData");
         QTest::addColumn<QString>("fileInTheWay"); // relative to the temporary folder; "-": none
-        QTest::addColumn<QString>("expected");     // "program" for the fallback
+        QTest::addColumn<QString>("fallback");     // a folder of the user's own; empty: none
+        QTest::addColumn<QString>("expected");     // "program" for the last resort
         // clang-format off
-        QTest::newRow("missing parents created") << "a/b/c/" << "-" << "a/b/c/Tarvix/Clipvane/";
-        QTest::newRow("no trailing separator")   << "d"      << "-" << "d/Tarvix/Clipvane/";
-        QTest::newRow("appData is a file")       << "f/"     << "f" << "program";
-        QTest::newRow("maker folder is a file")  << "g/"     << "g/Tarvix" << "program";
-        QTest::newRow("no appData at all")       << ""       << "-" << "program";
+        QTest::newRow("missing parents created") << "a/b/c/" << "-" << "" << "a/b/c/Tarvix/Clipvane/";
+        QTest::newRow("no trailing separator")   << "d"      << "-" << "" << "d/Tarvix/Clipvane/";
+        QTest::newRow("appData is a file")       << "f/"     << "f" << "" << "program";
+        QTest::newRow("maker folder is a file")  << "g/"     << "g/Tarvix" << "" << "program";
+        QTest::newRow("no appData at all")       << ""       << "-" << "" << "program";
+        QTest::newRow("appData unusable: the user's own folder") << "h/" << "h" << "own/" << "own/Tarvix/Clipvane/";
+        QTest::newRow("no appData: the user's own folder") << "" << "-" << "own/" << "own/Tarvix/Clipvane/";
+        QTest::newRow("own folder unusable too") << "" << "own2" << "own2/" << "program";
         // clang-format on
     }
     void settingsFolder() {
         QFETCH(QString, appData);
         QFETCH(QString, fileInTheWay);
+        QFETCH(QString, fallback);
         QFETCH(QString, expected);
         QDir dir(m_dir.path());
         if (fileInTheWay != u'-') {
@@ -80,12 +85,26 @@ private slots:
         }
         const std::string program = m_folder;
         const QString appDataPath = appData.isEmpty() ? QString() : m_dir.path() + u'/' + appData;
-        const std::string folder = SettingsFolder(appDataPath.toStdString(), program);
+        const QString fallbackPath = fallback.isEmpty() ? QString() : m_dir.path() + u'/' + fallback;
+        const TSettingsPlace place =
+            FindSettingsPlace(appDataPath.toStdString(), fallbackPath.toStdString(), program);
+        if (fallback.isEmpty())
+            QCOMPARE(Q(SettingsFolder(appDataPath.toStdString(), program)), Q(place.Folder));
         if (expected == QStringLiteral("program")) {
-            QCOMPARE(Q(folder), Q(program));
+            QCOMPARE(Q(place.Folder), Q(program));
         } else {
-            QCOMPARE(Q(folder), m_dir.path() + u'/' + expected);
-            QVERIFY(QFileInfo(QString::fromStdString(folder)).isDir());
+            QCOMPARE(Q(place.Folder), m_dir.path() + u'/' + expected);
+            QVERIFY(QFileInfo(QString::fromStdString(place.Folder)).isDir());
+        }
+        // Said at the save: where they could not go, and where they went.
+        const QString notice = Q(SettingsPlaceNotice(place));
+        const bool wanted = !appData.isEmpty() && expected.startsWith(appData.left(1));
+        QCOMPARE(notice.isEmpty(), wanted);
+        if (!wanted) {
+            QVERIFY2(notice.contains(Q(place.Folder) + u"settings.ini"), qPrintable(notice));
+            QVERIFY2(appData.isEmpty() ||
+                         notice.contains(m_dir.path() + u'/' + appData + u"Tarvix/Clipvane/"),
+                     qPrintable(notice));
         }
     }
 

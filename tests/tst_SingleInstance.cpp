@@ -1,11 +1,14 @@
 #include "gui/SingleInstance.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
 
 #ifdef Q_OS_WIN
@@ -46,6 +49,19 @@ bool HandsOver(const QTemporaryDir& dir) {
     return later->waitForFinished(10000) && later->exitStatus() == QProcess::NormalExit &&
            later->exitCode() == 0;
 }
+
+#ifndef Q_OS_WIN
+// Whether the process has a handler of its own for the signal (Linux: the caught mask in /proc).
+bool Catches(qint64 pid, int signal) {
+    QFile status(u"/proc/%1/status"_s.arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
+    return false;
+}
+#endif
 
 } // namespace
 
@@ -124,6 +140,34 @@ private slots:
         running.kill();
         running.waitForFinished();
     }
+
+#ifndef Q_OS_WIN
+    // A logout, kill or Ctrl+C ends the program as a close of its window: the settings are saved.
+    void quitSignalEndsLikeAClose_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void quitSignalEndsLikeAClose() {
+        QFETCH(int, signal);
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.filePath(u"settings"_s)));
+        QFile ini(dir.filePath(u"settings/settings.ini"_s));
+        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[Options]\nSameInput=1\n") > 0);
+        ini.close();
+        auto program = StartProgram(dir);
+        QVERIFY(program->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(Catches(program->processId(), signal), 30000); // its handler is in place
+        QVERIFY(::kill(static_cast<pid_t>(program->processId()), signal) == 0);
+        QVERIFY(program->waitForFinished(10000));
+        QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program->exitCode(), 0);
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray saved = ini.readAll();
+        QVERIFY2(saved.contains("SameInput=1") && saved.contains("NotUseAnotherFFmpeg=1"), saved.constData());
+    }
+#endif
 };
 
 QTEST_GUILESS_MAIN(tst_SingleInstance)

@@ -8,8 +8,11 @@
 #include "gui/SingleInstance.h"
 
 #include <QFile>
+#include <QSocketNotifier>
+#include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 using namespace clipvane;
 
@@ -43,11 +46,39 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(ProgramWindowIcon());
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tarvix.Clipvane"));
+    // A logout, kill or Ctrl+C ends the program as its window's close would; one that comes before
+    // the window is up is seen by the poll below.
+    platform::InstallQuitHandler();
     instance.Listen();
     TfrmMain frmMain(&ProgramSettingsFolder);
+#ifndef Q_OS_WIN
+    // Windows keeps the designed silent fallback to the program's folder.
+    frmMain.SettingsNotice = [] {
+        return qEnvironmentVariableIsEmpty("CLIPVANE_SETTINGS_DIR")
+                   ? SettingsPlaceNotice(DefaultSettingsPlace())
+                   : std::string();
+    };
+#endif
     QObject::connect(&instance, &TSingleInstance::showRequested, &frmMain, [&frmMain] {
         QCoreApplication::postEvent(&frmMain, new QEvent(static_cast<QEvent::Type>(WM_SHOWMAIN)));
     });
+    QTimer quitPoll;
+#ifndef Q_OS_WIN
+    std::unique_ptr<QSocketNotifier> quitNotice;
+    if (platform::QuitNoticeHandle() != platform::kNoHandle) {
+        quitNotice = std::make_unique<QSocketNotifier>(platform::QuitNoticeHandle(), QSocketNotifier::Read);
+        QObject::connect(quitNotice.get(), &QSocketNotifier::activated, &frmMain,
+                         [&frmMain] { frmMain.EndSession(); });
+    }
+#else
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain,
+                     [&frmMain] { frmMain.EndSession(); });
+#endif
+    QObject::connect(&quitPoll, &QTimer::timeout, &frmMain, [&frmMain] {
+        if (platform::QuitRequested())
+            frmMain.EndSession();
+    });
+    quitPoll.start(250);
     frmMain.show();
     return app.exec();
 }

@@ -64,6 +64,7 @@ TCliSession::TCliSession(const TCliOptions& options, ConversionJob job, std::vec
     }
     m_batch->NotifyWindow = m_receivers.front().get();
     m_slotLines.resize(m_runners.size());
+    m_reasonShown.resize(m_batch->Count());
 
     m_interruptPoll.setInterval(50);
     connect(&m_interruptPoll, &QTimer::timeout, this, &TCliSession::PollInterrupt);
@@ -88,8 +89,7 @@ void TCliSession::Begin() {
         }
         m_batch->FailedFiles.clear();
     } catch (const std::exception& error) {
-        std::cerr << ErrorDisplayText(error.what()) << '\n';
-        Finish(kExitNoEncoder);
+        OnStartFailure(error);
     }
 }
 
@@ -100,9 +100,22 @@ void TCliSession::StartNext(std::size_t slot) {
             return;
         DrawProgressLine(slot, "");
     } catch (const std::exception& error) {
-        std::cerr << ErrorDisplayText(error.what()) << '\n';
-        Finish(kExitNoEncoder);
+        OnStartFailure(error);
     }
+}
+
+// The encoder could not be started: the batch has ended, and every file it left says why.
+void TCliSession::OnStartFailure(const std::exception& error) {
+    if (m_terminal && m_runners.size() > 1)
+        EraseBlock();
+    else if (m_terminal && m_lineWidth > 0)
+        std::cout << '\n';
+    m_lineWidth = 0;
+    std::cerr << ErrorDisplayText(error.what()) << '\n';
+    for (std::size_t index = 0; index < m_batch->Count(); ++index)
+        if (!m_reasonShown[index] && !m_batch->Reason(index).empty())
+            PrintReason(index, "");
+    Finish(kExitNoEncoder);
 }
 
 void TCliSession::OnNotice(std::size_t slot, const TProcessInfo& info) {
@@ -212,6 +225,7 @@ void TCliSession::OnEnd(std::size_t slot, const TProcessInfo& info) {
 
 // Under the file's own line on a terminal; elsewhere on stderr, or as "reason" lines for a program.
 void TCliSession::PrintReason(std::size_t index, const std::string& prefix) {
+    m_reasonShown[index] = true;
     const std::string name = ExtractFileName(m_batch->FileList()[index]);
     const std::vector<std::string>& reason = m_batch->Reason(index);
     if (m_machine) {

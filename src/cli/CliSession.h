@@ -69,6 +69,7 @@ private:
     void OnProgress(std::size_t slot, const TProcessInfo& info);
     void OnEnd(std::size_t slot, const TProcessInfo& info);
     void PrintReason(std::size_t index, const std::string& prefix);
+    void OnStartFailure(const std::exception& error);
     void Finish(int exitCode);
     void PollInterrupt();
     bool FinishIfInterrupted();
@@ -91,7 +92,8 @@ private:
     std::size_t m_lineWidth = 0;
     // With several slots on a terminal: one line per slot, redrawn in place.
     std::vector<std::string> m_slotLines;
-    std::size_t m_blockHeight = 0; // lines drawn, the cursor on the last
+    std::vector<bool> m_reasonShown; // per file: its reason has been printed
+    std::size_t m_blockHeight = 0;   // lines drawn, the cursor on the last
 };
 
 } // namespace clipvane::cli

@@ -55,8 +55,12 @@ bool IsSameFile(const std::string& a, const std::string& b) {
     return !error && same;
 }
 
-std::string RefusalText(std::int32_t status) {
+std::string RefusalText(std::int32_t status, int osError) {
     switch (status) {
+    case kStatusOutputReadOnly:
+        return " is read-only, convert process failed!";
+    case kStatusOutputBadName:
+        return " cannot be created (" + platform::ErrorText(osError) + "), convert process failed!";
     case kStatusOutputInUse:
         return " may be used, convert process failed!";
     case kStatusOutputIsInput:
@@ -76,7 +80,7 @@ std::string RefusalText(std::int32_t status) {
 
 std::vector<std::string> FailureReason(const TProcessInfo& info, const std::string& output) {
     if (info.Status != 0) {
-        std::string text = RefusalText(info.Status);
+        std::string text = RefusalText(info.Status, info.OSError);
         if (const auto cut = text.rfind(", convert process failed!"); cut != std::string::npos)
             text.erase(cut);
         return {output + text + "."};
@@ -112,6 +116,7 @@ TConvertBatch::TConvertBatch(std::vector<TConvertProcess*> runners, std::vector<
     , m_fileList(std::move(fileList))
     , m_slotOutput(m_runners.size())
     , m_failed(m_fileList.size(), false)
+    , m_converted(m_fileList.size(), false)
     , m_reasons(m_fileList.size()) {
     // Files are handed out in order, one to each slot to begin with.
     for (std::size_t slot = 0; slot < m_runners.size(); ++slot)
@@ -147,7 +152,15 @@ void TConvertBatch::StartCurrent(std::size_t slot) {
         return;
     }
     m_slotOutput[slot] = runner.OutputFile;
-    runner.Start();
+    try {
+        runner.Start();
+    } catch (const EOSError& error) {
+        EndOnStartFailure(slot, platform::ErrorText(error.Code));
+        throw;
+    } catch (const std::exception& error) {
+        EndOnStartFailure(slot, error.what());
+        throw;
+    }
     // Stopped while Start asked about an existing output: Start went on regardless, and nobody
     // would ever stop that encoder.
     if (m_stopped) {
@@ -184,6 +197,21 @@ void TConvertBatch::Refuse(std::size_t slot, std::int32_t status) {
         QCoreApplication::postEvent(runner.NotifyWindow, new TProcessInfoEvent(std::move(info)));
 }
 
+void TConvertBatch::EndOnStartFailure(std::size_t slot, const std::string& why) {
+    const std::size_t index = m_slotIndex[slot];
+    const std::string encoder =
+        Job.NotUseAnotherFFmpeg ? std::string(platform::EncoderFileName()) : Job.FFmpegPath;
+    Stop();
+    for (std::size_t i = 0; i < m_fileList.size(); ++i) {
+        if (m_failed[i] || m_converted[i])
+            continue;
+        m_failed[i] = true;
+        m_reasons[i] = {i == index ? "The encoder " + encoder + " could not be started: " + why + "."
+                                   : "Not converted: the encoder could not be started (" + why + ")."};
+    }
+    CollectFailures();
+}
+
 void TConvertBatch::CollectFailures() {
     FailedFiles.clear();
     for (std::size_t i = 0; i < m_fileList.size(); ++i)
@@ -209,11 +237,13 @@ TConvertBatch::OnEndNotice(const TProcessInfo& info,
     if (!info.Converted()) {
         m_failed[index] = true;
         m_reasons[index] = FailureReason(info, runner.OutputFile);
-    } else
+    } else {
+        m_converted[index] = true;
         m_written.push_back(runner.OutputFile);
+    }
     m_slotOutput[slot].clear();
     CollectFailures();
-    if (const std::string reason = RefusalText(info.Status); showFailure && !reason.empty())
+    if (const std::string reason = RefusalText(info.Status, info.OSError); showFailure && !reason.empty())
         showFailure(runner.OutputFile + reason);
     // The user may have stopped the batch while the message was up.
     if (m_stopped)

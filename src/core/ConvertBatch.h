@@ -39,7 +39,7 @@ inline constexpr std::int32_t kStatusOutputWrittenByBatch = 7;
 
 // What the user is told after the output's name when a file was refused with this end-notice
 // status; empty for a status that is no refusal.
-std::string RefusalText(std::int32_t status);
+std::string RefusalText(std::int32_t status, int osError = 0);
 
 // Why a file failed, from its end notice: the encoder's last lines when it rejected the file, else
 // the batch's own reason. `output` is the output path the file was to be written to.
@@ -85,12 +85,14 @@ public:
     TConvertProcess& Runner(std::size_t slot = 0) { return *m_runners[slot]; }
 
     // Starts the first file of every slot, then empties FailedFiles. Throws what the runner's Start
-    // throws.
+    // throws; the batch has then ended (see StartCurrent).
     void Begin();
     // Sets the slot's runner's job fields and starts the slot's file. An output that is one of the
     // batch's inputs, an output it wrote or one another slot is writing is never handed to the
     // encoder, whatever the answer: after the usual overwrite question the batch posts an end notice
     // of its own (status 0 on No, the refusal's status on Yes).
+    // When the encoder cannot be started, the batch ends: every encoder stops, the file and every
+    // file not converted yet fail with the OS's reason, and Start's error is thrown on.
     void StartCurrent(std::size_t slot = 0);
 
     // Idle: the slot has nothing left while other slots still convert.
@@ -108,6 +110,7 @@ private:
     std::int32_t FileOfThisBatch(std::size_t slot, const std::string& output) const;
     void Refuse(std::size_t slot, std::int32_t status);
     void CollectFailures();
+    void EndOnStartFailure(std::size_t slot, const std::string& why);
 
     std::vector<TConvertProcess*> m_runners;
     std::vector<QPointer<QObject>> m_slotNotify;
@@ -115,6 +118,7 @@ private:
     std::vector<std::size_t> m_slotIndex;            // per slot: the file it converts, or Count()
     std::vector<std::string> m_slotOutput;           // per slot: the output it is writing
     std::vector<bool> m_failed;                      // per file
+    std::vector<bool> m_converted;                   // per file
     std::vector<std::vector<std::string>> m_reasons; // per file, why it failed
     std::size_t m_nextIndex = 0;
     std::size_t m_ended = 0;

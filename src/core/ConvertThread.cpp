@@ -109,6 +109,12 @@ void TConvertProcess::Start() {
     m_runWorkFile.clear();
     m_exit = kNothingRan;
 
+    // Refused before anything runs: the encoder would convert it all for a name that cannot exist.
+    if (const int error = platform::NameError(OutputFile); error != 0) {
+        PostEnd(kStatusOutputBadName, error);
+        return;
+    }
+
     bool overwrite = false;
     // Whatever is there counts, a link dangling or not: the encoder would otherwise ask about a
     // folder itself, or create a file wherever a planted link points.
@@ -123,6 +129,10 @@ void TConvertProcess::Start() {
             return;
         }
         // A link is replaced itself, never written through: what it points to does not matter.
+        if (existing != platform::PathType::Link && platform::IsReadOnlyFile(OutputFile)) {
+            PostEnd(kStatusOutputReadOnly);
+            return;
+        }
         if (existing != platform::PathType::Link && IsFileInUse(OutputFile)) {
             PostEnd(kStatusOutputInUse);
             return;
@@ -130,6 +140,8 @@ void TConvertProcess::Start() {
         overwrite = true;
     }
 
+    // What a killed program left of this output goes before a new work file joins it.
+    RemoveStaleWorkFiles(OutputFile);
     CreatePipes();
     m_overwrite = overwrite;
     m_workFile = WorkFileFor(OutputFile);
@@ -337,13 +349,14 @@ void TConvertProcess::ProcessEnded() {
     PostEnd(status);
 }
 
-void TConvertProcess::PostEnd(std::int32_t Status) {
+void TConvertProcess::PostEnd(std::int32_t Status, int osError) {
     if (m_ran)
         FlushTails();
     TProcessInfo info;
     info.Percent = kEndNoticePercent;
     info.TimeElapsed = Parse.HasProgress ? "some" : "";
     info.Status = Status;
+    info.OSError = osError;
     // An encoder that wrote progress and then failed (full disk, crash) did not convert the file.
     info.ExitCode = m_exit.known ? m_exit.code : -1;
     info.ExitSignal = m_exit.signal;
@@ -395,7 +408,7 @@ void TConvertProcess::ClosePipes() {
 
 void TConvertProcess::RaiseError(const std::string& Text) {
     const int code = platform::LastError();
-    throw Exception(Text + std::to_string(code));
+    throw EOSError(Text + std::to_string(code), code);
 }
 
 } // namespace clipvane

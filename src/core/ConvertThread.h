@@ -75,7 +75,8 @@ public:
     void ReadStdOut();
     void ReadStdErr();
     void ProcessEnded();
-    void PostEnd(std::int32_t Status);
+    // `osError`: the OS error code that refused the output, 0 when none did.
+    void PostEnd(std::int32_t Status, int osError = 0);
     void ParseOutput(const char* Buffer, std::int32_t Count, TPipeTail* tail = nullptr);
     void CreatePipes();
     void ClosePipes();

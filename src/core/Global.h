@@ -16,6 +16,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A general error raised by a failed system call; Code is the OS error code its message ends with.
+class EOSError final : public Exception {
+public:
+    EOSError(const std::string& message, int code)
+        : Exception(message)
+        , Code(code) {}
+    int Code = 0;
+};
+
 // A silent error: unwinds like any other, shows nothing.
 class EAbort final : public Exception {
 public:

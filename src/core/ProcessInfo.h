@@ -16,6 +16,9 @@ inline constexpr std::int32_t kStatusOutputInUse = 2;
 inline constexpr std::int32_t kStatusOutputIsFolder = 4;
 // The file converted but could not take the output's name (something else got there meanwhile).
 inline constexpr std::int32_t kStatusOutputNotReplaced = 5;
+// The existing output is read-only; the file system refuses the output's name (OSError says why).
+inline constexpr std::int32_t kStatusOutputReadOnly = 11;
+inline constexpr std::int32_t kStatusOutputBadName = 12;
 
 // A progress report (Percent 1..100) or an end notice (Percent 1000, TimeElapsed the progress mark).
 struct TProcessInfo {
@@ -27,6 +30,7 @@ struct TProcessInfo {
     std::int32_t ExitSignal = 0;    // end notice: the signal that ended the encoder, 0 when none did
     bool Ran = false;               // end notice: an encoder was started for the file
     bool NoOutput = false;          // end notice: the encoder ended well but wrote no output file
+    int OSError = 0;                // end notice: the OS error code that refused the output, else 0
     std::vector<std::string> Lines; // end notice: the encoder's last lines that were no progress
 
     bool IsEndNotice() const { return Percent == kEndNoticePercent; }

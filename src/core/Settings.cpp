@@ -31,19 +31,59 @@ TIniFile SettingsFile(const std::string& folder) {
 
 } // namespace
 
-std::string SettingsFolder(const std::string& appDataFolder, const std::string& programFolder) {
-    if (appDataFolder.empty())
-        return programFolder;
+namespace {
+std::string ProductFolder(const std::string& appDataFolder) {
     const char separator = platform::PathSeparator();
     std::string folder = appDataFolder;
     if (folder.back() != separator && folder.back() != '/')
         folder += separator;
-    folder += std::string("Tarvix") + separator + "Clipvane" + separator;
-    return platform::ForceDirectories(folder) ? folder : programFolder;
+    return folder + "Tarvix" + separator + "Clipvane" + separator;
+}
+} // namespace
+
+std::string SettingsFolder(const std::string& appDataFolder, const std::string& programFolder) {
+    return FindSettingsPlace(appDataFolder, std::string(), programFolder).Folder;
+}
+
+TSettingsPlace FindSettingsPlace(const std::string& appDataFolder, const std::string& fallbackFolder,
+                                 const std::string& programFolder) {
+    TSettingsPlace place;
+    if (!appDataFolder.empty()) {
+        place.Folder = ProductFolder(appDataFolder);
+        if (platform::ForceDirectories(place.Folder))
+            return place;
+        place.Missed = place.Folder;
+    }
+    place.FellBack = true;
+    if (!fallbackFolder.empty() && fallbackFolder != appDataFolder) {
+        place.Folder = ProductFolder(fallbackFolder);
+        if (platform::ForceDirectories(place.Folder))
+            return place;
+    }
+    place.Folder = programFolder;
+    return place;
 }
 
 std::string DefaultSettingsFolder() {
-    return SettingsFolder(GetAppDataFolder(), platform::ProgramFolder());
+    return DefaultSettingsPlace().Folder;
+}
+
+TSettingsPlace DefaultSettingsPlace() {
+    // The fallback is only looked for when needed: it may create a folder.
+    const std::string appData = GetAppDataFolder();
+    if (!appData.empty())
+        if (TSettingsPlace place = FindSettingsPlace(appData, std::string(), std::string()); !place.FellBack)
+            return place;
+    return FindSettingsPlace(appData, platform::FallbackAppDataFolder(), platform::ProgramFolder());
+}
+
+std::string SettingsPlaceNotice(const TSettingsPlace& place) {
+    if (!place.FellBack)
+        return {};
+    const std::string missed =
+        place.Missed.empty() ? "the user's settings folder (the system names none)" : place.Missed;
+    return "The settings could not be saved in " + missed + "; they are saved in " + place.Folder +
+           kSettingsFileName + ".";
 }
 
 TSettings LoadSettings(const std::string& folder) {

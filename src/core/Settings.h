@@ -27,6 +27,23 @@ std::string SettingsFolder(const std::string& appDataFolder, const std::string& 
 // The settings folder of the user's application-data folder and this program's folder.
 std::string DefaultSettingsFolder();
 
+// Where the settings go, and where they could not.
+struct TSettingsPlace {
+    std::string Folder;    // the settings folder in use, ending with a separator
+    bool FellBack = false; // the application-data folder could not take them
+    std::string Missed;    // the settings folder that could not be used; empty when the OS names none
+};
+
+// `appDataFolder`'s settings folder; when that is empty or cannot be created, `fallbackFolder`'s (a
+// folder of the user's own), and only then `programFolder`.
+TSettingsPlace FindSettingsPlace(const std::string& appDataFolder, const std::string& fallbackFolder,
+                                 const std::string& programFolder);
+TSettingsPlace DefaultSettingsPlace();
+
+// What the user is told when the settings are saved somewhere else than where they belong; empty
+// when they are where they belong.
+std::string SettingsPlaceNotice(const TSettingsPlace& place);
+
 // The five values of `folder`'s settings file; a missing file or key gives the default, and the
 // default output folder is `folder` itself.
 TSettings LoadSettings(const std::string& folder);

@@ -3,9 +3,12 @@
 #include "core/platform/Platform.h"
 
 #include <atomic>
+#include <cctype>
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <random>
+#include <system_error>
 
 namespace clipvane {
 
@@ -40,26 +43,68 @@ bool IsSeparator(char c) {
     return c == '/' || c == platform::PathSeparator();
 }
 
-} // namespace
-
-std::string WorkFileFor(const std::string& output) {
-    std::size_t nameStart = output.size();
-    while (nameStart > 0 && !IsSeparator(output[nameStart - 1]))
+std::size_t NameStart(const std::string& path) {
+    std::size_t nameStart = path.size();
+    while (nameStart > 0 && !IsSeparator(path[nameStart - 1]))
         --nameStart;
-    const std::string folder = output.substr(0, nameStart);
-    const std::string name = output.substr(nameStart);
-    const std::size_t dot = name.rfind('.');
-    const std::string ext = dot == std::string::npos ? std::string() : name.substr(dot);
-    std::string stem = name.substr(0, dot == std::string::npos ? name.size() : dot);
+    return nameStart;
+}
+
+// The parts of a work file's name around its random digits: "." + stem + ".clipvane-", and the extension.
+std::pair<std::string, std::string> WorkNameParts(const std::string& outputName) {
+    const std::size_t dot = outputName.rfind('.');
+    const std::string ext = dot == std::string::npos ? std::string() : outputName.substr(dot);
+    std::string stem = outputName.substr(0, dot == std::string::npos ? outputName.size() : dot);
     if (stem.size() > kMaxStem) {
         std::size_t cut = kMaxStem;
         while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80)
             --cut; // never in the middle of a UTF-8 character
         stem.resize(cut);
     }
+    return {"." + stem + ".clipvane-", ext};
+}
+
+} // namespace
+
+bool IsWorkFileOf(const std::string& name, const std::string& outputName) {
+    const auto [head, ext] = WorkNameParts(outputName);
+    if (name.size() != head.size() + 16 + ext.size() || name.compare(0, head.size(), head) != 0 ||
+        name.compare(name.size() - ext.size(), ext.size(), ext) != 0)
+        return false;
+    for (std::size_t i = head.size(); i < head.size() + 16; ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(name[i])) ||
+            std::isupper(static_cast<unsigned char>(name[i])))
+            return false;
+    return true;
+}
+
+void RemoveStaleWorkFiles(const std::string& output) {
+    const std::size_t nameStart = NameStart(output);
+    const std::string folder = output.substr(0, nameStart);
+    const std::string outputName = output.substr(nameStart);
+    std::error_code error;
+    const std::string listed = folder.empty() ? std::string(".") : folder;
+    std::filesystem::directory_iterator entries(
+        std::filesystem::path(std::u8string(listed.begin(), listed.end())), error);
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+        const std::u8string name = entries->path().filename().u8string();
+        const std::string bytes(name.begin(), name.end());
+        if (!IsWorkFileOf(bytes, outputName))
+            continue;
+        const std::string path = folder + bytes;
+        // In use: another run (this program's or a second one's) is writing it right now.
+        if (platform::GetPathType(path) == platform::PathType::File && !platform::IsFileInUse(path))
+            platform::RemoveFile(path);
+    }
+}
+
+std::string WorkFileFor(const std::string& output) {
+    const std::size_t nameStart = NameStart(output);
+    const std::string folder = output.substr(0, nameStart);
+    const auto [head, ext] = WorkNameParts(output.substr(nameStart));
     std::string candidate;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        candidate = folder + "." + stem + ".clipvane-" + Hex(RandomBits()) + ext;
+        candidate = folder + head + Hex(RandomBits()) + ext;
         if (platform::GetPathType(candidate) == platform::PathType::None)
             break;
     }

@@ -11,4 +11,11 @@ namespace clipvane {
 // encoder picks the same format): "<folder>/.<stem>.clipvane-<16 hex digits><ext>".
 std::string WorkFileFor(const std::string& output);
 
+// True when `name` (a file name without folder) is a work file of the output named `outputName`.
+bool IsWorkFileOf(const std::string& name, const std::string& outputName);
+
+// Deletes the work files of `output` that a crashed or killed program left behind: those no process
+// holds open. A running encoder's work file stays.
+void RemoveStaleWorkFiles(const std::string& output);
+
 } // namespace clipvane

@@ -82,11 +82,20 @@ void TfrmConvert::FormShow() {
     m_batch.NotifyWindow = this;
     if (m_batch.Stopped())
         return;
+    StartFiles(true);
+}
+
+void TfrmConvert::StartFiles(bool first) {
     try {
-        m_batch.Begin();
+        if (first)
+            m_batch.Begin();
+        else
+            m_batch.StartCurrent();
     } catch (...) {
-        // No end notice comes for a file that failed to start: the window stays for Stop.
         ShowCurrentException(this);
+        // An encoder that cannot start ends the batch: its failures are for the main window to show.
+        if (m_batch.Stopped())
+            done(QDialog::Rejected);
         return;
     }
     ShowCurrentFile();
@@ -133,8 +142,7 @@ void TfrmConvert::WMProcessInfo(const TProcessInfo& info) {
     if (action == TConvertBatch::TEndAction::Close) {
         done(QDialog::Rejected);
     } else if (action == TConvertBatch::TEndAction::StartNext) {
-        m_batch.StartCurrent();
-        ShowCurrentFile();
+        StartFiles(false);
     }
 }
 

@@ -48,6 +48,9 @@ private:
     void bStopClick();
     void WMProcessInfo(const TProcessInfo& info);
     void ShowCurrentFile();
+    // Starts the batch (`first`) or its next file; a start that fails is shown, and ends the batch
+    // when the encoder could not be started.
+    void StartFiles(bool first);
 
     TConvertBatch m_batch;
     bool m_shown = false;

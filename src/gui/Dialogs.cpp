@@ -51,6 +51,52 @@ QMessageBox::StandardButton TQtDialogs::Message(QWidget* parent, QMessageBox::Ic
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+int MessageBoxHeight(QWidget* parent, const QString& text, const QString& details) {
+    QMessageBox box(QMessageBox::Information, QString::fromUtf8(kProductName), text, QMessageBox::Ok,
+                    parent ? parent : QApplication::activeWindow());
+    if (!details.isEmpty())
+        box.setDetailedText(details);
+    // The box wraps its text and fixes its size only when it is shown.
+    box.setAttribute(Qt::WA_DontShowOnScreen);
+    box.show();
+    const int height = box.frameGeometry().height();
+    box.hide();
+    return height;
+}
+
+int MessageBoxHeightLimit(QWidget* parent) {
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const int available = screen ? screen->availableGeometry().height() : 600;
+    // Room for the title bar and for the details, which the box shows below its text (14 lines).
+    const QFontMetrics metrics(QApplication::font());
+    return available - 48 - (15 * metrics.lineSpacing() + 24);
+}
+
+QString FailureSummary(QWidget* parent, const QStringList& names, const QString& details) {
+    const QString failed = QStringLiteral("file conversion failed.");
+    const auto text = [&](qsizetype shown) -> QString {
+        QString summary;
+        for (qsizetype i = 0; i < shown; ++i)
+            summary += names[i] + QStringLiteral(", ");
+        if (shown < names.size())
+            summary += QStringLiteral("and %1 more, ").arg(names.size() - shown);
+        return summary + failed;
+    };
+    const int limit = MessageBoxHeightLimit(parent);
+    if (MessageBoxHeight(parent, text(names.size()), details) <= limit)
+        return text(names.size());
+    // The most names that still fit; a box's height grows with the names it lists.
+    qsizetype low = 0, high = names.size() - 1;
+    while (low < high) {
+        const qsizetype middle = (low + high + 1) / 2;
+        if (MessageBoxHeight(parent, text(middle), details) <= limit)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return text(low);
+}
+
 QStringList TQtDialogs::OpenFileNames(QWidget* parent, const QString& caption, const QString& folder,
                                       const QString& filter) {
     return QFileDialog::getOpenFileNames(parent, caption, folder, filter);

@@ -56,6 +56,15 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                         const QString& details = QString());
 
+// The height a message box with this text (and, behind its button, these details) wants.
+int MessageBoxHeight(QWidget* parent, const QString& text, const QString& details = QString());
+// The tallest message box that keeps its buttons on the screen, even with its details shown.
+int MessageBoxHeightLimit(QWidget* parent);
+
+// The summary after a batch: the failed names, each followed by ", ", then "file conversion failed.".
+// When that box would be taller than the screen allows, as many names as fit, then "and N more, ".
+QString FailureSummary(QWidget* parent, const QStringList& names, const QString& details);
+
 // The application's general error display: product caption, error icon, OK, a final "." added
 // when the message's last character sorts after ".".
 void ShowErrorMessage(QWidget* parent, const std::string& message);

@@ -26,6 +26,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace clipvane {
 
@@ -63,10 +64,6 @@ std::string AbsolutePath(const std::string& path) {
     if (QDir::isAbsolutePath(PathText(path)))
         return path;
     return PathBytes(QDir::currentPath()) + platform::PathSeparator() + path;
-}
-
-QString Info(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 // One block per failed file: its name, then why it failed.
@@ -159,6 +156,36 @@ void TfrmMain::FormClose() {
     m_runner.reset();
 }
 
+void TfrmMain::EndSession() {
+    if (m_closed)
+        return;
+    // As a close of the window: every menu and dialog ends as if cancelled (the batch window stops
+    // its encoder and removes the work file), the settings are saved, the window closes.
+    while (QWidget* popup = QApplication::activePopupWidget())
+        if (!popup->close())
+            break;
+    for (QWidget* modal = QApplication::activeModalWidget(); modal;) {
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        if (!dialog)
+            break;
+        dialog->done(QDialog::Rejected);
+        QWidget* next = QApplication::activeModalWidget();
+        modal = next == modal ? nullptr : next;
+    }
+    if (m_batchWindow)
+        m_batchWindow->done(QDialog::Rejected);
+    // The runner stays until the window is destroyed: a Start may still be on the stack below us.
+    m_closed = true;
+    m_ending = true;
+    try {
+        LoadSaveSettings(false);
+    } catch (const std::exception& error) {
+        // No box now: nobody may be there to close it.
+        std::fprintf(stderr, "clipvane: %s\n", ErrorDisplayText(error.what()).c_str());
+    }
+    close();
+}
+
 bool TfrmMain::event(QEvent* event) {
     if (event->type() == static_cast<QEvent::Type>(WM_SHOWMAIN)) {
         WMShowMain();
@@ -208,6 +235,14 @@ void TfrmMain::LoadSaveSettings(bool load) {
     settings.AnotherFFmpeg = OneLine(AnotherFFmpeg);
     settings.NotUseAnotherFFmpeg = NotUseAnotherFFmpeg;
     SaveSettings(folder, settings);
+    const std::string notice = SettingsNotice && !m_noticeShown ? SettingsNotice() : std::string();
+    if (notice.empty())
+        return;
+    m_noticeShown = true;
+    if (m_ending)
+        std::fprintf(stderr, "clipvane: %s\n", notice.c_str());
+    else
+        ShowMessage(this, QMessageBox::Information, QString::fromStdString(notice));
 }
 
 void TfrmMain::cbSameInputClick() {
@@ -278,6 +313,9 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
     const QStringList names = selectFiles();
     if (names.isEmpty())
         return;
+#ifdef Q_OS_WIN
+    // An ANSI name turns the characters it cannot hold into "?": such a name opens no file. Elsewhere
+    // "?" is an ordinary character of a name.
     for (const QString& name : names) {
         if (name.contains(u'?')) {
             ShowMessage(this, QMessageBox::Information,
@@ -286,6 +324,7 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
             return;
         }
     }
+#endif
     std::vector<std::string> files;
     for (const QString& name : names)
         files.push_back(PathBytes(name));
@@ -301,11 +340,19 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
     batch.SameInput = [this] { return cbSameInput->isChecked(); };
     // Absolute, so that a folder typed as "-x" can never reach the encoder as an option.
     batch.OutputFolder = [this] { return AbsolutePath(OutputFolderText()); };
+    m_batchWindow = &batch;
+    const auto gone = qScopeGuard([this] { m_batchWindow = nullptr; });
     batch.exec();
-    if (!batch.FailedFiles().empty())
-        ShowMessage(this, QMessageBox::Information,
-                    Info(batch.FailedFiles()) + QStringLiteral("file conversion failed."), QMessageBox::Ok,
-                    FailureDetails(batch.Batch().Failures()));
+    // Ended by a request to quit: nothing more is shown.
+    if (m_closed || batch.FailedFiles().empty())
+        return;
+    const std::vector<TFailure> failures = batch.Batch().Failures();
+    QStringList failedNames;
+    for (const TFailure& failure : failures)
+        failedNames << QString::fromStdString(failure.Name);
+    const QString details = FailureDetails(failures);
+    ShowMessage(this, QMessageBox::Information, FailureSummary(this, failedNames, details), QMessageBox::Ok,
+                details);
 }
 
 } // namespace clipvane

@@ -23,6 +23,7 @@ class QToolButton;
 namespace clipvane {
 
 class TConvertProcess;
+class TfrmConvert;
 class TFlatPanel;
 class TProfilePicker;
 class TWlmShiftImage;
@@ -55,6 +56,9 @@ public:
     std::string AnotherFFmpeg;
     bool NotUseAnotherFFmpeg = true;
 
+    // Asked after each save: a text for the user when the settings could not go where they belong.
+    std::function<std::string()> SettingsNotice;
+
     // Reads (true) or writes (false) the five settings.
     void LoadSaveSettings(bool load);
 
@@ -73,6 +77,9 @@ public:
     void About1Click();
     // A later start asked for the window: shown, restored and brought to the front.
     void WMShowMain();
+    // The program is asked to end (a signal, the end of the session): handled as a close of the
+    // window, whatever dialog is up; the event loops end.
+    void EndSession();
 
     // The program's encoder runner, alive until the window closes.
     TConvertProcess* Runner() const { return m_runner.get(); }
@@ -106,11 +113,14 @@ private:
 
     std::function<std::string()> m_settingsFolder;
     std::unique_ptr<TConvertProcess> m_runner;
+    TfrmConvert* m_batchWindow = nullptr; // the batch window while it is up
     TMessageBoxQuestion m_question;
     TProfilePicker* m_picker = nullptr;
     // What the settings held, to write back unchanged when the user did not change it.
     std::string m_loadedFormat;
     bool m_closed = false;
+    bool m_ending = false;      // EndSession runs: no box may wait for an answer
+    bool m_noticeShown = false; // SettingsNotice is said once
     // While a Convert command runs, and from a drop until the command it asks for has ended.
     bool m_converting = false;
     // Whether the drag over the window now offers anything usable, found when it entered.

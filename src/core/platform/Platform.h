@@ -105,8 +105,24 @@ std::string FindExecutable(const std::string& name);
 // True when the file exists and cannot be opened exclusively for reading and writing.
 bool IsFileInUse(const std::string& fileName);
 
+// True when the file exists and is marked read-only (POSIX: no write permission for us).
+bool IsReadOnlyFile(const std::string& fileName);
+
+// 0 when the file system can hold a file of this name, else the OS error code that refuses it
+// (the name or the whole path too long). Nothing is created.
+int NameError(const std::string& path);
+
+// The OS's own words for an error code ("No such file or directory"), without a final period.
+std::string ErrorText(int code);
+
 // The per-user application-data folder, ending with a separator; empty when the OS names none.
 std::string AppDataFolder();
+
+// A folder of the user's own for the settings when the application-data folder cannot be used, ending
+// with a separator; empty where there is none (Windows: the program's folder serves, as designed).
+// Linux: the home folder the user database names + "/.config/", else a private folder under the
+// temporary folder.
+std::string FallbackAppDataFolder();
 
 // The folder of the running executable, ending with a separator.
 std::string ProgramFolder();
@@ -161,6 +177,14 @@ bool IsTerminal(TStream stream);
 // ending the process, it is remembered for InterruptRequested() to report.
 void InstallInterruptHandler();
 bool InterruptRequested();
+
+// For the desktop program: catches the requests to end it (SIGTERM, SIGINT, SIGHUP; Windows: a
+// console's close or Ctrl+C), so that it can end as if its window were closed. From then on such a
+// request only sets QuitRequested() and makes QuitNoticeHandle() readable (kNoHandle where the OS
+// has no such handle: poll QuitRequested() there).
+void InstallQuitHandler();
+bool QuitRequested();
+Handle QuitNoticeHandle();
 
 #ifdef _WIN32
 // The single-instance hand-over as Windows does it: the running program owns a hidden top-level window

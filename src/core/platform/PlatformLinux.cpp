@@ -7,12 +7,14 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/close_range.h>
 #include <poll.h>
 #include <pthread.h>
+#include <pwd.h>
 #include <string_view>
 #include <sys/ioctl.h>
 #include <sys/prctl.h>
@@ -65,6 +67,33 @@ std::string AppDataFolder() {
     if (const char* home = std::getenv("HOME"); home && *home)
         return WithSeparator(std::string(home) + "/.config");
     return {};
+}
+
+// A folder of ours alone under the temporary folder: one planted there by someone else is not used.
+static std::string PrivateTempFolder() {
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string folder =
+        std::string(tmp && *tmp == '/' ? tmp : "/tmp") + "/clipvane-" + std::to_string(::getuid());
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        return {};
+    struct stat st {};
+    if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() ||
+        (st.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        return {};
+    return folder + "/";
+}
+
+std::string FallbackAppDataFolder() {
+    std::vector<char> buffer(16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+        found->pw_dir && *found->pw_dir == '/') {
+        const std::string config = WithSeparator(found->pw_dir) + ".config/";
+        if (ForceDirectories(config) && ::access(config.c_str(), W_OK | X_OK) == 0)
+            return config;
+    }
+    return PrivateTempFolder();
 }
 
 std::string ProgramFolder() {
@@ -200,6 +229,30 @@ bool IsFileInUse(const std::string& fileName) {
         return true;
     // No lease for us: the file is another user's (EACCES) or its file system has none (EINVAL).
     return OpenByAProcess(st.st_dev, st.st_ino);
+}
+
+bool IsReadOnlyFile(const std::string& fileName) {
+    struct stat st {};
+    if (::stat(fileName.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
+        return false;
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return true;
+    return ::access(fileName.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
+}
+
+int NameError(const std::string& path) {
+    if (path.size() >= PATH_MAX)
+        return ENAMETOOLONG;
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
+    const std::size_t nameLength = slash == std::string::npos ? path.size() : path.size() - slash - 1;
+    const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return nameLength > static_cast<std::size_t>(limit > 0 ? limit : NAME_MAX) ? ENAMETOOLONG : 0;
+}
+
+std::string ErrorText(int code) {
+    char buffer[256] = {};
+    return ::strerror_r(code, buffer, sizeof buffer);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& contents) {
@@ -657,6 +710,30 @@ void InstallInterruptHandler() {
     // otherwise the encoder would be left converting for nobody.
     for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE})
         ::sigaction(signal, &action, nullptr);
+}
+
+void InstallQuitHandler() {
+    if (g_wakeRead < 0) {
+        int ends[2];
+        if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) == 0) {
+            g_wakeRead = ends[0];
+            g_wakeWrite = ends[1];
+        }
+    }
+    struct sigaction action {};
+    action.sa_handler = OnInterruptSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
+}
+
+bool QuitRequested() {
+    return g_interrupted != 0;
+}
+
+Handle QuitNoticeHandle() {
+    return g_wakeRead;
 }
 
 bool InterruptRequested() {

@@ -379,6 +379,38 @@ bool IsFileInUse(const std::string& fileName) {
     return false;
 }
 
+bool IsReadOnlyFile(const std::string& fileName) {
+    const DWORD attributes = Attributes(fileName);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+           (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+int NameError(const std::string& path) {
+    const std::wstring wide = Wide(path);
+    const auto slash = wide.find_last_of(L"\\/");
+    const std::size_t nameLength = slash == std::wstring::npos ? wide.size() : wide.size() - slash - 1;
+    // A component is at most 255 characters on every Windows file system.
+    return nameLength > 255 ? ERROR_FILENAME_EXCED_RANGE : 0;
+}
+
+std::string ErrorText(int code) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = length > 0 && buffer ? std::wstring(buffer, length) : std::wstring();
+    if (buffer)
+        ::LocalFree(buffer);
+    while (!text.empty() &&
+           (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ' || text.back() == L'.'))
+        text.pop_back();
+    return text.empty() ? "Error " + std::to_string(code) : Narrow(text);
+}
+
+std::string FallbackAppDataFolder() {
+    return {};
+}
+
 std::string AppDataFolder() {
     wchar_t folder[MAX_PATH];
     if (FAILED(::SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
@@ -531,6 +563,18 @@ bool IsTerminal(TStream stream) {
 
 void InstallInterruptHandler() {
     ::SetConsoleCtrlHandler(OnConsoleControl, TRUE);
+}
+
+void InstallQuitHandler() {
+    ::SetConsoleCtrlHandler(OnConsoleControl, TRUE);
+}
+
+bool QuitRequested() {
+    return InterruptRequested();
+}
+
+Handle QuitNoticeHandle() {
+    return kNoHandle;
 }
 
 bool InterruptRequested() {
