@@ -10,6 +10,22 @@
 
 #include <cstdint>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <tlhelp32.h>
+
+// windows.h maps these names to its A/W variants; the OS layer's are meant in the tests.
+#undef ReplaceFile
+#undef FindExecutable
+#endif
+
 // True while the process exists, a zombie included.
 inline bool ProcessExists(std::int64_t pid) {
     return pid > 0 && QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
@@ -32,9 +48,20 @@ inline int OpenDescriptors() {
                                 .size());
 }
 
-// The pids of a process's children.
+// The pids of a process's running children.
 inline QList<qint64> ChildrenOf(qint64 pid) {
     QList<qint64> children;
+#ifdef _WIN32
+    const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return children;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry))
+        if (entry.th32ParentProcessID == static_cast<DWORD>(pid) && entry.th32ProcessID != 0)
+            children << qint64(entry.th32ProcessID);
+    ::CloseHandle(snapshot);
+#else
     const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
     for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QFile file(tasks.filePath(task + QStringLiteral("/children")));
@@ -43,5 +70,6 @@ inline QList<qint64> ChildrenOf(qint64 pid) {
                 if (!word.trimmed().isEmpty())
                     children << word.trimmed().toLongLong();
     }
+#endif
     return children;
 }
