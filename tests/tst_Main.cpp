@@ -226,7 +226,7 @@ private slots:
         WriteBytes(setup.Path(u"a.mp3"_s), "old"); // declined, so no encoder is needed
         auto window = setup.Window();
         SetBox(*window, setup.dir.path(), kMp3);
-        const QString in = setup.Path(u"in/"_s);
+        const QString in = QDir::toNativeSeparators(setup.Path(u"in/"_s)); // as a Windows user reads it
         for (int i = 0; i < 2; ++i)
             setup.dialogs.fileNames.enqueue({setup.Path(u"in/a.avi"_s)});
         window->bConvertClick();
