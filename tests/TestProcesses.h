@@ -10,9 +10,48 @@
 
 #include <cstdint>
 
-// True while the process exists, a zombie included.
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <tlhelp32.h>
+
+// windows.h maps these names to its A/W variants; the OS layer's are meant in the tests.
+#undef ReplaceFile
+#undef FindExecutable
+
+// The running processes: an ended one is left out even while a handle holds it, since Wine lets
+// such a process be opened after its last handle closed too.
+inline QList<PROCESSENTRY32W> RunningProcesses() {
+    QList<PROCESSENTRY32W> processes;
+    const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return processes;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry))
+        processes << entry;
+    ::CloseHandle(snapshot);
+    return processes;
+}
+#endif
+
+// True while the process exists, a zombie included (Windows: while it runs).
 inline bool ProcessExists(std::int64_t pid) {
+#ifdef _WIN32
+    // Not /proc: under Wine that is Linux's, where the small Windows pid may name a kernel thread.
+    for (const PROCESSENTRY32W& entry : RunningProcesses())
+        if (pid > 0 && entry.th32ProcessID == static_cast<DWORD>(pid))
+            return true;
+    return false;
+#else
     return pid > 0 && QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
+#endif
 }
 
 // True while the process runs: neither gone nor a zombie.
@@ -27,14 +66,27 @@ inline bool ProcessAlive(std::int64_t pid) {
 }
 
 inline int OpenDescriptors() {
+#ifdef _WIN32
+    // Not /proc/self/fd: under Wine that lists the descriptors Wine itself caches, which come and
+    // go. Wine 8 counts no handles (always 0), so there only a real Windows checks this.
+    DWORD handles = 0;
+    ::GetProcessHandleCount(::GetCurrentProcess(), &handles);
+    return static_cast<int>(handles);
+#else
     return static_cast<int>(QDir(QStringLiteral("/proc/self/fd"))
                                 .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
                                 .size());
+#endif
 }
 
-// The pids of a process's children.
+// The pids of a process's running children.
 inline QList<qint64> ChildrenOf(qint64 pid) {
     QList<qint64> children;
+#ifdef _WIN32
+    for (const PROCESSENTRY32W& entry : RunningProcesses())
+        if (entry.th32ParentProcessID == static_cast<DWORD>(pid) && entry.th32ProcessID != 0)
+            children << qint64(entry.th32ProcessID);
+#else
     const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
     for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QFile file(tasks.filePath(task + QStringLiteral("/children")));
@@ -43,5 +95,6 @@ inline QList<qint64> ChildrenOf(qint64 pid) {
                 if (!word.trimmed().isEmpty())
                     children << word.trimmed().toLongLong();
     }
+#endif
     return children;
 }

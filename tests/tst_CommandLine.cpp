@@ -13,6 +13,13 @@ QStringList L(std::initializer_list<const char*> items) {
     return list;
 }
 
+// The bare encoder name the child is started with: Windows finds the program only by its full file name.
+#ifdef _WIN32
+constexpr const char* kBare = "ffmpeg.exe";
+#else
+constexpr const char* kBare = "ffmpeg";
+#endif
+
 QStringList ToList(const std::vector<std::string>& items) {
     QStringList list;
     for (const std::string& item : items)
@@ -91,20 +98,20 @@ private slots:
 
         QTest::newRow("bare name, no -y")
             << true << false << QStringLiteral("/i.wav") << QStringLiteral("-ac 2 ")
-            << QStringLiteral("/o.mp3") << L({"ffmpeg", "-i", "/i.wav", "-ac", "2", "/o.mp3"});
+            << QStringLiteral("/o.mp3") << L({kBare, "-i", "/i.wav", "-ac", "2", "/o.mp3"});
         QTest::newRow("chosen path and -y")
             << false << true << QStringLiteral("/i") << QStringLiteral("-f mp4 ") << QStringLiteral("/o")
             << L({"/opt/my ff/ffmpeg", "-y", "-i", "/i", "-f", "mp4", "/o"});
         QTest::newRow("hostile file names stay single elements")
             << true << false << QStringLiteral("/in/-y \"x\" -f null -.avi") << QString()
             << QStringLiteral("/out/a\" -map 0 \"b.mp4")
-            << L({"ffmpeg", "-i", "/in/-y \"x\" -f null -.avi", "/out/a\" -map 0 \"b.mp4"});
+            << L({kBare, "-i", "/in/-y \"x\" -f null -.avi", "/out/a\" -map 0 \"b.mp4"});
         QTest::newRow("doubled blanks give no empty element")
             << true << false << QStringLiteral("/i") << QStringLiteral("-vcodec  mpeg4  ")
-            << QStringLiteral("/o") << L({"ffmpeg", "-i", "/i", "-vcodec", "mpeg4", "/o"});
+            << QStringLiteral("/o") << L({kBare, "-i", "/i", "-vcodec", "mpeg4", "/o"});
         QTest::newRow("quoted group in the argument string")
             << true << false << QStringLiteral("/i") << QStringLiteral("-metadata title=\"My Film\" ")
-            << QStringLiteral("/o") << L({"ffmpeg", "-i", "/i", "-metadata", "title=My Film", "/o"});
+            << QStringLiteral("/o") << L({kBare, "-i", "/i", "-metadata", "title=My Film", "/o"});
     }
     void composeArguments() {
         QFETCH(bool, bareName);

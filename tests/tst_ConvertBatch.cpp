@@ -65,19 +65,27 @@ private slots:
             << "/v/song.mp3" << true << none << "/v/song.mp3";
         QTest::newRow("hidden file: the whole name is the extension")
             << "/v/.clip" << true << none << "/v/.mp3";
-        QTest::newRow("folder without trailing separator") << "/v/clip.avi" << false << "/out"
-                                                           << "/out/clip.mp3";
+        // The program adds the system's own separator; one already there is kept.
+        const auto joined = [](const char* folder, const char* name) -> QString {
+            return QString::fromUtf8(folder) + QDir::separator() + QString::fromUtf8(name);
+        };
+        QTest::newRow("folder without trailing separator")
+            << "/v/clip.avi" << false << "/out" << joined("/out", "clip.mp3");
         QTest::newRow("folder with trailing separator") << "/v/clip.avi" << false << "/out/"
                                                         << "/out/clip.mp3";
         QTest::newRow("folder: input's own folders are dropped")
-            << "/v.x/sub/clip.part.avi" << false << "/out"
-            << "/out/clip.part.mp3";
-        QTest::newRow("folder: dotted folder, bare name") << "/v/clip" << false << "/out.d"
-                                                          << "/out.d/clip.mp3";
+            << "/v.x/sub/clip.part.avi" << false << "/out" << joined("/out", "clip.part.mp3");
+        QTest::newRow("folder: dotted folder, bare name")
+            << "/v/clip" << false << "/out.d" << joined("/out.d", "clip.mp3");
+#ifdef _WIN32
+        QTest::newRow("backslash separates folders on Windows") << "/v/a\\b.avi" << false << "/out\\"
+                                                                << "/out\\b.mp3";
+#else
         QTest::newRow("backslash is part of a Linux file name") << "/v/a\\b.avi" << false << "/out"
                                                                 << "/out/a\\b.mp3";
-        QTest::newRow("non-ASCII bytes pass through") << "/v/čas.avi" << false << "/ven"
-                                                      << "/ven/čas.mp3";
+#endif
+        QTest::newRow("non-ASCII bytes pass through")
+            << "/v/čas.avi" << false << "/ven" << joined("/ven", "čas.mp3");
     }
     void outputPath() {
         QFETCH(QString, input);
@@ -110,6 +118,10 @@ private slots:
         QFETCH(QString, a);
         QFETCH(QString, b);
         QFETCH(bool, same);
+#ifdef _WIN32
+        if (b.startsWith(u"linked/"_s))
+            QSKIP("QFile::link makes a .lnk shortcut on Windows, not a link the file system follows");
+#endif
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("d")));
         QVERIFY(WriteFile(dir.filePath(QStringLiteral("d/clip.mp3")), "x"));
@@ -219,7 +231,8 @@ private slots:
         batch.Begin();
         QVERIFY(batch.FailedFiles.empty());
         QCOMPARE(runner.InputFile, Utf8(in1));
-        QCOMPARE(runner.OutputFile, Utf8(dir.filePath(QStringLiteral("o1/one.ogg"))));
+        QCOMPARE(runner.OutputFile,
+                 Utf8(dir.filePath(QStringLiteral("o1")) + QDir::separator() + u"one.ogg"_s));
         QCOMPARE(runner.FFmpegParams, std::string("-vn "));
         QCOMPARE(runner.FFmpegPath, std::string("/opt/enc"));
         QVERIFY(!runner.NotUseAnotherFFmpeg);

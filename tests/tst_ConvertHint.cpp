@@ -418,7 +418,8 @@ private slots:
         QTest::newRow("output written by the batch already")
             << QStringList{u"a/clip.avi"_s, u"b/clip.avi"_s} << u"--write-args --time 00:00:05.00 "_s << false
             << u"clip.avi, "_s
-            << QStringList{u"out/clip.mp3 was written by this batch already, convert process failed!"_s};
+            << QStringList{u"out"_s + QDir::separator() +
+                           u"clip.mp3 was written by this batch already, convert process failed!"_s};
     }
     void failuresAreListedAndShown() {
         QFETCH(QStringList, inputs);

@@ -148,6 +148,9 @@ private slots:
     }
 
     void existingPermissionsKept() {
+#ifdef _WIN32
+        QSKIP("Windows files have no POSIX permission bits (attributes: settings_check)");
+#endif
         WriteBytes(m_path, "[Options]\n");
         QVERIFY(QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner));
         Ini().WriteString("Options", "K", "v");

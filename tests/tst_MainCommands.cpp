@@ -31,7 +31,9 @@ struct TSetup {
         std::make_unique<TfrmMain>([this] { return dir.path().toStdString() + '/'; });
 
     QString T(QString text) const { return text.replace(u"%T"_s, dir.path()); }
-    QString Untemp(QString text) const { return text.replace(dir.path(), u"%T"_s); }
+    QString Untemp(QString text) const {
+        return text.replace(dir.path(), u"%T"_s).replace(QDir::toNativeSeparators(dir.path()), u"%T"_s);
+    }
     QLineEdit& Box() const { return *Child<QLineEdit>(*window, "eOutputFolder"); }
     QAction& Item(const char* name) const { return *Child<QAction>(*window, name); }
     QStringList Messages() const {
@@ -110,9 +112,10 @@ private slots:
         QTest::addColumn<QString>("chosen"); // empty: cancelled
         QTest::addColumn<QString>("startedAt");
         QTest::addColumn<QString>("after"); // the box's text and OutputDirectory afterwards
-        QTest::newRow("existing folder, chosen") << u"%T"_s << u"%T/out"_s << u"%T"_s << u"%T/out"_s;
-        QTest::newRow("missing folder starts nowhere")
-            << u"%T/gone"_s << u"%T/out"_s << QString() << u"%T/out"_s;
+        // A chosen folder is shown with the system's own separators; a typed one stays as typed.
+        const QString out = QDir::toNativeSeparators(u"%T/out"_s);
+        QTest::newRow("existing folder, chosen") << u"%T"_s << u"%T/out"_s << u"%T"_s << out;
+        QTest::newRow("missing folder starts nowhere") << u"%T/gone"_s << u"%T/out"_s << QString() << out;
         QTest::newRow("cancel changes nothing") << u"%T/gone"_s << QString() << QString() << u"%T/gone"_s;
     }
     void browse() {

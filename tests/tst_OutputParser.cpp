@@ -322,6 +322,10 @@ private slots:
     void localNow() {
         QFETCH(QByteArray, zone);
         QFETCH(int, offsetSeconds);
+#ifdef _WIN32
+        // Even the UTC row would hold only on a machine whose own zone is UTC.
+        QSKIP("Windows does not read TZ: the zone cannot be set for the test");
+#endif
         const QByteArray saved = qgetenv("TZ");
         const bool hadZone = qEnvironmentVariableIsSet("TZ");
         qputenv("TZ", zone);

@@ -33,6 +33,9 @@ class tst_Settings final : public QObject {
     QString File() const { return QString::fromStdString(m_folder) + QStringLiteral("settings.ini"); }
     std::string Sub(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)).toStdString(); }
 
+    // What the program adds to the application data folder, with the system's own separators.
+    static QString MakerFolder() { return QDir::toNativeSeparators(QStringLiteral("Tarvix/Clipvane/")); }
+
     static void Compare(const TSettings& actual, const TSettings& expected) {
         QCOMPARE(Q(actual.OutputDirectory), Q(expected.OutputDirectory));
         QCOMPARE(Q(actual.OutputFormat), Q(expected.OutputFormat));
@@ -51,7 +54,7 @@ private slots:
 
     void firstStart() {
         const std::string folder = SettingsFolder(Sub("appdata") + "/", Sub("program") + "/");
-        QCOMPARE(Q(folder), Q(Sub("appdata/Tarvix/Clipvane/")));
+        QCOMPARE(Q(folder), Q(Sub("appdata/")) + MakerFolder());
         QVERIFY(QFileInfo(QString::fromStdString(folder)).isDir());
         Compare(LoadSettings(folder), Make(folder, "", false, "", true));
         QVERIFY(QDir(QString::fromStdString(folder)).isEmpty()); // loading creates no file
@@ -62,14 +65,16 @@ private slots:
         QTest::addColumn<QString>("fileInTheWay"); // relative to the temporary folder; "-": none
         QTest::addColumn<QString>("fallback");     // a folder of the user's own; empty: none
         QTest::addColumn<QString>("expected");     // "program" for the last resort
+        const QString sep = QDir::separator();
+        const QString maker = MakerFolder();
         // clang-format off
-        QTest::newRow("missing parents created") << "a/b/c/" << "-" << "" << "a/b/c/Tarvix/Clipvane/";
-        QTest::newRow("no trailing separator")   << "d"      << "-" << "" << "d/Tarvix/Clipvane/";
+        QTest::newRow("missing parents created") << "a/b/c/" << "-" << "" << QString(u"a/b/c/" + maker);
+        QTest::newRow("no trailing separator")   << "d"      << "-" << "" << QString(u'd' + sep + maker);
         QTest::newRow("appData is a file")       << "f/"     << "f" << "" << "program";
         QTest::newRow("maker folder is a file")  << "g/"     << "g/Tarvix" << "" << "program";
         QTest::newRow("no appData at all")       << ""       << "-" << "" << "program";
-        QTest::newRow("appData unusable: the user's own folder") << "h/" << "h" << "own/" << "own/Tarvix/Clipvane/";
-        QTest::newRow("no appData: the user's own folder") << "" << "-" << "own/" << "own/Tarvix/Clipvane/";
+        QTest::newRow("appData unusable: the user's own folder") << "h/" << "h" << "own/" << QString(u"own/" + maker);
+        QTest::newRow("no appData: the user's own folder") << "" << "-" << "own/" << QString(u"own/" + maker);
         QTest::newRow("own folder unusable too") << "" << "own2" << "own2/" << "program";
         // clang-format on
     }
@@ -103,7 +108,7 @@ private slots:
         if (!wanted) {
             QVERIFY2(notice.contains(Q(place.Folder) + u"settings.ini"), qPrintable(notice));
             QVERIFY2(appData.isEmpty() ||
-                         notice.contains(m_dir.path() + u'/' + appData + u"Tarvix/Clipvane/"),
+                         notice.contains(m_dir.path() + u'/' + appData + MakerFolder()),
                      qPrintable(notice));
         }
     }

@@ -325,9 +325,11 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
         }
     }
 #endif
+    // Qt's pickers and drops give "/" on Windows too: the paths shown, and the folders taken from
+    // them, use the system's own separator, as the output folder box does.
     std::vector<std::string> files;
     for (const QString& name : names)
-        files.push_back(PathBytes(name));
+        files.push_back(PathBytes(QDir::toNativeSeparators(name)));
     if (cbSameInput->isChecked())
         SameInputFolder = FolderOf(files.front());
     LastInputFolder = FolderOf(files.front());
