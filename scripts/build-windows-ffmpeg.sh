@@ -57,13 +57,13 @@ autotools_lib() { # package, configure arguments...
 
 extra=""
 if autotools_lib lame --disable-frontend --disable-decoder --disable-gtktest; then
-    extra="$extra --enable-libmp3lame"
+    extra="$extra --enable-libmp3lame --enable-encoder=libmp3lame"
 else
     log "LAME did not build; going without MP3"
 fi
 if autotools_lib libogg && autotools_lib libvorbis --disable-docs --disable-examples --disable-oggtest \
     PKG_CONFIG_LIBDIR="$deps/lib/pkgconfig"; then
-    extra="$extra --enable-libvorbis"
+    extra="$extra --enable-libvorbis --enable-encoder=libvorbis"
 else
     log "libogg/libvorbis did not build; going without Vorbis"
 fi
@@ -73,8 +73,9 @@ debver=$(version_of "$src")
 version=${debver#*:}
 version=${version%%-*}
 prefix=$cache/ffmpeg-$version-mingw-$hash
-rm -rf "$prefix.partial"
-mkdir -p "$prefix.partial"
+# Installed here first and moved into the cache whole, so the cache never holds half a build.
+out=$work/out
+mkdir -p "$out"
 
 # What the catalog writes (encoders, muxers), what users commonly feed in (decoders, demuxers,
 # parsers) and what ffmpeg inserts on its own to scale, resample and retime.
@@ -104,7 +105,7 @@ log "configuring ffmpeg $version with$extra"
 mkdir build
 cd build
 # shellcheck disable=SC2086 # word lists on purpose
-PKG_CONFIG_LIBDIR="$deps/lib/pkgconfig" "../$src/configure" --prefix="$prefix.partial" \
+PKG_CONFIG_LIBDIR="$deps/lib/pkgconfig" "../$src/configure" --prefix="$out" \
     --target-os=mingw32 --arch=x86_64 --cross-prefix=$host- --cc=$host-gcc-posix \
     --pkg-config=pkg-config --pkg-config-flags=--static \
     --extra-cflags="-I$deps/include" --extra-ldflags="-L$deps/lib -static" \
@@ -120,12 +121,12 @@ make -j "$jobs" >"$work/make.log" 2>&1 || {
     tail -n 40 "$work/make.log" >&2
     exit 1
 }
-cp ffmpeg.exe "$prefix.partial/"
-$host-strip "$prefix.partial/ffmpeg.exe"
+cp ffmpeg.exe "$out/"
+$host-strip "$out/ffmpeg.exe"
 cd "$work"
 
 # Its licences and where its source comes from, to ship beside it.
-lic=$prefix.partial/licenses
+lic=$out/licenses
 mkdir -p "$lic/FFmpeg"
 cp "$src/COPYING.LGPLv2.1" "$src/LICENSE.md" "$lic/FFmpeg/"
 {
@@ -146,7 +147,6 @@ if [ -f "$work/libvorbis.version" ]; then
     mkdir -p "$lic/libogg" "$lic/libvorbis"
     cp libogg-[0-9]*/COPYING "$lic/libogg/" && cp libvorbis-[0-9]*/COPYING "$lic/libvorbis/"
 fi
-touch "$prefix.partial/.complete"
-rm -rf "$prefix"
-mv "$prefix.partial" "$prefix"
+touch "$out/.complete"
+mv -T "$out" "$prefix"
 echo "$prefix"
