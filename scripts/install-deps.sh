@@ -7,7 +7,7 @@ apt-get install -y -q --no-install-recommends \
     ca-certificates g++ make cmake clang-format \
     qt6-base-dev qt6-base-dev-tools libgl-dev \
     ffmpeg xvfb xauth fonts-dejavu-core \
-    g++-mingw-w64-x86-64-win32 wine wine64 \
+    g++-mingw-w64-x86-64-posix ninja-build wine wine64 openbox xdotool x11-utils imagemagick \
     desktop-file-utils appstream dpkg-dev file groff-base \
     clang-14 libclang-rt-14-dev
 # The Windows installer and portable zip (scripts/package-windows.sh) and their check under Wine.

@@ -17,11 +17,13 @@ cmake --build build-ci --target format-check
 ctest --test-dir build-ci --output-on-failure --no-tests=error -j "$jobs"
 sh scripts/check-package.sh build-ci
 
-# The Windows side: the Qt-free core, its checks and the fake encoder, cross-built from the same lists
-# with mingw-w64 and run under Wine.
+# The Windows side: Qt for Windows built once from Debian's source (cached), then the program, its tests
+# and checks cross-built from the same lists with mingw-w64 and run under Wine, and the real window
+# driven under Xvfb.
 if [ "${CLIPVANE_SKIP_WINDOWS:-0}" != 1 ]; then
-    build build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+    sh scripts/build-windows.sh build-windows
     sh scripts/wine-checks.sh build-windows
+    sh scripts/wine-window-check.sh build-windows
 fi
 
 # The Windows installer and portable zip from that build, then install, convert, start and uninstall

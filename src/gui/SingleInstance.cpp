@@ -1,6 +1,7 @@
 #include "gui/SingleInstance.h"
 
 #include "core/ProcessInfo.h"
+#include "core/platform/Platform.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -58,7 +59,11 @@ TSingleInstance::TSingleInstance(const QString& folder, const QString& key)
     m_lock.setStaleLockTime(0);
 }
 
-TSingleInstance::~TSingleInstance() = default;
+TSingleInstance::~TSingleInstance() {
+#ifdef Q_OS_WIN
+    platform::DestroyClassWindow(m_window);
+#endif
+}
 
 QString TSingleInstance::ServerName() const {
 #ifdef Q_OS_WIN
@@ -93,6 +98,10 @@ TSingleInstance::TClaim TSingleInstance::Claim(int timeoutMs) {
 }
 
 bool TSingleInstance::SendShowRequest() {
+#ifdef Q_OS_WIN
+    // As Windows programs do: find the running one's window by its class and post it the request.
+    return platform::PostToClassWindow(kWindowClassName, WM_SHOWMAIN);
+#else
     QLocalSocket socket;
     socket.connectToServer(ServerName());
     if (!socket.waitForConnected(500))
@@ -103,9 +112,18 @@ bool TSingleInstance::SendShowRequest() {
     if (socket.state() != QLocalSocket::UnconnectedState)
         socket.waitForDisconnected(500);
     return sent;
+#endif
 }
 
 bool TSingleInstance::Listen() {
+#ifdef Q_OS_WIN
+    if (!m_window) {
+        m_window = platform::CreateClassWindow(
+            kWindowClassName, WM_SHOWMAIN,
+            [](void* self) { emit static_cast<TSingleInstance*>(self)->showRequested(); }, this);
+    }
+    return m_window != platform::kNoHandle;
+#else
     if (m_server)
         return m_server->isListening();
     m_server = new QLocalServer(this);
@@ -120,6 +138,7 @@ bool TSingleInstance::Listen() {
         }
     });
     return m_server->listen(ServerName());
+#endif
 }
 
 void TSingleInstance::ReadRequest(QLocalSocket* socket) {

@@ -1,6 +1,9 @@
 #pragma once
-// One running program per user: the first start holds a lock file and answers on a local socket; a
-// later start finds the lock taken, asks the running one to come forward and ends.
+// One running program per user: the first start holds a lock file and answers show requests (on a
+// local socket; on Windows, by a hidden window of the program's class); a later start finds the lock
+// taken, asks the running one to come forward and ends.
+
+#include "core/platform/Platform.h"
 
 #include <QLockFile>
 #include <QObject>
@@ -60,6 +63,9 @@ private:
     QString m_key;
     QLockFile m_lock;
     QLocalServer* m_server = nullptr;
+#ifdef Q_OS_WIN
+    platform::Handle m_window = platform::kNoHandle; // the hidden window a later start finds by class
+#endif
 };
 
 } // namespace clipvane

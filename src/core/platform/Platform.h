@@ -162,6 +162,19 @@ bool IsTerminal(TStream stream);
 void InstallInterruptHandler();
 bool InterruptRequested();
 
+#ifdef _WIN32
+// The single-instance hand-over as Windows does it: the running program owns a hidden top-level window
+// of a known class, which a later start finds by that class and posts a message. `onMessage` runs on
+// the thread that created the window, from its message loop, when `message` arrives. Null on failure.
+using MessageCallback = void (*)(void* context);
+Handle CreateClassWindow(const std::string& className, unsigned message, MessageCallback onMessage,
+                         void* context);
+void DestroyClassWindow(Handle& window);
+// Lets the window's owner come to the foreground, then posts it `message`. False when no window of
+// the class exists (or the post failed).
+bool PostToClassWindow(const std::string& className, unsigned message);
+#endif
+
 enum class TReadLine { Line, End, Interrupted };
 // Reads one line of standard input (without its line end). Once InstallInterruptHandler has run,
 // an interrupt ends the wait at once with Interrupted, however long the user takes to answer.

@@ -531,6 +531,66 @@ bool InterruptRequested() {
     return ::InterlockedCompareExchange(&g_interrupted, 0, 0) != 0;
 }
 
+namespace {
+struct ClassWindowTarget {
+    unsigned message = 0;
+    MessageCallback onMessage = nullptr;
+    void* context = nullptr;
+};
+
+LRESULT CALLBACK ClassWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    } else if (const auto* target =
+                   reinterpret_cast<const ClassWindowTarget*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+               target && message == target->message) {
+        target->onMessage(target->context);
+        return 0;
+    } else if (message == WM_NCDESTROY) {
+        delete target;
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+} // namespace
+
+Handle CreateClassWindow(const std::string& className, unsigned message, MessageCallback onMessage,
+                         void* context) {
+    const std::wstring name = Wide(className);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = ClassWindowProc;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = name.c_str();
+    if (!::RegisterClassExW(&windowClass) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        return kNoHandle;
+    // Top-level, so FindWindow sees it (a message-only window it would not); never shown.
+    auto* target = new ClassWindowTarget{message, onMessage, context};
+    HWND window = ::CreateWindowExW(WS_EX_TOOLWINDOW, name.c_str(), L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                    windowClass.hInstance, target);
+    if (!window)
+        delete target;
+    return window;
+}
+
+void DestroyClassWindow(Handle& window) {
+    if (window)
+        ::DestroyWindow(static_cast<HWND>(window));
+    window = kNoHandle;
+}
+
+bool PostToClassWindow(const std::string& className, unsigned message) {
+    HWND window = ::FindWindowW(Wide(className).c_str(), nullptr);
+    if (!window)
+        return false;
+    // Windows lets only the foreground process hand the foreground on; this start is it.
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    ::AllowSetForegroundWindow(owner);
+    return ::PostMessageW(window, message, 0, 0) != 0;
+}
+
 TReadLine ReadInputLine(std::string& line) {
     line.clear();
     const HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);

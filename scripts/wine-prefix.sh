@@ -1,0 +1,53 @@
+# Sourced by the Wine scripts: a fresh temporary prefix run by an ordinary user. Started as root, the
+# programs run as the user clipvane-ci: root opens read-only files and folders regardless, and Wine maps
+# Windows attributes and access lists onto Unix permissions.
+# Sets: work (the temporary folder, removed on exit), as_user, wine_env (no display: set WINE_DISPLAY
+# for one), wine_prefix_boot, windows_path.
+user=clipvane-ci
+work=$(mktemp -d "${TMPDIR:-/tmp}/clipvane-wine.XXXXXX")
+mkdir -p "$work/home" "$work/prefix"
+if [ "$(id -u)" = 0 ]; then
+    id -u "$user" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$user"
+    chown -R "$user:" "$work"
+    as_user() { runuser -u "$user" -- "$@"; }
+else
+    as_user() { "$@"; }
+fi
+wine_env() { # command... : in the prefix, without Mono or Gecko
+    if [ -n "${WINE_DISPLAY:-}" ]; then
+        as_user env -u WAYLAND_DISPLAY DISPLAY="$WINE_DISPLAY" HOME="$work/home" WINEPREFIX="$work/prefix" \
+            WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 "$@"
+    else
+        as_user env -u DISPLAY -u WAYLAND_DISPLAY HOME="$work/home" WINEPREFIX="$work/prefix" WINEDEBUG=-all \
+            WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 "$@"
+    fi
+}
+wine_cleanup() {
+    wine_env wineserver -k >/dev/null 2>&1 || true
+    rm -rf "$work"
+}
+trap wine_cleanup EXIT
+
+wine_prefix_boot() {
+    if ! wine_env wineboot --init >"$work/wineboot.log" 2>&1; then
+        cat "$work/wineboot.log"
+        echo "Wine could not create its prefix" >&2
+        exit 1
+    fi
+    wine_env wineserver -w
+    # Without a sans-serif face under the prefix's Fonts, Wine resolves the dialog font to a serif one.
+    for face in /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
+                /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf; do
+        [ -f "$face" ] && as_user cp "$face" "$work/prefix/drive_c/windows/Fonts/"
+    done
+    return 0
+}
+
+windows_path() { # a Unix path as the prefix's programs see it (drive Z: is /)
+    echo "Z:$1" | tr / '\\'
+}
+
+# WINEPATH for a build of scripts/build-windows.sh: Qt's and the compiler runtime's DLL folders.
+wine_dll_path() { # build folder
+    sed 's|^|Z:|' "$1/windows-dll-path.txt" | tr '/\n' '\\;'
+}
