@@ -5,38 +5,18 @@
 # window under Xvfb, uninstall silently and look for anything left behind.
 #   sh scripts/wine-install-check.sh [build-windows]
 set -eu
-cd "$(dirname "$0")/.."
-dir=${1:-build-windows}
-user=clipvane-ci
+dir=$(cd "${1:-build-windows}" && pwd)
 start=$(date +%s)
 setup=$(find "$dir" -maxdepth 1 -name 'clipvane-*-win64-setup.exe' | sort | tail -n 1)
 [ -n "$setup" ] || { echo "wine-install-check: no installer in $dir (scripts/package-windows.sh)" >&2; exit 1; }
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/clipvane-install.XXXXXX")
-mkdir -p "$work/home" "$work/prefix" "$work/media"
-cp "$setup" "$work/setup.exe"
+. "$(dirname "$0")/wine-prefix.sh"
+mkdir -p "$work/media"
+cp "$setup" "$work/$(basename "$setup")"
 ffmpeg -v error -f lavfi -i "sine=frequency=440:duration=3" -ac 2 -ar 44100 "$work/media/tone.wav"
-if [ "$(id -u)" = 0 ]; then
-    id -u "$user" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$user"
-    chown -R "$user:" "$work"
-    as_user() { runuser -u "$user" -- "$@"; }
-    wine_user=$user
-else
-    as_user() { "$@"; }
-    wine_user=$(id -un)
-fi
-display=""
-wine_env() { # command... : in the check's prefix, without Mono or Gecko
-    as_user env -u WAYLAND_DISPLAY ${display:+DISPLAY=$display} HOME="$work/home" WINEPREFIX="$work/prefix" \
-        WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 "$@"
-}
+[ "$(id -u)" != 0 ] || chown -R "$(stat -c %u "$work")" "$work/media" "$work/$(basename "$setup")"
 xvfb=""
-cleanup() {
-    wine_env wineserver -k >/dev/null 2>&1 || true
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap '[ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true; wine_cleanup' EXIT
 failed=0
 check() { # description, command...: runs the command, reports
     what=$1; shift
@@ -45,12 +25,8 @@ check() { # description, command...: runs the command, reports
 reg_has() { wine_env wine reg query "$1" >/dev/null 2>&1; }
 reg_lacks() { ! reg_has "$1"; }
 
-if ! wine_env env -u DISPLAY wineboot --init >"$work/wineboot.log" 2>&1; then
-    cat "$work/wineboot.log"
-    echo "Wine could not create its prefix" >&2
-    exit 1
-fi
-wine_env wineserver -w
+wine_prefix_boot
+wine_user=$(as_user id -un)
 
 users=$work/prefix/drive_c/users/$wine_user
 inst=$users/AppData/Local/Programs/Clipvane
@@ -60,7 +36,7 @@ app_key='HKCU\Software\Classes\Applications\clipvane.exe'
 openwith_key='HKCU\Software\Classes\.mp4\OpenWithList\clipvane.exe'
 
 # The installer waits for nothing, so wineserver -w does: it returns when the prefix's last process ends.
-wine_env env -u DISPLAY wine "$work/setup.exe" /S >"$work/setup.log" 2>&1 || true
+wine_env wine "$work/$(basename "$setup")" /S >"$work/setup.log" 2>&1 || true
 wine_env wineserver -w
 check "installed into %LOCALAPPDATA%\\Programs\\Clipvane" test -f "$inst/clipvane.exe" -a -f "$inst/ffmpeg.exe"
 check "Start-menu shortcut" test -f "$link"
@@ -74,7 +50,7 @@ check "Open with: .mp4 lists clipvane.exe" reg_has "$openwith_key"
 
 # The installed console program, started by its Windows path; it finds ffmpeg.exe beside itself.
 cli="C:\\users\\$wine_user\\AppData\\Local\\Programs\\Clipvane\\clipvane-cli.exe"
-wine_env env -u DISPLAY wine "$cli" --list >"$work/list.txt" 2>"$work/list.err" || true
+wine_env wine "$cli" --list >"$work/list.txt" 2>"$work/list.err" || true
 profiles=$(tr -d '\r' <"$work/list.txt" | grep -c . || true)
 check "clipvane-cli --list prints 103 lines (printed $profiles)" test "$profiles" = 103
 if [ -d "$inst/licenses/LAME" ]; then
@@ -82,8 +58,8 @@ if [ -d "$inst/licenses/LAME" ]; then
 else
     profile="WAV - Waveform Audio" ext=wav codec=pcm_s16le
 fi
-media_win="Z:$(echo "$work/media" | tr / '\\')"
-wine_env env -u DISPLAY timeout 120 wine "$cli" -p "$profile" -o "$media_win\\out" --overwrite yes \
+media_win=$(windows_path "$work/media")
+wine_env timeout 120 wine "$cli" -p "$profile" -o "$media_win\\out" --overwrite yes \
     "$media_win\\tone.wav" >"$work/convert.txt" 2>&1 || true
 out=$work/media/out/tone.$ext
 probed=$(ffprobe -v error -show_entries stream=codec_name:format=duration -of csv=p=0 "$out" 2>/dev/null |
@@ -94,27 +70,27 @@ check "\"$profile\" with the bundled ffmpeg.exe: $(du -b "$out" 2>/dev/null | cu
 
 # The installed desktop program shows its main window under Xvfb. Wine drops QT_* variables from a
 # Windows program's environment, so the platform goes on the command line.
-exec 4>"$work/display"
-Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp -ac >"$work/xvfb.log" 2>&1 &
+number=90
+while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp -ac >"$work/xvfb.log" 2>&1 &
 xvfb=$!
-exec 4>&-
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-display=:$(cat "$work/display")
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
 gui="C:\\users\\$wine_user\\AppData\\Local\\Programs\\Clipvane\\clipvane.exe"
+WINE_DISPLAY=:$number
 wine_env wine "$gui" -platform windows >"$work/gui.log" 2>&1 &
+WINE_DISPLAY=""
 shown=""
 for _ in $(seq 60); do
-    shown=$(DISPLAY=$display xdotool search --onlyvisible --name '^Tarvix Clipvane$' 2>/dev/null | head -n 1 || true)
+    shown=$(DISPLAY=:$number xdotool search --onlyvisible --name '^Tarvix Clipvane$' 2>/dev/null | head -n 1 || true)
     [ -n "$shown" ] && break
     sleep 1
 done
 check "clipvane.exe shows its main window" test -n "$shown"
 wine_env wineserver -k >/dev/null 2>&1 || true
 wine_env wineserver -w
-display=""
 
 # The uninstaller copies itself to the temporary folder and starts that copy: wait for the prefix.
-wine_env env -u DISPLAY wine "C:\\users\\$wine_user\\AppData\\Local\\Programs\\Clipvane\\uninstall.exe" /S \
+wine_env wine "C:\\users\\$wine_user\\AppData\\Local\\Programs\\Clipvane\\uninstall.exe" /S \
     >"$work/uninstall.log" 2>&1 || true
 wine_env wineserver -w
 left=$(find "$inst" -type f 2>/dev/null | wc -l)

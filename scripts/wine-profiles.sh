@@ -1,6 +1,7 @@
 #!/bin/sh
 # Converts a short generated clip (H.264 + AAC in MP4, 2 s) with every catalog profile through the
-# bundled ffmpeg.exe under Wine, and says which profiles it converts: the list in CONTRIBUTING.md.
+# bundled ffmpeg.exe under Wine, and says which profiles it converts (an output Linux's ffprobe reads
+# streams from): the list in CONTRIBUTING.md.
 # CLI is a clipvane-cli to drive it (the Windows one, or the Linux one, which then runs ffmpeg.exe
 # under Wine through a small wrapper); FFMPEG_DIR the folder of scripts/build-windows-ffmpeg.sh.
 #   sh scripts/wine-profiles.sh CLI FFMPEG_DIR
@@ -34,7 +35,7 @@ while IFS= read -r caption; do
     mkdir -p "$out"
     if run -p "$caption" -o "$out" --overwrite yes "$work/clip.mp4" >"$work/log-$n.txt" 2>&1 </dev/null &&
         file=$(find "$out" -type f | head -n 1) && [ -n "$file" ] &&
-        ffprobe -v error -show_entries format=duration -of csv=p=0 "$file" | grep -q '^[1-9]'; then
+        ffprobe -v error -show_entries format=nb_streams -of csv=p=0 "$file" | grep -q '^[1-9]'; then
         ok=$((ok + 1))
         echo "converts: $caption"
     else
