@@ -1,15 +1,19 @@
 // A stand-in for the encoder, scripted by its own arguments so the engine can be tested without one.
 // It takes the encoder's argument shape ([-y] -i INPUT ... OUTPUT): the script options may stand
 // anywhere among the arguments and run in order; "-y", "-i INPUT" and unknown words are ignored, and
-// the last argument is the output file, where the records asked for below are appended.
+// the last argument is the output file, where the records asked for below are appended. A normal
+// end leaves the output file (empty when nothing was recorded), as the real encoder does.
 //
 //   --out TEXT / --err TEXT   write TEXT (\r \n \t \\ understood) to stdout / stderr in one write
+//   --err-output TEXT         write the output file's path and then TEXT to stderr, as the encoder
+//                             names its output in an error
 //   --eol cr|lf|crlf|crcrlf   line end of the lines generated below (default lf)
 //   --duration HH:MM:SS.hh    an encoder-like "Duration:" line on stderr
 //   --time HH:MM:SS.hh        an encoder-like progress line on stderr
 //   --flood LINES             LINES progress lines to each of stdout and stderr, interleaved
 //   --ticks COUNT MS          COUNT progress lines on stderr, MS apart; records "tick NS" per line
 //   --stamp-exit              records "exit NS" just before the program ends
+//   --no-output               ends normally without leaving the output file (removes what was recorded)
 //   --sleep MS / --hang       pause / wait until killed
 //   --spawn                   starts a child of its own that waits until killed, as a wrapper might
 //   --ask                     asks on stderr whether to overwrite, as the encoder does about an
@@ -176,6 +180,7 @@ int main(int argc, char** argv) {
     if (count >= 2)
         g_output = args.back();
     bool stampExit = false;
+    bool noOutput = false;
     const int last = count - 1; // the output file is no script word
     for (int i = 1; i < last; ++i) {
         const std::string& word = args[i];
@@ -198,6 +203,8 @@ int main(int argc, char** argv) {
             Emit(stdout, Unescape(next()));
         else if (word == "--err")
             Emit(stderr, Unescape(next()));
+        else if (word == "--err-output")
+            Emit(stderr, g_output + Unescape(next()));
         else if (word == "--eol") {
             const std::string eol = next();
             g_eol = eol == "cr" ? "\r" : eol == "crlf" ? "\r\n" : eol == "crcrlf" ? "\r\r\n" : "\n";
@@ -231,6 +238,8 @@ int main(int argc, char** argv) {
 #endif
         } else if (word == "--stamp-exit")
             stampExit = true;
+        else if (word == "--no-output")
+            noOutput = true;
         else if (word == "--sleep")
             std::this_thread::sleep_for(std::chrono::milliseconds(std::atol(next().c_str())));
         else if (word == "--hang")
@@ -259,5 +268,11 @@ int main(int argc, char** argv) {
     }
     if (stampExit)
         Record("exit " + std::to_string(Now()));
+    if (noOutput) {
+        std::error_code error;
+        std::filesystem::remove(PathOf(g_output), error);
+    } else if (!g_output.empty()) {
+        std::ofstream(PathOf(g_output), std::ios::app | std::ios::binary);
+    }
     return 0;
 }

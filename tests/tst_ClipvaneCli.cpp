@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -143,8 +144,13 @@ private slots:
         const QList<QByteArray> lines = run.out.split('\n');
         const qsizetype end = lines.indexOf("end 0 -");
         QVERIFY(end > 0);
-        for (qsizetype i = end + 1; i < lines.size() - 2; ++i)
+        // The encoder's version banner says nothing about the file: it does not crowd out what does.
+        const QRegularExpression banner(
+            u"^reason bad.avi (ffmpeg version|built with|configuration:|lib[a-z]+ +\\d)"_s);
+        for (qsizetype i = end + 1; i < lines.size() - 2; ++i) {
             QVERIFY2(lines[i].startsWith("reason bad.avi "), lines[i].constData());
+            QVERIFY2(!banner.match(QString::fromUtf8(lines[i])).hasMatch(), lines[i].constData());
+        }
     }
 
     void overwriteNoKeepsTheExistingOutput() {
@@ -177,6 +183,13 @@ private slots:
             << QStringLiteral("--signal 9") << 1
             << QByteArray("signal 9\nend 0 -\nreason clip.avi The encoder was ended by signal 9.\nfailed "
                           "clip.avi, \n");
+        QTest::newRow("exit 0 without an output file: failed")
+            << QStringLiteral("--no-output") << 1
+            << QByteArray("end 0 -\nreason clip.avi The encoder wrote no output file.\nfailed clip.avi, \n");
+        QTest::newRow("the reason names the output, not the hidden file the encoder wrote")
+            << QStringLiteral("--err-output \": Operation not permitted\\n\" --exit 2") << 1
+            << QByteArray("exit 2\nend 0 -\nreason clip.avi FOLDER/clip.wav: Operation not permitted\nfailed "
+                          "clip.avi, \n");
     }
     void encoderFailureAfterProgressFailsTheFile() {
         QFETCH(QString, ending);
@@ -189,7 +202,8 @@ private slots:
                     QStringLiteral("ffmpeg -i %1 --time 00:00:01.00 ") + ending + QStringLiteral(" %1.wav"),
                     QStringLiteral("-o"), folder, m_clip});
         QCOMPARE(run.exitCode, exitCode);
-        QCOMPARE(run.out, out);
+        QCOMPARE(run.out, QByteArray(out).replace("FOLDER", QFile::encodeName(folder)));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), int(exitCode == 0));
     }
 
     // What the encoder says besides progress is kept for the report, but never without bound.

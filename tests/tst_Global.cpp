@@ -32,8 +32,10 @@ private slots:
         QTest::newRow("seconds only, two digits") << QStringLiteral("12") << 12;
         QTest::newRow("seconds only, one digit") << QStringLiteral("5") << 0;
         QTest::newRow("seconds only, three digits") << QStringLiteral("123") << 0;
-        QTest::newRow("100 hours: last two digits") << QStringLiteral("100:00:10") << 10;
-        QTest::newRow("short hour field") << QStringLiteral("1:00:10") << 10;
+        QTest::newRow("100 hours: every digit") << QStringLiteral("100:00:10") << 360010;
+        QTest::newRow("short hour field") << QStringLiteral("1:00:10") << 3610;
+        QTest::newRow("hours past 32-bit seconds are held there")
+            << QStringLiteral("99999999999:00:00") << 2147483647;
         QTest::newRow("non-numeric hours") << QStringLiteral("ab:01:02") << 62;
         QTest::newRow("non-numeric seconds") << QStringLiteral("00:01:xx") << 60;
         QTest::newRow("N/A") << QStringLiteral("N/A") << 0;

@@ -1,6 +1,7 @@
 #include "core/OutputParser.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QTest>
 #include <QThread>
 
@@ -32,6 +33,35 @@ QString ReportText(const TProcessInfo& info) {
     if (info.Status != 0)
         text += QStringLiteral(" status %1").arg(info.Status);
     return text;
+}
+
+// Debian's ffmpeg converting a 25-second WAV to MP3, its standard error as written.
+QByteArray Capture() {
+    QFile file(QStringLiteral(CLIPVANE_TEST_DATA "/ffmpeg-wav-to-mp3.stderr"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+double SecondsSinceDayZero(void* context) {
+    return ++*static_cast<int*>(context) / 86400.0; // one second later at every look
+}
+
+// Feeds the pieces as successive reads of one pipe, as the runner does, and lists what came out:
+// the reports, then "kept" and the kept lines, then the duration and the progress mark.
+QStringList FeedInPieces(const QByteArrayList& pieces) {
+    TParseState state;
+    TPipeTail tail;
+    int clock = 0;
+    QStringList out;
+    const auto post = [&out](const TProcessInfo& info) { out << ReportText(info); };
+    for (const QByteArray& piece : pieces)
+        ParseOutput(std::string_view(piece.constData(), piece.size()), state, &SecondsSinceDayZero, &clock,
+                    post, &tail);
+    FlushTail(tail, state, &SecondsSinceDayZero, &clock, post);
+    out << u"kept"_s;
+    for (const std::string& line : state.Kept.Lines())
+        out << QString::fromStdString(line);
+    out << QString::number(state.TotalSeconds) << QString::number(state.HasProgress);
+    return out;
 }
 
 std::int64_t UtcMilliseconds() {
@@ -72,8 +102,8 @@ private slots:
         row("every duration line restarts the clock",
             {dur100 + "  Duration: 00:01:40.00\n" + "time=00:00:25.00\r"}, 0, {0, 6, 10}, {"25 00:04 00:16"},
             true, 100);
-        row("100-hour duration keeps the two digits before the colon",
-            {"Duration: 100:00:10.00\rtime=00:00:05.00\r"}, 0, {0, 3}, {"50 00:03 00:06"}, true, 10);
+        row("100 hours and more: every digit of the hours counts",
+            {"Duration: 125:00:00.00\rtime=100:00:00.00\r"}, 0, {0, 3}, {"80 00:03 00:04"}, true, 450000);
         row("duration fields carry to the next line of the chunk",
             {"Duration: 00:01:40.00\rDuration: 00:02\r"}, 0, {0, 0}, {}, false, 100);
         row("duration fields start at 0 in each chunk", {"Duration: 00:01:40.00\r", "Duration: 00:02\r"}, 0,
@@ -234,6 +264,15 @@ private slots:
         for (int i = 5; i <= 12; ++i)
             last8 << QString(u"line%1 "_s.arg(i) + QString(400, u'y')).left(300);
         QTest::newRow("only the last 8, each cut at 300") << QByteArrayList{flood} << true << last8;
+        QTest::newRow("the version banner is not kept, what follows is")
+            << QByteArrayList{"ffmpeg version 5.1.9-0+deb12u1 Copyright (c) 2000-2026 the FFmpeg developers\n"
+                              "  built with gcc 12 (Debian 12.2.0-14+deb12u1)\n"
+                              "  configuration: --prefix=/usr --extra-version=0+deb12u1\n"
+                              "  libavutil      57. 28.100 / 57. 28.100\n"
+                              "  libpostproc    56.  6.100 / 56.  6.100\n"
+                              "libx264 is no banner\n"
+                              "/out/a.mp3: Operation not permitted\n"}
+            << true << QStringList{u"libx264 is no banner"_s, u"/out/a.mp3: Operation not permitted"_s};
     }
     void keptLines() {
         QFETCH(QByteArrayList, chunks);
@@ -246,11 +285,29 @@ private slots:
             ParseOutput(
                 std::string_view(chunk.constData(), chunk.size()), state, &TScriptedClock::Now, &clock,
                 [](const TProcessInfo&) {}, withTail ? &tail : nullptr);
-        FlushTail(tail, state);
+        FlushTail(tail, state, &TScriptedClock::Now, &clock, [](const TProcessInfo&) {});
         QStringList lines;
         for (const std::string& line : state.Kept.Lines())
             lines << QString::fromStdString(line);
         QCOMPARE(lines, kept);
+    }
+
+    // A real encoder's output, cut by the reads wherever it happens to be: every cut gives what the
+    // whole text gives, progress, duration and kept lines alike.
+    void splitAnywhere_data() {
+        QTest::addColumn<int>("cut");
+        const QByteArray capture = Capture();
+        QVERIFY(capture.size() > 1000);
+        for (int cut = 0; cut <= capture.size(); ++cut)
+            QTest::addRow("cut at %d", cut) << cut;
+    }
+    void splitAnywhere() {
+        QFETCH(int, cut);
+        const QByteArray capture = Capture();
+        const QStringList whole = FeedInPieces({capture});
+        QCOMPARE(whole.indexOf(u"kept"_s), 8); // a report per "time=" line past the first, 100 % last
+        QCOMPARE(whole.at(7).left(4), u"100 "_s);
+        QCOMPARE(FeedInPieces({capture.left(cut), capture.mid(cut)}), whole);
     }
 
     void localNow_data() {

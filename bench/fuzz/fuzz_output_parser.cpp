@@ -57,8 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ParseOutput(chunk, state, &Tick, &clock, [&](const TProcessInfo& info) { reports.push_back(info); });
 
     FUZZ_CHECK(state.HasProgress == HoldsTimeKey(chunk));
-    FUZZ_CHECK(state.TotalSeconds >= -(99 * 3600 + 99 * 60 + 99) &&
-               state.TotalSeconds <= 99 * 3600 + 99 * 60 + 99);
+    // Every digit of the hours counts (never a sign), held at 999999999; minutes and seconds take two
+    // characters.
+    FUZZ_CHECK(state.TotalSeconds >= -(99 * 60 + 99) &&
+               state.TotalSeconds <= std::int64_t{999999999} * 3600 + 99 * 60 + 99);
     for (const TProcessInfo& report : reports) {
         FUZZ_CHECK(report.Percent >= 1 && report.Percent <= 100);
         FUZZ_CHECK(report.Status == 0 && !report.IsEndNotice());

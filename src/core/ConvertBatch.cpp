@@ -83,6 +83,8 @@ std::vector<std::string> FailureReason(const TProcessInfo& info, const std::stri
     }
     if (!info.Ran)
         return {output + " exists and was not overwritten."};
+    if (info.NoOutput)
+        return {"The encoder wrote no output file."};
     std::vector<std::string> reason = info.Lines;
     // A crash is worth saying even after lines that look harmless.
     if (info.ExitSignal != 0)

@@ -12,6 +12,32 @@
 
 namespace clipvane {
 
+namespace {
+
+std::string FileNameOf(const std::string& path) {
+    std::size_t start = path.size();
+    while (start > 0 && path[start - 1] != '/' && path[start - 1] != platform::PathSeparator())
+        --start;
+    return path.substr(start);
+}
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+    if (from.empty())
+        return;
+    for (std::size_t p = text.find(from); p != std::string::npos; p = text.find(from, p + to.size()))
+        text.replace(p, from.size(), to);
+}
+
+// The user knows the output's name, not the hidden work file the encoder was given: the encoder's
+// lines name the output in its place, as a full path and as a bare name.
+std::string ShowOutputName(std::string line, const std::string& workFile, const std::string& output) {
+    ReplaceAll(line, workFile, output);
+    ReplaceAll(line, FileNameOf(workFile), FileNameOf(output));
+    return line;
+}
+
+} // namespace
+
 // Lives on the GUI thread and runs the hand-offs the workers ask for.
 class TGuiSide final : public QObject {
 public:
@@ -79,6 +105,8 @@ void TConvertProcess::Start() {
     m_outTail.Text.clear();
     m_errTail.Text.clear();
     m_ran = false;
+    m_noOutput = false;
+    m_runWorkFile.clear();
     m_exit = kNothingRan;
 
     bool overwrite = false;
@@ -105,6 +133,7 @@ void TConvertProcess::Start() {
     CreatePipes();
     m_overwrite = overwrite;
     m_workFile = WorkFileFor(OutputFile);
+    m_runWorkFile = m_workFile;
     m_commandLine =
         ComposeCommandLine(NotUseAnotherFFmpeg, FFmpegPath, overwrite, InputFile, FFmpegParams, m_workFile);
     m_arguments =
@@ -280,6 +309,8 @@ void TConvertProcess::ParseOutput(const char* Buffer, std::int32_t Count, TPipeT
 void TConvertProcess::ProcessEnded() {
     AskWorkerToTerminate();
     ClosePipes();
+    // The pipes are drained: a last line without an ending still counts (it may be the only "time=").
+    FlushTails();
     // What the encoder left running in its group (a wrapper's children) must not write on into a
     // file that is about to become the output.
     platform::TerminateChild(ProcessInformation, 0);
@@ -291,10 +322,12 @@ void TConvertProcess::ProcessEnded() {
         ReapOrHandOver(nullptr, work); // it said it ended, yet it is still there
     } else if (work.empty()) {
         // Stopped just as it ended: Stop has already reaped it and removed its file.
+    } else if (exit.Succeeded() && platform::GetPathType(work) == platform::PathType::None) {
+        // It ended well yet wrote nothing (a null output, a wrapper that lies): nothing converted.
+        m_noOutput = true;
     } else if (!Parse.HasProgress || !exit.Succeeded()) {
         platform::RemoveFile(work);
-    } else if (platform::GetPathType(work) != platform::PathType::None &&
-               !platform::MoveFileTo(work, OutputFile, m_overwrite)) {
+    } else if (!platform::MoveFileTo(work, OutputFile, m_overwrite)) {
         // Only a converted file takes the output's name; without a confirmed overwrite, a file
         // that appeared there meanwhile is kept and this one fails.
         status = kStatusOutputNotReplaced;
@@ -305,6 +338,8 @@ void TConvertProcess::ProcessEnded() {
 }
 
 void TConvertProcess::PostEnd(std::int32_t Status) {
+    if (m_ran)
+        FlushTails();
     TProcessInfo info;
     info.Percent = kEndNoticePercent;
     info.TimeElapsed = Parse.HasProgress ? "some" : "";
@@ -313,12 +348,19 @@ void TConvertProcess::PostEnd(std::int32_t Status) {
     info.ExitCode = m_exit.known ? m_exit.code : -1;
     info.ExitSignal = m_exit.signal;
     info.Ran = m_ran;
+    info.NoOutput = m_noOutput;
     if (m_ran) {
-        FlushTail(m_outTail, Parse);
-        FlushTail(m_errTail, Parse);
         info.Lines = Parse.Kept.Lines();
+        for (std::string& line : info.Lines)
+            line = ShowOutputName(line, m_runWorkFile, OutputFile);
     }
     Post(info);
+}
+
+void TConvertProcess::FlushTails() {
+    const auto post = [this](const TProcessInfo& info) { Post(info); };
+    FlushTail(m_outTail, Parse, Clock, ClockContext, post);
+    FlushTail(m_errTail, Parse, Clock, ClockContext, post);
 }
 
 void TConvertProcess::Post(const TProcessInfo& info) {

@@ -90,6 +90,7 @@ private:
     void StartWorker();
     void ReadPipe(platform::Handle pipe, const char* errorText, TPipeTail& tail);
     void Post(const TProcessInfo& info);
+    void FlushTails();
 
     static constexpr platform::ExitStatus kNothingRan{true, 0, 0};
     // How long Stop and the end wait for the child to be reaped before a thread takes it over.
@@ -98,6 +99,8 @@ private:
     platform::ExitStatus m_exit = kNothingRan; // how the last encoder ended
     bool m_overwrite = false;                  // the user agreed to replace the existing output
     bool m_ran = false;                        // an encoder was started for the current file
+    bool m_noOutput = false;                   // it ended well without writing its work file
+    std::string m_runWorkFile;                 // the work file of the current file, kept past its end
     TPipeTail m_outTail;
     TPipeTail m_errTail;
     std::string m_workFile; // what the running encoder writes, empty when none

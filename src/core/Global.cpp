@@ -2,7 +2,9 @@
 
 #include "core/platform/Platform.h"
 
+#include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace clipvane {
 
@@ -19,13 +21,25 @@ std::int32_t NumberBefore(std::string_view text, std::size_t pos) {
     return static_cast<std::int32_t>(value);
 }
 
+std::int64_t HoursBefore(std::string_view text, std::size_t pos) {
+    constexpr std::int64_t kMaxHours = 999999999; // far past any real length; keeps the seconds in range
+    std::size_t first = pos;
+    while (first > 0 && text[first - 1] >= '0' && text[first - 1] <= '9')
+        --first;
+    std::int64_t hours = 0;
+    for (std::size_t i = first; i < pos; ++i)
+        hours = std::min(kMaxHours, hours * 10 + (text[i] - '0'));
+    return hours;
+}
+
 std::int32_t TimeToSeconds(std::string_view text, std::string_view separator) {
     std::string_view s = text;
-    std::int32_t h = 0, m = 0, sec = 0;
+    std::int64_t h = 0;
+    std::int32_t m = 0, sec = 0;
     if (separator.empty())
         return 0;
     if (auto p = s.find(separator); p != std::string_view::npos) {
-        h = NumberBefore(s, p);
+        h = HoursBefore(s, p);
         s = s.substr(p + separator.size());
     }
     if (auto p = s.find(separator); p != std::string_view::npos) {
@@ -37,7 +51,8 @@ std::int32_t TimeToSeconds(std::string_view text, std::string_view separator) {
         if (ParseInteger(s, v))
             sec = static_cast<std::int32_t>(v);
     }
-    return h * 3600 + m * 60 + sec;
+    return static_cast<std::int32_t>(
+        std::min<std::int64_t>(h * 3600 + m * 60 + sec, std::numeric_limits<std::int32_t>::max()));
 }
 
 bool ParseInteger(std::string_view text, std::int64_t& value) {

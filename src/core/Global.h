@@ -27,13 +27,18 @@ public:
 std::string TwoDigits(std::int32_t n);
 
 // Whole seconds of an hours/minutes/seconds text such as "01:02:03"; the first separated
-// field is always hours, the second minutes. Fields that are not numbers count as 0.
+// field is always hours (every digit of it), the second minutes. Fields that are not numbers
+// count as 0; a result beyond 32 bits is held at the largest.
 std::int32_t TimeToSeconds(std::string_view text, std::string_view separator);
 
 // The number in the two characters just before the separator at 0-based `pos`, or 0 when
 // they are not a decimal number. With fewer than two characters in front, the first two
 // characters of the text are taken, which include the separator, so the value is 0.
 std::int32_t NumberBefore(std::string_view text, std::size_t pos);
+
+// The hours in the digits just before the separator at 0-based `pos`, however many ("125:00:00"
+// is 125 hours, "1:00:00" one); 0 when no digit stands there.
+std::int64_t HoursBefore(std::string_view text, std::size_t pos);
 
 // Reads a whole text as a decimal integer in the runtime's manner: optional blanks and sign,
 // "$" / "0x" hexadecimal. False when the text is not one.

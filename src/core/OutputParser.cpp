@@ -63,7 +63,7 @@ std::int64_t RoundHalfEven(double x) {
 }
 
 struct TChunkFields {
-    std::int32_t Hours = 0;
+    std::int64_t Hours = 0;
     std::int32_t Minutes = 0;
     std::int32_t Seconds = 0;
     std::int32_t Position = 0; // t
@@ -73,7 +73,7 @@ struct TChunkFields {
 void ParseDuration(std::string_view rest, TChunkFields& fields) {
     rest = Trimmed(rest);
     if (auto p = rest.find(':'); p != std::string_view::npos) {
-        fields.Hours = NumberBefore(rest, p);
+        fields.Hours = HoursBefore(rest, p);
         rest = rest.substr(p + 1);
     }
     if (auto p = rest.find(':'); p != std::string_view::npos) {
@@ -84,15 +84,31 @@ void ParseDuration(std::string_view rest, TChunkFields& fields) {
         fields.Seconds = NumberBefore(rest, p);
 }
 
-bool IsProgressLine(std::string_view line) {
-    return FindKey(line, "duration", ':') != std::string_view::npos ||
-           FindKey(line, "time", '=') != std::string_view::npos;
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
 }
 
-void KeepUnlessProgress(std::string_view line, TParseState& state) {
-    line = Trimmed(line);
-    if (!line.empty() && !IsProgressLine(line))
-        state.Kept.Add(line);
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The encoder's version banner ("ffmpeg version", "built with", "configuration:" and one
+// "libavutil      57. 28.100 / 57. 28.100" line per library) comes before every file: it would
+// push what the encoder said about the file out of the few lines that are kept.
+bool IsBannerLine(std::string_view line) {
+    if (StartsWith(line, "ffmpeg version ") || StartsWith(line, "built with ") ||
+        StartsWith(line, "configuration:"))
+        return true;
+    if (!StartsWith(line, "lib"))
+        return false;
+    std::size_t i = 3;
+    while (i < line.size() && line[i] >= 'a' && line[i] <= 'z')
+        ++i;
+    const std::size_t letters = i - 3;
+    while (i < line.size() && line[i] == ' ')
+        ++i;
+    return letters > 0 && i < line.size() && IsDigit(line[i]) &&
+           line.find(" / ", i) != std::string_view::npos;
 }
 
 // Returns whether the line was a progress line ("Duration:" or "time=").
@@ -101,8 +117,8 @@ bool ParseLine(std::string_view line, TChunkFields& fields, TParseState& state, 
     const auto durationKey = FindKey(line, "duration", ':');
     if (auto key = durationKey; key != std::string_view::npos) {
         ParseDuration(line.substr(key), fields);
-        state.TotalSeconds = std::int64_t{fields.Hours} * 3600 + std::int64_t{fields.Minutes} * 60 +
-                             std::int64_t{fields.Seconds};
+        state.TotalSeconds =
+            fields.Hours * 3600 + std::int64_t{fields.Minutes} * 60 + std::int64_t{fields.Seconds};
         state.StartTime = now(clockContext);
     }
 
@@ -136,6 +152,16 @@ void AppendBounded(std::string& text, std::string_view piece) {
     text.append(piece.substr(0, TPipeTail::kMaxLength - std::min(text.size(), TPipeTail::kMaxLength)));
 }
 
+// One whole line: its progress is reported, or it is kept when it says something else.
+void TakeLine(std::string_view raw, TChunkFields& fields, TParseState& state, TClock now, void* clockContext,
+              const std::function<void(const TProcessInfo&)>& post) {
+    const std::string_view line = Trimmed(raw);
+    if (line.empty() || ParseLine(line, fields, state, now, clockContext, post))
+        return;
+    if (!IsBannerLine(line))
+        state.Kept.Add(line);
+}
+
 } // namespace
 
 void TKeptLines::Add(std::string_view line) {
@@ -157,8 +183,11 @@ std::vector<std::string> TKeptLines::Lines() const {
     return lines;
 }
 
-void FlushTail(TPipeTail& tail, TParseState& state) {
-    KeepUnlessProgress(tail.Text, state);
+void FlushTail(TPipeTail& tail, TParseState& state, TClock now, void* clockContext,
+               const std::function<void(const TProcessInfo&)>& post) {
+    // The pipe has ended: its last line needs no ending, and it is a read of its own.
+    TChunkFields fields;
+    TakeLine(tail.Text, fields, state, now, clockContext, post);
     tail.Text.clear();
 }
 
@@ -182,12 +211,23 @@ double LocalNow(void* /*context*/) {
 void ParseOutput(std::string_view chunk, TParseState& state, TClock now, void* clockContext,
                  const std::function<void(const TProcessInfo&)>& post, TPipeTail* tail) {
     TChunkFields fields;
+    std::size_t start = 0;
     // Every CR and every LF ends a line: a CR LF pair then leaves an empty line between them, and
     // empty lines are skipped, so this is the same as treating the pair as one ending.
     // The next CR and LF are remembered, so each byte is searched once however the two mix.
     std::size_t nextCr = chunk.find('\r');
     std::size_t nextLf = chunk.find('\n');
-    std::size_t start = 0;
+    // The encoder writes a line in pieces ("  Duration: ", "00:10:00.00", ", bitrate: ..."), and a read
+    // can end between any two: a line the last read of this pipe left unfinished is completed first.
+    if (tail && !tail->Text.empty()) {
+        const std::size_t end = std::min({nextCr, nextLf, chunk.size()});
+        AppendBounded(tail->Text, chunk.substr(0, end));
+        if (end == chunk.size())
+            return;
+        TakeLine(tail->Text, fields, state, now, clockContext, post);
+        tail->Text.clear(); // its room stays for the next unfinished line
+        start = end + 1;
+    }
     while (start < chunk.size()) {
         if (nextCr < start)
             nextCr = chunk.find('\r', start);
@@ -195,20 +235,12 @@ void ParseOutput(std::string_view chunk, TParseState& state, TClock now, void* c
             nextLf = chunk.find('\n', start);
         const std::size_t end = std::min({nextCr, nextLf, chunk.size()});
         const std::string_view raw = chunk.substr(start, end - start);
-        const std::string_view line = Trimmed(raw);
-        const bool progress = !line.empty() && ParseLine(line, fields, state, now, clockContext, post);
-        // Which lines are kept is decided on whole lines: a read can end in the middle of one.
-        const bool continues = tail && start == 0 && !tail->Text.empty();
-        const bool unfinished = tail && end == chunk.size();
-        if (continues || unfinished) {
-            if (!continues)
-                tail->Text.clear();
+        if (tail && end == chunk.size()) {
+            // Unfinished: it waits for the next read of the same pipe.
             AppendBounded(tail->Text, raw);
-            if (!unfinished)
-                FlushTail(*tail, state);
-        } else if (!line.empty() && !progress) {
-            state.Kept.Add(line);
+            return;
         }
+        TakeLine(raw, fields, state, now, clockContext, post);
         start = end + 1;
     }
 }

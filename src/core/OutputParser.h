@@ -31,8 +31,8 @@ private:
     std::size_t m_count = 0;
 };
 
-// The unfinished last line of one pipe's read: the next read of the same pipe completes it. The two
-// pipes are read separately, so each has its own.
+// The unfinished last line of one pipe's read: the next read of the same pipe completes it before
+// it is parsed. The two pipes are read separately, so each has its own.
 struct TPipeTail {
     static constexpr std::size_t kMaxLength = 4096; // beyond this the rest of the line is dropped
     std::string Text;
@@ -50,13 +50,15 @@ struct TParseState {
 using TClock = double (*)(void* context);
 double LocalNow(void* context = nullptr);
 
-// Parses one chunk exactly as read; calls `post` for every progress report, in line order, and keeps
-// the lines that were no progress in state.Kept. With a `tail`, a line the chunk leaves unfinished
-// waits there for the next chunk of the same pipe before it is kept; without one it is kept as read.
+// Parses one chunk; calls `post` for every progress report, in line order, and keeps the lines that
+// were no progress (the encoder's version banner aside) in state.Kept. With a `tail`, the chunk's
+// lines are whole lines: the one the previous chunk of the same pipe left unfinished comes first, and
+// the one this chunk leaves unfinished waits there. Without one each chunk is parsed exactly as read.
 void ParseOutput(std::string_view chunk, TParseState& state, TClock now, void* clockContext,
                  const std::function<void(const TProcessInfo&)>& post, TPipeTail* tail = nullptr);
 
-// Keeps what waits in `tail` (the pipe has ended) and empties it.
-void FlushTail(TPipeTail& tail, TParseState& state);
+// Parses what waits in `tail` as a last line (the pipe has ended) and empties it.
+void FlushTail(TPipeTail& tail, TParseState& state, TClock now, void* clockContext,
+               const std::function<void(const TProcessInfo&)>& post);
 
 } // namespace clipvane

@@ -26,12 +26,15 @@ struct TProcessInfo {
     std::int32_t ExitCode = 0;      // end notice: the encoder's exit code (0 when none ran), -1 unknown
     std::int32_t ExitSignal = 0;    // end notice: the signal that ended the encoder, 0 when none did
     bool Ran = false;               // end notice: an encoder was started for the file
+    bool NoOutput = false;          // end notice: the encoder ended well but wrote no output file
     std::vector<std::string> Lines; // end notice: the encoder's last lines that were no progress
 
     bool IsEndNotice() const { return Percent == kEndNoticePercent; }
     // The file converted: progress was seen, nothing was refused, and the encoder ended well.
     // A full disk or a crash after the first "time=" line still fails the file.
-    bool Converted() const { return !TimeElapsed.empty() && Status == 0 && ExitCode == 0 && ExitSignal == 0; }
+    bool Converted() const {
+        return !TimeElapsed.empty() && Status == 0 && ExitCode == 0 && ExitSignal == 0 && !NoOutput;
+    }
 };
 
 } // namespace clipvane
