@@ -51,7 +51,8 @@ is_system() {
         setupapi.dll | crypt32.dll | bcrypt.dll | shlwapi.dll | msvcrt.dll | iphlpapi.dll | wtsapi32.dll | \
         authz.dll | mpr.dll | dnsapi.dll | secur32.dll | ntdll.dll | shcore.dll | winspool.drv | \
         wintrust.dll | psapi.dll | rpcrt4.dll | normaliz.dll | propsys.dll | wldap32.dll | \
-        ncrypt.dll | msimg32.dll | oleacc.dll | hid.dll | cfgmgr32.dll) return 0 ;;
+        ncrypt.dll | msimg32.dll | oleacc.dll | hid.dll | cfgmgr32.dll | winhttp.dll | wsock32.dll | \
+        mswsock.dll | usp10.dll | gdiplus.dll | powrprof.dll) return 0 ;;
     esac
     return 1
 }
