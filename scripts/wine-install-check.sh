@@ -69,7 +69,9 @@ check "\"$profile\" with the bundled ffmpeg.exe: $(du -b "$out" 2>/dev/null | cu
 [ "$failed" = 0 ] || { tr -d '\r' <"$work/convert.txt" | tail -n 20; }
 
 # The installed desktop program shows its main window under Xvfb. Wine drops QT_* variables from a
-# Windows program's environment, so the platform goes on the command line.
+# Windows program's environment, so the platform goes on the command line. The prefix's desktop
+# process, started without a display for the console steps, must end first, or no window reaches X.
+wine_env wineserver -w
 number=90
 while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
 Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp -ac >"$work/xvfb.log" 2>&1 &
@@ -86,6 +88,7 @@ for _ in $(seq 60); do
     sleep 1
 done
 check "clipvane.exe shows its main window" test -n "$shown"
+[ -n "$shown" ] || tr -d '\r' <"$work/gui.log" | tail -n 20
 wine_env wineserver -k >/dev/null 2>&1 || true
 wine_env wineserver -w
 
