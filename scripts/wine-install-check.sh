@@ -2,7 +2,8 @@
 # The installer's round trip under Wine, in a fresh temporary prefix, as the ordinary user clipvane-ci
 # when started as root (as scripts/wine-checks.sh does): install silently for the current user, list
 # the profiles and convert a WAV with the installed programs and their ffmpeg.exe, show the main
-# window under Xvfb, uninstall silently and look for anything left behind.
+# window under Xvfb, uninstall silently and look for anything left behind; then the same install and
+# uninstall for all users (/AllUsers).
 #   sh scripts/wine-install-check.sh [build-windows]
 set -eu
 dir=$(cd "${1:-build-windows}" && pwd)
@@ -102,6 +103,25 @@ check "uninstall removes the shortcut" test ! -e "$link"
 check "uninstall removes the Apps & features key" reg_lacks "$uninstall_key"
 check "uninstall removes the Open with keys" reg_lacks "$app_key"
 check "uninstall removes .mp4's Open with entry" reg_lacks "$openwith_key"
+
+# For all users on request (the prefix's user is an administrator to Wine): Program Files and HKLM,
+# removed again by the uninstall command the installer registered.
+pf="$work/prefix/drive_c/Program Files/Clipvane"
+machine_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Clipvane'
+wine_env wine "$work/$(basename "$setup")" /S /AllUsers >"$work/setup-all.log" 2>&1 || true
+wine_env wineserver -w
+check "/AllUsers installs into Program Files" test -f "$pf/clipvane.exe"
+check "/AllUsers registers for the machine" reg_has "$machine_key"
+quiet=$(wine_env wine reg query "$machine_key" /v QuietUninstallString 2>/dev/null | tr -d '\r' |
+    sed -n 's/.*QuietUninstallString *REG_SZ *//p')
+exe=$(echo "$quiet" | sed 's/^"\([^"]*\)".*/\1/')
+# shellcheck disable=SC2086 # the registered arguments, split as Windows would
+wine_env wine "$exe" $(echo "$quiet" | sed 's/^"[^"]*" *//') >"$work/uninstall-all.log" 2>&1 || true
+wine_env wineserver -w
+left=$(find "$pf" -type f 2>/dev/null | wc -l)
+check "its QuietUninstallString ($quiet) leaves no file ($left left)" test -n "$quiet" -a "$left" = 0
+check "and no machine key" reg_lacks "$machine_key"
+check "and no machine Open with key" reg_lacks 'HKLM\Software\Classes\Applications\clipvane.exe'
 
 echo "Installer round trip under Wine: $failed failed ($(($(date +%s) - start)) s)"
 [ "$failed" = 0 ]
