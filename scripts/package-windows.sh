@@ -6,6 +6,7 @@
 # (scripts/build-windows-ffmpeg.sh) with the licences. Every import of every .exe and .dll there must be
 # in the folder or a Windows system DLL, else this fails.
 #   sh scripts/package-windows.sh [build-windows]
+# shellcheck disable=SC2044,SC2016 # the staged names have no blanks; $INSTDIR is NSIS's
 set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)

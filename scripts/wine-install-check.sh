@@ -11,6 +11,7 @@ start=$(date +%s)
 setup=$(find "$dir" -maxdepth 1 -name 'clipvane-*-win64-setup.exe' | sort | tail -n 1)
 [ -n "$setup" ] || { echo "wine-install-check: no installer in $dir (scripts/package-windows.sh)" >&2; exit 1; }
 
+# shellcheck source=scripts/wine-prefix.sh disable=SC2154 # it sets work
 . "$(dirname "$0")/wine-prefix.sh"
 mkdir -p "$work/media"
 cp "$setup" "$work/$(basename "$setup")"
@@ -81,7 +82,7 @@ for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; don
 gui="C:\\users\\$wine_user\\AppData\\Local\\Programs\\Clipvane\\clipvane.exe"
 WINE_DISPLAY=:$number
 wine_env wine "$gui" -platform windows >"$work/gui.log" 2>&1 &
-WINE_DISPLAY=""
+WINE_DISPLAY="" # shellcheck disable=SC2034 # read by wine_env
 shown=""
 for _ in $(seq 60); do
     shown=$(DISPLAY=:$number xdotool search --onlyvisible --name '^Tarvix Clipvane$' 2>/dev/null | head -n 1 || true)
