@@ -20,3 +20,9 @@ cmake --build "$dir" -j "$(nproc)"
     dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)"
     dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)"
 } >"$dir/windows-dll-path.txt"
+# Offscreen, Qt on Windows reads fonts only from its library folder's fonts/ (Wine passes no
+# QT_QPA_FONTDIR on): the tests' qt.conf points that folder at DejaVu Sans, the face Linux tests use.
+mkdir -p "$dir/tests/fonts"
+cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf \
+    "$dir/tests/fonts/"
+printf '[Paths]\r\nPrefix=Z:%s\r\nLibraries=Z:%s\r\n' "$qt" "$(cd "$dir/tests" && pwd)" >"$dir/tests/qt.conf"

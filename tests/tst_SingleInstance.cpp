@@ -8,6 +8,10 @@
 
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace clipvane;
 using namespace Qt::StringLiterals;
 
@@ -24,6 +28,16 @@ std::unique_ptr<QProcess> StartProgram(const QTemporaryDir& dir) {
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process->start(QStringLiteral(CLIPVANE_PATH), {});
     return process;
+}
+
+// Whether an instance answers show requests: its socket on Linux, its window of the class on Windows.
+bool Answering(const TSingleInstance& instance) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(instance);
+    return ::FindWindowW(QString::fromLatin1(kWindowClassName).toStdWString().c_str(), nullptr) != nullptr;
+#else
+    return QFileInfo::exists(instance.ServerName());
+#endif
 }
 
 // A later start: it must hand over and end with 0, without a window of its own.
@@ -66,8 +80,8 @@ private slots:
         TSingleInstance probe(dir.path(), InstanceKey());
         auto crashed = StartProgram(dir);
         QVERIFY(crashed->waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(probe.ServerName()).exists(), 10000);
-        crashed->kill(); // leaves its lock file and its socket behind
+        QTRY_VERIFY_WITH_TIMEOUT(Answering(probe), 10000);
+        crashed->kill(); // leaves its lock file (and on Linux its socket) behind
         QVERIFY(crashed->waitForFinished());
         QVERIFY(QFileInfo::exists(probe.LockPath()));
         QCOMPARE(probe.Claim(1000), TSingleInstance::TClaim::Primary);
@@ -81,12 +95,12 @@ private slots:
         QTemporaryDir dir;
         auto holder = std::make_unique<TSingleInstance>(dir.path(), InstanceKey());
         QCOMPARE(holder->Claim(0), TSingleInstance::TClaim::Primary); // holds the lock, does not listen
-        const QString server = holder->ServerName();
+        TSingleInstance probe(dir.path(), InstanceKey());
         auto waiting = StartProgram(dir);
         QVERIFY(waiting->waitForStarted());
         QTest::qWait(300);
         holder.reset();
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(server), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(Answering(probe), 10000);
         QCOMPARE(waiting->state(), QProcess::Running);
         QVERIFY(HandsOver(dir));
         waiting->kill();

@@ -431,7 +431,13 @@ constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM 
 // ReplaceFileW keeps the target's identity (creation time, security, streams); a plain rename would
 // give it the source's. A missing target is simply renamed onto.
 bool MoveOver(const std::wstring& source, const std::wstring& target) {
-    if (::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    const DWORD existing = ::GetFileAttributesW(target.c_str());
+    // A folder is never replaced by a file (Wine's ReplaceFileW would not refuse it as Windows does).
+    if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_DIRECTORY)) {
+        ::SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
+    if (existing != INVALID_FILE_ATTRIBUTES) {
         if (::ReplaceFileW(target.c_str(), source.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                            nullptr))
             return true;
