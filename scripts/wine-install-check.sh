@@ -72,7 +72,10 @@ check "\"$profile\" with the bundled ffmpeg.exe: $(du -b "$out" 2>/dev/null | cu
 
 # The installed desktop program shows its main window under Xvfb. Wine drops QT_* variables from a
 # Windows program's environment, so the platform goes on the command line. The prefix's desktop
-# process, started without a display for the console steps, must end first, or no window reaches X.
+# process, started without a display for the console steps, must end first, or no window reaches X;
+# and the prefix, booted without a display, is set to Wine's null driver.
+wine_env wineserver -w
+wine_env wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1 || true
 wine_env wineserver -w
 number=90
 while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
