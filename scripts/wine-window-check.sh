@@ -34,7 +34,7 @@ find_window() {
 # A display of our own, on a free number.
 number=90
 while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp -ac >"$work/xvfb.log" 2>&1 &
+Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -ac >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 WINE_DISPLAY=:$number
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
@@ -54,7 +54,7 @@ as_user mkdir -p "$(dirname "$settings")"
 # The profile box holds a hand-made line whose arguments script the fake encoder.
 printf '[Options]\r\nOutputDirectory=%s\\\r\nOutputFormat=%s\r\nSameInput=0\r\nAnotherFFmpeg=%s\r\nNotUseAnotherFFmpeg=0\r\n' \
     "$(windows_path "$work/out")" \
-    'ffmpeg -i %1 --duration 00:00:02.00 --time 00:00:01.00 --time 00:00:02.00 --fail-on bad %1.mp3' \
+    'ffmpeg -i %1 --duration 00:00:02.00 --time 00:00:01.00 --sleep 1500 --time 00:00:02.00 --fail-on bad %1.mp3' \
     "$(windows_path "$build/tests/fake_encoder.exe")" | as_user tee "$settings" >/dev/null
 
 app=$build/src/app/clipvane.exe
@@ -99,10 +99,13 @@ x key Return
 sleep 1
 x type --delay 20 '"first.wav" "second.wav" "bad-third.wav"'
 x key Return
+batch=$(find_window 20 --onlyvisible --name '^Tarvix Clipvane \(') || fail "no batch window"
+sleep 0.5
+shot batch
 message=
 end=$(($(date +%s) + 60))
 while [ -z "$message" ] && [ "$(date +%s)" -le "$end" ]; do
-    message=$(x search --onlyvisible --name '^Tarvix Clipvane$' | grep -v "^$main\$" | head -n 1 || true)
+    message=$(x search --onlyvisible --name '^Tarvix Clipvane$' 2>/dev/null | grep -v "^$main\$" | head -n 1 || true)
     sleep 0.3
 done
 [ -n "$message" ] || fail "no failure message"
