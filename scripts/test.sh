@@ -26,6 +26,13 @@ if [ "${CLIPVANE_SKIP_WINDOWS:-0}" != 1 ]; then
     sh scripts/wine-window-check.sh build-windows
 fi
 
+# The Windows installer and portable zip from that build, then install, convert, start and uninstall
+# under Wine.
+if [ "${CLIPVANE_SKIP_WINDOWS:-0}" != 1 ]; then
+    sh scripts/package-windows.sh build-windows
+    sh scripts/wine-install-check.sh build-windows
+fi
+
 # The fuzz targets (libFuzzer, ASan+UBSan), a minute each.
 if [ "${CLIPVANE_SKIP_FUZZ:-0}" != 1 ]; then
     sh bench/fuzz/run.sh 60

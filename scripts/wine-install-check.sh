@@ -1,0 +1,131 @@
+#!/bin/sh
+# The installer's round trip under Wine, in a fresh temporary prefix, as the ordinary user clipvane-ci
+# when started as root (as scripts/wine-checks.sh does): install silently for the current user, list
+# the profiles and convert a WAV with the installed programs and their ffmpeg.exe, show the main
+# window under Xvfb, uninstall silently and look for anything left behind; then the same install and
+# uninstall for all users (/AllUsers).
+#   sh scripts/wine-install-check.sh [build-windows]
+set -eu
+dir=$(cd "${1:-build-windows}" && pwd)
+start=$(date +%s)
+setup=$(find "$dir" -maxdepth 1 -name 'clipvane-*-win64-setup.exe' | sort | tail -n 1)
+[ -n "$setup" ] || { echo "wine-install-check: no installer in $dir (scripts/package-windows.sh)" >&2; exit 1; }
+
+# shellcheck source=scripts/wine-prefix.sh disable=SC2154 # it sets work
+. "$(dirname "$0")/wine-prefix.sh"
+mkdir -p "$work/media"
+cp "$setup" "$work/$(basename "$setup")"
+ffmpeg -v error -f lavfi -i "sine=frequency=440:duration=3" -ac 2 -ar 44100 "$work/media/tone.wav"
+[ "$(id -u)" != 0 ] || chown -R "$(stat -c %u "$work")" "$work/media" "$work/$(basename "$setup")"
+xvfb=""
+trap '[ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true; wine_cleanup' EXIT
+failed=0
+check() { # description, command...: runs the command, reports
+    what=$1; shift
+    if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failed=$((failed + 1)); fi
+}
+reg_has() { wine_env wine reg query "$1" >/dev/null 2>&1; }
+reg_lacks() { ! reg_has "$1"; }
+
+wine_prefix_boot
+wine_user=$(as_user id -un)
+
+users=$work/prefix/drive_c/users/$wine_user
+inst=$users/AppData/Local/Programs/Clipvane
+link="$users/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Tarvix Clipvane.lnk"
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Clipvane'
+app_key='HKCU\Software\Classes\Applications\clipvane.exe'
+openwith_key='HKCU\Software\Classes\.mp4\OpenWithList\clipvane.exe'
+
+# The installer waits for nothing, so wineserver -w does: it returns when the prefix's last process ends.
+wine_env wine "$work/$(basename "$setup")" /S >"$work/setup.log" 2>&1 || true
+wine_env wineserver -w
+check "installed into %LOCALAPPDATA%\\Programs\\Clipvane" test -f "$inst/clipvane.exe" -a -f "$inst/ffmpeg.exe"
+check "Start-menu shortcut" test -f "$link"
+wine_env wine reg query "$uninstall_key" >"$work/uninstall-key.txt" 2>&1 || true
+for value in DisplayName DisplayVersion Publisher DisplayIcon EstimatedSize UninstallString; do
+    check "Apps & features value $value" grep -q "$value" "$work/uninstall-key.txt"
+done
+check "Publisher is Tarvix Software" grep -q "Tarvix Software" "$work/uninstall-key.txt"
+check "Open with: SupportedTypes" reg_has "$app_key\\SupportedTypes"
+check "Open with: .mp4 lists clipvane.exe" reg_has "$openwith_key"
+
+# The installed console program, started by its Windows path; it finds ffmpeg.exe beside itself.
+cli="C:\\users\\$wine_user\\AppData\\Local\\Programs\\Clipvane\\clipvane-cli.exe"
+wine_env wine "$cli" --list >"$work/list.txt" 2>"$work/list.err" || true
+profiles=$(tr -d '\r' <"$work/list.txt" | grep -c . || true)
+check "clipvane-cli --list prints 103 lines (printed $profiles)" test "$profiles" = 103
+if [ -d "$inst/licenses/LAME" ]; then
+    profile="MP3 - MPEG Layer-3 Audio" ext=mp3 codec=mp3
+else
+    profile="WAV - Waveform Audio" ext=wav codec=pcm_s16le
+fi
+media_win=$(windows_path "$work/media")
+wine_env timeout 120 wine "$cli" -p "$profile" -o "$media_win\\out" --overwrite yes \
+    "$media_win\\tone.wav" >"$work/convert.txt" 2>&1 || true
+out=$work/media/out/tone.$ext
+probed=$(ffprobe -v error -show_entries stream=codec_name:format=duration -of csv=p=0 "$out" 2>/dev/null |
+    tr '\n' ' ' || true)
+check "\"$profile\" with the bundled ffmpeg.exe: $(du -b "$out" 2>/dev/null | cut -f1) bytes, $probed" \
+    sh -c "echo '$probed' | grep -q '^$codec 3\\.'"
+[ "$failed" = 0 ] || { tr -d '\r' <"$work/convert.txt" | tail -n 20; }
+
+# The installed desktop program shows its main window under Xvfb. Wine drops QT_* variables from a
+# Windows program's environment, so the platform goes on the command line. The prefix's desktop
+# process, started without a display for the console steps, must end first, or no window reaches X;
+# and the prefix, booted without a display, is set to Wine's null driver.
+wine_env wineserver -w
+wine_env wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1 || true
+wine_env wineserver -w
+number=90
+while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp -ac >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
+gui="C:\\users\\$wine_user\\AppData\\Local\\Programs\\Clipvane\\clipvane.exe"
+WINE_DISPLAY=:$number
+wine_env wine "$gui" -platform windows >"$work/gui.log" 2>&1 &
+WINE_DISPLAY="" # shellcheck disable=SC2034 # read by wine_env
+shown=""
+for _ in $(seq 60); do
+    shown=$(DISPLAY=:$number xdotool search --onlyvisible --name '^Tarvix Clipvane$' 2>/dev/null | head -n 1 || true)
+    [ -n "$shown" ] && break
+    sleep 1
+done
+check "clipvane.exe shows its main window" test -n "$shown"
+[ -n "$shown" ] || tr -d '\r' <"$work/gui.log" | tail -n 20
+wine_env wineserver -k >/dev/null 2>&1 || true
+wine_env wineserver -w
+
+# The uninstaller copies itself to the temporary folder and starts that copy: wait for the prefix.
+wine_env wine "C:\\users\\$wine_user\\AppData\\Local\\Programs\\Clipvane\\uninstall.exe" /S \
+    >"$work/uninstall.log" 2>&1 || true
+wine_env wineserver -w
+left=$(find "$inst" -type f 2>/dev/null | wc -l)
+check "uninstall leaves no file in the install folder ($left left)" test "$left" = 0
+check "uninstall removes the shortcut" test ! -e "$link"
+check "uninstall removes the Apps & features key" reg_lacks "$uninstall_key"
+check "uninstall removes the Open with keys" reg_lacks "$app_key"
+check "uninstall removes .mp4's Open with entry" reg_lacks "$openwith_key"
+
+# For all users on request (the prefix's user is an administrator to Wine): Program Files and HKLM,
+# removed again by the uninstall command the installer registered.
+pf="$work/prefix/drive_c/Program Files/Clipvane"
+machine_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Clipvane'
+wine_env wine "$work/$(basename "$setup")" /S /AllUsers >"$work/setup-all.log" 2>&1 || true
+wine_env wineserver -w
+check "/AllUsers installs into Program Files" test -f "$pf/clipvane.exe"
+check "/AllUsers registers for the machine" reg_has "$machine_key"
+quiet=$(wine_env wine reg query "$machine_key" /v QuietUninstallString 2>/dev/null | tr -d '\r' |
+    sed -n 's/.*QuietUninstallString *REG_SZ *//p')
+exe=$(echo "$quiet" | sed 's/^"\([^"]*\)".*/\1/')
+# shellcheck disable=SC2086 # the registered arguments, split as Windows would
+wine_env wine "$exe" $(echo "$quiet" | sed 's/^"[^"]*" *//') >"$work/uninstall-all.log" 2>&1 || true
+wine_env wineserver -w
+left=$(find "$pf" -type f 2>/dev/null | wc -l)
+check "its QuietUninstallString ($quiet) leaves no file ($left left)" test -n "$quiet" -a "$left" = 0
+check "and no machine key" reg_lacks "$machine_key"
+check "and no machine Open with key" reg_lacks 'HKLM\Software\Classes\Applications\clipvane.exe'
+
+echo "Installer round trip under Wine: $failed failed ($(($(date +%s) - start)) s)"
+[ "$failed" = 0 ]
