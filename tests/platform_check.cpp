@@ -268,7 +268,8 @@ void ClassWindowTakesThePostedMessage() {
     const std::string name = "Clipvane platform check " + std::to_string(::GetCurrentProcessId());
     Check(!PostToClassWindow(name, 5891), "no window of the class: nothing is posted");
     int received = 0;
-    Handle window = CreateClassWindow(name, 5891, [](void* count) { ++*static_cast<int*>(count); }, &received);
+    Handle window = CreateClassWindow(
+        name, 5891, [](void* count) { ++*static_cast<int*>(count); }, &received);
     Check(window != kNoHandle, "the class window is made", std::to_string(::GetLastError()));
     Check(PostToClassWindow(name, 5891), "a window of the class is found and posted to");
     Check(PostToClassWindow(name, 5890), "another message is posted too");

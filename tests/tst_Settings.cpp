@@ -107,8 +107,7 @@ private slots:
         QCOMPARE(notice.isEmpty(), wanted);
         if (!wanted) {
             QVERIFY2(notice.contains(Q(place.Folder) + u"settings.ini"), qPrintable(notice));
-            QVERIFY2(appData.isEmpty() ||
-                         notice.contains(m_dir.path() + u'/' + appData + MakerFolder()),
+            QVERIFY2(appData.isEmpty() || notice.contains(m_dir.path() + u'/' + appData + MakerFolder()),
                      qPrintable(notice));
         }
     }

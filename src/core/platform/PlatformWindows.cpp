@@ -617,8 +617,8 @@ Handle CreateClassWindow(const std::string& className, unsigned message, Message
         return kNoHandle;
     // Top-level, so FindWindow sees it (a message-only window it would not); never shown.
     auto* target = new ClassWindowTarget{message, onMessage, context};
-    HWND window = ::CreateWindowExW(WS_EX_TOOLWINDOW, name.c_str(), L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                    windowClass.hInstance, target);
+    HWND window = ::CreateWindowExW(WS_EX_TOOLWINDOW, name.c_str(), L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                    nullptr, windowClass.hInstance, target);
     if (!window)
         delete target;
     return window;
