@@ -9,4 +9,5 @@ apt-get install -y -q --no-install-recommends \
     ffmpeg xvfb xauth fonts-dejavu-core \
     g++-mingw-w64-x86-64-win32 wine wine64 \
     desktop-file-utils appstream dpkg-dev file groff-base \
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev \
+    openssh-server openssh-client parallel dbus

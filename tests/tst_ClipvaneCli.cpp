@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -90,6 +91,22 @@ private slots:
                       QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-c:a"),
                       QStringLiteral("mp3"), QStringLiteral("-shortest"), m_clip}),
                  0);
+    }
+
+    // Every option the usage lines offer is explained below them.
+    void helpExplainsEveryOption() {
+        const TRun run = RunCli({QStringLiteral("--help")});
+        QCOMPARE(run.exitCode, 0);
+        const qsizetype blank = run.out.indexOf("\n\n");
+        const QByteArray usage = run.out.left(blank);
+        const QByteArray explained = run.out.mid(blank);
+        static const QRegularExpression option(QStringLiteral("--[a-z-]+"));
+        int count = 0;
+        for (const auto& match : option.globalMatch(QString::fromUtf8(usage))) {
+            ++count;
+            QVERIFY2(explained.contains(match.captured().toUtf8() + ' '), qPrintable(match.captured()));
+        }
+        QCOMPARE(count, 6);
     }
 
     void listShowsTheCatalogInMenuOrder() {

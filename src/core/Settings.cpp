@@ -4,6 +4,7 @@
 #include "core/IniFile.h"
 #include "core/platform/Platform.h"
 
+#include <algorithm>
 #include <array>
 
 namespace clipvane {
@@ -24,6 +25,9 @@ const std::array<TSettingKey, 5> kKeys = {{
     {"AnotherFFmpeg", &TSettings::AnotherFFmpeg},
     {"NotUseAnotherFFmpeg", nullptr, &TSettings::NotUseAnotherFFmpeg},
 }};
+
+// Added after the designed keys, so files written by the one-at-a-time program read unchanged.
+constexpr const char* kConvertAtOnceKey = "ConvertAtOnce";
 
 TIniFile SettingsFile(const std::string& folder) {
     return TIniFile(folder + kSettingsFileName);
@@ -57,6 +61,10 @@ TSettings LoadSettings(const std::string& folder) {
         else
             settings.*key.flag = ini.ReadBool(kSettingsSection, key.name, defaults.*key.flag);
     }
+    settings.ConvertAtOnce = ini.ReadInteger(kSettingsSection, kConvertAtOnceKey, defaults.ConvertAtOnce);
+    // A count below zero means nothing: read like any other unreadable value.
+    if (settings.ConvertAtOnce < 0)
+        settings.ConvertAtOnce = defaults.ConvertAtOnce;
     return settings;
 }
 
@@ -68,10 +76,17 @@ void SaveSettings(const std::string& folder, const TSettings& settings) {
         else
             ini.WriteBool(kSettingsSection, key.name, settings.*key.flag);
     }
+    ini.WriteString(kSettingsSection, kConvertAtOnceKey, std::to_string(settings.ConvertAtOnce));
 }
 
 std::string ChooseOutputDirectory(const std::string& boxText, const std::string& remembered) {
     return platform::DirectoryExists(boxText) ? boxText : remembered;
+}
+
+std::size_t RunnersFor(std::int32_t convertAtOnce, std::size_t files, unsigned cores) {
+    const std::size_t wanted =
+        convertAtOnce == 0 ? std::max(1u, cores) : static_cast<std::size_t>(std::max(1, convertAtOnce));
+    return std::clamp<std::size_t>(wanted, 1, std::max<std::size_t>(files, 1));
 }
 
 } // namespace clipvane

@@ -7,6 +7,7 @@
 #include "core/platform/Platform.h"
 #include "core/profiles/ProfileCatalog.h"
 #include "gui/Application.h"
+#include "gui/BatchNotice.h"
 #include "gui/ConvertHint.h"
 #include "gui/DialogLayout.h"
 #include "gui/ManualConvert.h"
@@ -19,11 +20,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QThread>
 
 #include <algorithm>
 
@@ -107,6 +110,7 @@ void TfrmMain::FormCreate() {
     setWindowTitle(QString::fromUtf8(kProductName));
     m_runner = std::make_unique<TConvertProcess>();
     m_runner->Question = &m_question;
+    m_notifier = MakeDesktopNotifier(this);
     try {
         LoadSaveSettings(true);
     } catch (...) {
@@ -198,6 +202,7 @@ void TfrmMain::LoadSaveSettings(bool load) {
         cbSameInputClick(); // also when the box keeps its state
         AnotherFFmpeg = settings.AnotherFFmpeg;
         NotUseAnotherFFmpeg = settings.NotUseAnotherFFmpeg;
+        ConvertAtOnce = settings.ConvertAtOnce;
         return;
     }
     OutputDirectory = ChooseOutputDirectory(OutputFolderText(), OutputDirectory);
@@ -207,6 +212,7 @@ void TfrmMain::LoadSaveSettings(bool load) {
     settings.SameInput = cbSameInput->isChecked();
     settings.AnotherFFmpeg = OneLine(AnotherFFmpeg);
     settings.NotUseAnotherFFmpeg = NotUseAnotherFFmpeg;
+    settings.ConvertAtOnce = ConvertAtOnce;
     SaveSettings(folder, settings);
 }
 
@@ -293,7 +299,9 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
         SameInputFolder = FolderOf(files.front());
     LastInputFolder = FolderOf(files.front());
 
-    TfrmConvert batch(this, *m_runner, std::move(files));
+    const std::size_t atOnce = RunnersFor(ConvertAtOnce, files.size(),
+                                          static_cast<unsigned>(std::max(1, QThread::idealThreadCount())));
+    TfrmConvert batch(this, *m_runner, std::move(files), atOnce);
     batch.Job().OutputExt = GetOutputExt(profile);
     batch.Job().FFmpegParams = GetFFmpegParams(profile);
     batch.Job().FFmpegPath = AnotherFFmpeg;
@@ -301,7 +309,11 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
     batch.SameInput = [this] { return cbSameInput->isChecked(); };
     // Absolute, so that a folder typed as "-x" can never reach the encoder as an option.
     batch.OutputFolder = [this] { return AbsolutePath(OutputFolderText()); };
+    QElapsedTimer took;
+    took.start();
     batch.exec();
+    TellBatchEnd(*this, took.elapsed(), batch.Batch().Converted(), batch.Batch().Failures().size(),
+                 *m_notifier);
     if (!batch.FailedFiles().empty())
         ShowMessage(this, QMessageBox::Information,
                     Info(batch.FailedFiles()) + QStringLiteral("file conversion failed."), QMessageBox::Ok,

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -23,6 +24,7 @@ class QToolButton;
 namespace clipvane {
 
 class TConvertProcess;
+class TNotifier;
 class TFlatPanel;
 class TProfilePicker;
 class TWlmShiftImage;
@@ -54,8 +56,10 @@ public:
     std::string LastInputFolder;
     std::string AnotherFFmpeg;
     bool NotUseAnotherFFmpeg = true;
+    // Files a batch converts at once: 1 one after another, 0 one per processor core, N up to N.
+    std::int32_t ConvertAtOnce = 1;
 
-    // Reads (true) or writes (false) the five settings.
+    // Reads (true) or writes (false) the settings.
     void LoadSaveSettings(bool load);
 
     void bConvertClick();
@@ -71,6 +75,7 @@ public:
     void lTitleClick();
     void UseanotherFFMpeg1Click();
     void About1Click();
+    void miConvertAtOnceClick();
     // A later start asked for the window: shown, restored and brought to the front.
     void WMShowMain();
 
@@ -107,6 +112,7 @@ private:
     std::function<std::string()> m_settingsFolder;
     std::unique_ptr<TConvertProcess> m_runner;
     TMessageBoxQuestion m_question;
+    std::unique_ptr<TNotifier> m_notifier;
     TProfilePicker* m_picker = nullptr;
     // What the settings held, to write back unchanged when the user did not change it.
     std::string m_loadedFormat;
@@ -145,6 +151,7 @@ private:
     QAction* Action1 = nullptr;
     QMenu* suiPopupMenu1 = nullptr;
     QAction* UseanotherFFMpeg1 = nullptr;
+    QAction* miConvertAtOnce = nullptr;
 };
 
 } // namespace clipvane
