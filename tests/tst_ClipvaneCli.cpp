@@ -104,7 +104,8 @@ private slots:
         int count = 0;
         for (const auto& match : option.globalMatch(QString::fromUtf8(usage))) {
             ++count;
-            QVERIFY2(explained.contains(match.captured().toUtf8() + ' '), qPrintable(match.captured()));
+            QVERIFY2(explained.contains(QByteArray(match.captured().toUtf8() + ' ')),
+                     qPrintable(match.captured()));
         }
         QCOMPARE(count, 6);
     }

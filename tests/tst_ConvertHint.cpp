@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -560,6 +561,25 @@ private slots:
         QCOMPARE(window->windowTitle(), u"Tarvix Clipvane (4/4)"_s);
         QCOMPARE(Child<QProgressBar>(*window, "suiProgressBar2")->value(), 100);
         QVERIFY(ReadFile(setup.Path(u"d.mp3"_s)).size() > 0);
+    }
+
+    // While one overwrite question is up, another slot's file waits for its turn to ask.
+    void twoAtOnceAskOneQuestionAtATime() {
+        TBatchSetup setup;
+        for (const QString& name : {u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s})
+            QVERIFY(WriteFile(setup.Path(name), "old"));
+        int depth = 0;
+        int deepest = 0;
+        setup.question.whileAsked = [&] {
+            deepest = std::max(deepest, ++depth);
+            QTest::qWait(200); // the notices of the other slot arrive meanwhile
+            --depth;
+        };
+        auto window = setup.Window({u"a.avi"_s, u"b.avi"_s, u"c.avi"_s}, "", 2);
+        QCOMPARE(RunModal(*window), int(QDialog::Rejected));
+        QCOMPARE(setup.question.asked.size(), 3);
+        QCOMPARE(deepest, 1);
+        QCOMPARE(QString::fromStdString(window->FailedFiles()), u"a.avi, b.avi, c.avi, "_s);
     }
 
     void realEncoder_data() {
