@@ -150,13 +150,18 @@ struct TBench {
         const auto window = MainWindow(2);
         double ms = -1;
         const int delay = 150 + static_cast<int>(QRandomGenerator::global()->bounded(600));
-        QTimer::singleShot(delay, [&] {
+        QElapsedTimer clock;
+        QTimer::singleShot(delay, window.get(), [&] {
             auto* batch = qobject_cast<TfrmConvert*>(QApplication::activeModalWidget());
             auto* stop = batch ? batch->findChild<QPushButton*>(QStringLiteral("bStop")) : nullptr;
-            if (!stop)
+            if (!stop) {
+                QWidget* modal = QApplication::activeModalWidget();
+                std::fprintf(stderr, "no batch window: %s\n",
+                             modal ? modal->metaObject()->className() : "none");
                 return;
-            QElapsedTimer clock;
-            QObject::connect(batch, &QDialog::finished, [&ms, clock] { ms = clock.nsecsElapsed() / 1e6; });
+            }
+            QObject::connect(batch, &QDialog::finished,
+                             [&ms, &clock] { ms = static_cast<double>(clock.nsecsElapsed()) / 1e6; });
             const QPointF at = QRectF(stop->rect()).center();
             clock.start();
             // Queued as the window system delivers a click, behind the encoders' notices.
