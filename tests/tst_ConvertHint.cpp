@@ -1,6 +1,7 @@
 #include "QueuedQuestion.h"
 #include "ScriptedDialogs.h"
 #include "TestFiles.h"
+#include "TestProcesses.h"
 #include "gui/ConvertHint.h"
 
 #include <QAbstractButton>
@@ -519,6 +520,7 @@ private slots:
                          2);
         auto* bar = Child<QProgressBar>(*window, "suiProgressBar2");
         QStringList work;
+        QList<std::int64_t> pids;
         const int result = RunModal(*window, [&] {
             // a 50% of 100 s, b 10% of 300 s, c not started and weighing the known average, 200 s.
             QTRY_COMPARE(bar->value(), 80 * 100 / 600);
@@ -529,6 +531,8 @@ private slots:
                 QVERIFY(window->Batch().Runner(slot).Running);
                 work << QString::fromStdString(window->Batch().Runner(slot).WorkFile());
                 QTRY_VERIFY(ReadFile(work.back()).contains("arg:"));
+                pids << window->Batch().Runner(slot).ProcessInformation.pid;
+                QVERIFY(ProcessAlive(pids.back()));
             }
             Child<QPushButton>(*window, "bStop")->click();
         });
@@ -537,6 +541,8 @@ private slots:
             QVERIFY(!window->Batch().Runner(slot).Running);
             QVERIFY(!window->Batch().Runner(slot).HasWorker());
         }
+        for (const std::int64_t pid : pids)
+            QVERIFY2(!ProcessExists(pid), "an encoder outlived Stop");
         for (const QString& file : work)
             QVERIFY2(!QFile::exists(file), qPrintable(file));
         QTest::qWait(300);
@@ -580,6 +586,26 @@ private slots:
         QCOMPARE(setup.question.asked.size(), 3);
         QCOMPARE(deepest, 1);
         QCOMPARE(QString::fromStdString(window->FailedFiles()), u"a.avi, b.avi, c.avi, "_s);
+    }
+
+    // Whether the user saw the end is asked before the window hides, which leaves no window active.
+    void endedInView_data() {
+        QTest::addColumn<bool>("elsewhere");
+        QTest::newRow("the batch window active") << false;
+        QTest::newRow("another window active") << true;
+    }
+    void endedInView() {
+        QFETCH(bool, elsewhere);
+        TBatchSetup setup;
+        auto window = setup.Window({u"a.avi"_s}, "--duration 00:00:10.00 --time 00:00:05.00 --sleep 500 ");
+        QWidget other;
+        QWidget& active = elsewhere ? other : static_cast<QWidget&>(*window);
+        window->show();
+        active.show();
+        active.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&active));
+        QTRY_VERIFY(!window->isVisible());
+        QCOMPARE(window->EndedInView(), !elsewhere);
     }
 
     void realEncoder_data() {

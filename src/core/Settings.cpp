@@ -16,18 +16,19 @@ struct TSettingKey {
     const char* name;
     std::string TSettings::*text = nullptr;
     bool TSettings::*flag = nullptr;
+    std::int32_t TSettings::*count = nullptr; // zero or more; anything else reads as the default
 };
 
-const std::array<TSettingKey, 5> kKeys = {{
+// ConvertAtOnce comes after the designed keys, so files written by the one-at-a-time program read
+// unchanged.
+const std::array<TSettingKey, 6> kKeys = {{
     {"OutputDirectory", &TSettings::OutputDirectory},
     {"OutputFormat", &TSettings::OutputFormat},
     {"SameInput", nullptr, &TSettings::SameInput},
     {"AnotherFFmpeg", &TSettings::AnotherFFmpeg},
     {"NotUseAnotherFFmpeg", nullptr, &TSettings::NotUseAnotherFFmpeg},
+    {"ConvertAtOnce", nullptr, nullptr, &TSettings::ConvertAtOnce},
 }};
-
-// Added after the designed keys, so files written by the one-at-a-time program read unchanged.
-constexpr const char* kConvertAtOnceKey = "ConvertAtOnce";
 
 TIniFile SettingsFile(const std::string& folder) {
     return TIniFile(folder + kSettingsFileName);
@@ -58,13 +59,13 @@ TSettings LoadSettings(const std::string& folder) {
     for (const auto& key : kKeys) {
         if (key.text)
             settings.*key.text = ini.ReadString(kSettingsSection, key.name, defaults.*key.text);
-        else
+        else if (key.flag)
             settings.*key.flag = ini.ReadBool(kSettingsSection, key.name, defaults.*key.flag);
+        else {
+            const std::int32_t count = ini.ReadInteger(kSettingsSection, key.name, defaults.*key.count);
+            settings.*key.count = count < 0 ? defaults.*key.count : count;
+        }
     }
-    settings.ConvertAtOnce = ini.ReadInteger(kSettingsSection, kConvertAtOnceKey, defaults.ConvertAtOnce);
-    // A count below zero means nothing: read like any other unreadable value.
-    if (settings.ConvertAtOnce < 0)
-        settings.ConvertAtOnce = defaults.ConvertAtOnce;
     return settings;
 }
 
@@ -73,10 +74,11 @@ void SaveSettings(const std::string& folder, const TSettings& settings) {
     for (const auto& key : kKeys) {
         if (key.text)
             ini.WriteString(kSettingsSection, key.name, settings.*key.text);
-        else
+        else if (key.flag)
             ini.WriteBool(kSettingsSection, key.name, settings.*key.flag);
+        else
+            ini.WriteString(kSettingsSection, key.name, std::to_string(settings.*key.count));
     }
-    ini.WriteString(kSettingsSection, kConvertAtOnceKey, std::to_string(settings.ConvertAtOnce));
 }
 
 std::string ChooseOutputDirectory(const std::string& boxText, const std::string& remembered) {

@@ -27,9 +27,12 @@ std::unique_ptr<TNotifier> MakeDesktopNotifier(QWidget* window);
 // "3 files converted, 1 failed."
 QString BatchEndText(std::size_t converted, std::size_t failed);
 
-// After a batch that took `tookMs`: alerts `mainWindow` and notifies once, unless the batch was
-// short or the active window is the main window or one of its own. Returns whether it told.
-bool TellBatchEnd(QWidget& mainWindow, qint64 tookMs, std::size_t converted, std::size_t failed,
+// Whether the active window is `window`, one of its owners or one it owns: the user is looking at it.
+bool UserLooksAt(const QWidget& window);
+
+// After a batch that took `tookMs` and ended while the user looked elsewhere (`looking` false):
+// alerts `mainWindow` and notifies once. A short batch tells nothing. Returns whether it told.
+bool TellBatchEnd(QWidget& mainWindow, bool looking, qint64 tookMs, std::size_t converted, std::size_t failed,
                   TNotifier& notifier);
 
 } // namespace clipvane

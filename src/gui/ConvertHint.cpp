@@ -3,6 +3,7 @@
 #include "core/Global.h"
 #include "core/ProcessInfoEvent.h"
 #include "gui/Application.h"
+#include "gui/BatchNotice.h"
 #include "gui/DialogLayout.h"
 #include "gui/Dialogs.h"
 #include "gui/Pictures.h"
@@ -173,6 +174,8 @@ void TfrmConvert::FormClose() {
 }
 
 void TfrmConvert::done(int result) {
+    // Asked before the window hides: hiding the active window leaves none active.
+    m_endedInView = UserLooksAt(*this);
     FormClose();
     QDialog::done(result);
 }

@@ -41,6 +41,8 @@ public:
 
     // Closes the window however it is asked to: Stop, the title bar, Escape or the end of the batch.
     void done(int result) override;
+    // Whether the user was looking at the program when the batch ended.
+    bool EndedInView() const { return m_endedInView; }
 
 protected:
     bool event(QEvent* event) override;
@@ -56,6 +58,7 @@ private:
     TConvertSlots m_slots; // before the batch, which converts with its runners
     TConvertBatch m_batch;
     bool m_shown = false;
+    bool m_endedInView = false;
 
     QGroupBox* GroupBox2 = nullptr;
     QLabel* lConvertName = nullptr;

@@ -312,8 +312,8 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
     QElapsedTimer took;
     took.start();
     batch.exec();
-    TellBatchEnd(*this, took.elapsed(), batch.Batch().Converted(), batch.Batch().Failures().size(),
-                 *m_notifier);
+    TellBatchEnd(*this, batch.EndedInView(), took.elapsed(), batch.Batch().Converted(),
+                 batch.Batch().Failures().size(), *m_notifier);
     if (!batch.FailedFiles().empty())
         ShowMessage(this, QMessageBox::Information,
                     Info(batch.FailedFiles()) + QStringLiteral("file conversion failed."), QMessageBox::Ok,
