@@ -3,6 +3,7 @@
 // Everything here takes explicit folders, so the window's load/save is a thin call and tests never
 // touch the user's own file.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
