@@ -37,11 +37,10 @@ cp "$TMP/user_key.pub" "$TMP/authorized_keys"
 mkdir -p /run/sshd # sshd's privilege separation folder, missing until the service first ran
 USER_NAME=$(id -un)
 
-# A free port: one nobody listens on, and sshd must then take it (another program may be faster).
+# A free port: a random one, and another if sshd cannot take it (someone listens there already).
 PORT=
 for try in 1 2 3 4 5 6 7 8; do
     port=$((20000 + $(od -An -N2 -tu2 /dev/urandom) % 40000))
-    ss -ltn | grep -q ":$port " && continue
     cat >"$TMP/sshd_config" <<CONF
 Port $port
 ListenAddress 127.0.0.1
@@ -56,38 +55,36 @@ PubkeyAuthentication yes
 PermitRootLogin yes
 LogLevel ERROR
 CONF
-    /usr/sbin/sshd -D -f "$TMP/sshd_config" -E "$TMP/sshd.log" &
-    SSHD_PID=$!
-    for wait in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20; do
-        ss -ltn | grep -q "127.0.0.1:$port " && break
-        kill -0 "$SSHD_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    if ss -ltn | grep -q "127.0.0.1:$port " && kill -0 "$SSHD_PID" 2>/dev/null; then
-        PORT=$port
-        break
-    fi
-    kill "$SSHD_PID" 2>/dev/null
-    wait "$SSHD_PID" 2>/dev/null
-    SSHD_PID=
-done
-[ -n "$PORT" ] || fail "sshd did not start: $(cat "$TMP/sshd.log" 2>/dev/null)"
-
-# The second "machine" is this one under another name.
-cat >"$TMP/ssh_config" <<CONF
+    # The second "machine" is this one under another name.
+    cat >"$TMP/ssh_config" <<CONF
 Host 127.0.0.1 box2
     HostName 127.0.0.1
-    Port $PORT
+    Port $port
     User $USER_NAME
     IdentityFile $TMP/user_key
     IdentitiesOnly yes
     BatchMode yes
+    ConnectTimeout 5
     StrictHostKeyChecking no
     UserKnownHostsFile /dev/null
     LogLevel ERROR
 CONF
+    /usr/sbin/sshd -D -f "$TMP/sshd_config" -E "$TMP/sshd.log" &
+    SSHD_PID=$!
+    for wait in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30; do
+        kill -0 "$SSHD_PID" 2>/dev/null || break
+        if ssh -F "$TMP/ssh_config" box2 true 2>/dev/null; then
+            PORT=$port
+            break 2
+        fi
+        sleep 0.2
+    done
+    kill "$SSHD_PID" 2>/dev/null
+    wait "$SSHD_PID" 2>/dev/null
+    SSHD_PID=
+done
+[ -n "$PORT" ] || fail "sshd did not start or could not be reached: $(cat "$TMP/sshd.log" 2>/dev/null)"
 SSH="ssh -F $TMP/ssh_config"
-$SSH box2 true || fail "ssh to box2 failed: $(cat "$TMP/sshd.log")"
 
 # Five real clips and one file no encoder can read, in the folder both machines share.
 mkdir -p "$TMP/share" "$TMP/out"
