@@ -159,7 +159,7 @@ struct TBench {
         FreshOutput();
         const auto window = MainWindow(2);
         double ms = -1;
-        const int delay = 150 + static_cast<int>(QRandomGenerator::global()->bounded(600));
+        const int delay = 100 + static_cast<int>(QRandomGenerator::global()->bounded(350));
         QElapsedTimer clock;
         QTimer::singleShot(delay, window.get(), [&] {
             auto* batch = qobject_cast<TfrmConvert*>(QApplication::activeModalWidget());
