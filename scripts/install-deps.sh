@@ -9,6 +9,7 @@ apt-get install -y -q --no-install-recommends \
     ffmpeg xvfb xauth fonts-dejavu-core \
     g++-mingw-w64-x86-64-posix ninja-build wine wine64 openbox xdotool x11-utils imagemagick \
     desktop-file-utils appstream dpkg-dev file groff-base \
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev \
+    openssh-server openssh-client parallel dbus
 # The Windows installer and portable zip (scripts/package-windows.sh) and their check under Wine.
 apt-get install -y -q --no-install-recommends nsis zip xdotool

@@ -30,6 +30,7 @@
 //   --list-fds                records "fds:" and the open descriptor numbers
 //   --log PATH WORD           appends "WORD NS" to PATH in one write, as several encoders may at once
 //   --fail-on TEXT            ends with exit code 1 when the input's path contains TEXT
+//   --only-for TEXT           the words after it apply only when the input's path contains TEXT
 // NS is the steady clock in nanoseconds, which is CLOCK_MONOTONIC and so comparable across processes.
 
 #include <chrono>
@@ -183,10 +184,19 @@ int main(int argc, char** argv) {
         g_output = args.back();
     bool stampExit = false;
     bool noOutput = false;
+    bool skipping = false;
     const int last = count - 1; // the output file is no script word
     for (int i = 1; i < last; ++i) {
         const std::string& word = args[i];
         const auto next = [&]() -> std::string { return i + 1 < last ? args[++i] : std::string(); };
+        // The words after "--only-for TEXT" apply only to an input whose path contains TEXT, so
+        // that the files of one batch can behave differently.
+        if (word == "--only-for") {
+            skipping = g_input.find(next()) == std::string::npos;
+            continue;
+        }
+        if (skipping)
+            continue;
         if (word == "-i") {
             if (i + 1 < last)
                 g_input = args[++i];

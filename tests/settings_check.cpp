@@ -84,7 +84,7 @@ void SettingsLiveUnderForeignLetters() {
     Check(SaveError(folder, settings).empty(), "settings are saved under foreign letters");
     Check(::GetFileAttributesW(Wide(folder + kIni).c_str()) != INVALID_FILE_ATTRIBUTES,
           "settings.ini is under the folder's own name");
-    Check(LoadSettings(folder) == settings, "the five values read back");
+    Check(LoadSettings(folder) == settings, "the six values read back");
 
     Check(::SetFileAttributesW(Wide(folder + kIni).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE) !=
               0,

@@ -93,6 +93,23 @@ private slots:
                  0);
     }
 
+    // Every option the usage lines offer is explained below them.
+    void helpExplainsEveryOption() {
+        const TRun run = RunCli({QStringLiteral("--help")});
+        QCOMPARE(run.exitCode, 0);
+        const qsizetype blank = run.out.indexOf("\n\n");
+        const QByteArray usage = run.out.left(blank);
+        const QByteArray explained = run.out.mid(blank);
+        static const QRegularExpression option(QStringLiteral("--[a-z-]+"));
+        int count = 0;
+        for (const auto& match : option.globalMatch(QString::fromUtf8(usage))) {
+            ++count;
+            QVERIFY2(explained.contains(QByteArray(match.captured().toUtf8() + ' ')),
+                     qPrintable(match.captured()));
+        }
+        QCOMPARE(count, 6);
+    }
+
     void listShowsTheCatalogInMenuOrder() {
         const TRun run = RunCli({QStringLiteral("--list")});
         QCOMPARE(run.exitCode, 0);

@@ -1,5 +1,6 @@
 #include "QueuedQuestion.h"
 #include "TestFiles.h"
+#include "core/BatchProgress.h"
 #include "core/ConvertBatch.h"
 
 #include <QCoreApplication>
@@ -49,6 +50,37 @@ class tst_ConvertBatch final : public QObject {
     Q_OBJECT
 
 private slots:
+    // The batch seen as one job: "r I P D" reports P% of file I, D its duration (0 unknown), "e I" ends it.
+    void batchProgress_data() {
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<int>("estimated"); // after 30 s
+        // clang-format off
+        QTest::newRow("nothing yet")                  << QStringList{} << 0 << 0;
+        QTest::newRow("no duration known: all equal") << QStringList{u"r 0 50 0"_s, u"r 1 10 0"_s} << 20 << 150;
+        QTest::newRow("weighted by duration")         << QStringList{u"r 0 50 100"_s, u"r 1 10 300"_s, u"r 2 25 200"_s} << 21 << 138;
+        QTest::newRow("unknown weighs the average")   << QStringList{u"r 0 50 100"_s, u"r 1 10 300"_s, u"r 2 0 0"_s} << 13 << 225;
+        QTest::newRow("an ended file counts whole")   << QStringList{u"r 0 40 100"_s, u"e 0"_s, u"r 1 0 100"_s} << 33 << 90;
+        QTest::newRow("a late report changes no end") << QStringList{u"e 0"_s, u"r 0 10 100"_s, u"r 1 0 100"_s} << 33 << 90;
+        QTest::newRow("every file ended")             << QStringList{u"e 0"_s, u"e 1"_s, u"e 2"_s} << 100 << 30;
+        // clang-format on
+    }
+    void batchProgress() {
+        QFETCH(QStringList, events);
+        QFETCH(int, percent);
+        QFETCH(int, estimated);
+        TBatchProgress progress(3);
+        for (const QString& event : events) {
+            const QStringList f = event.split(u' ');
+            if (f[0] == u"e")
+                progress.Ended(f[1].toUInt());
+            else
+                progress.Report(f[1].toUInt(), f[2].toInt(), f[3].toLongLong());
+        }
+        QCOMPARE(progress.Percent(), percent);
+        QCOMPARE(progress.EstimatedSeconds(30), std::int64_t{estimated});
+    }
+
     void outputPath_data() {
         QTest::addColumn<QString>("input");
         QTest::addColumn<bool>("sameInput");

@@ -1,6 +1,7 @@
 #include "QueuedQuestion.h"
 #include "ScriptedDialogs.h"
 #include "TestFiles.h"
+#include "TestProcesses.h"
 #include "gui/ConvertHint.h"
 
 #include <QAbstractButton>
@@ -17,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -66,14 +68,15 @@ struct TBatchSetup {
     QString Path(const QString& name) const { return dir.filePath(name); }
 
     // A window over the named inputs (created with some content), run by the fake encoder.
-    std::unique_ptr<TfrmConvert> Window(const QStringList& names, const std::string& params) {
+    std::unique_ptr<TfrmConvert> Window(const QStringList& names, const std::string& params,
+                                        std::size_t atOnce = 1) {
         std::vector<std::string> files;
         for (const QString& name : names) {
             if (!QFile::exists(Path(name)))
                 WriteFile(Path(name), "input");
             files.push_back(Path(name).toStdString());
         }
-        auto window = std::make_unique<TfrmConvert>(nullptr, runner, std::move(files));
+        auto window = std::make_unique<TfrmConvert>(nullptr, runner, std::move(files), atOnce);
         window->Job().OutputExt = ".mp3";
         window->Job().FFmpegParams = params;
         window->Job().FFmpegPath = FAKE_ENCODER_PATH;
@@ -533,6 +536,104 @@ private slots:
         QCOMPARE(label->toolTip(), stem + u".mp3"_s);
         QVERIFY(label->text() != label->toolTip());
         QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+    }
+
+    // Two at once: one bar for the batch, each file weighted by its duration.
+    void twoAtOnceShowTheBatchAsAWhole() {
+        TBatchSetup setup;
+        auto window =
+            setup.Window({u"a.avi"_s, u"b.avi"_s, u"c.avi"_s},
+                         "--write-args --only-for a.avi --duration 00:01:40.00 --time 00:00:50.00 "
+                         "--only-for b.avi --duration 00:05:00.00 --time 00:00:30.00 --only-for . --hang ",
+                         2);
+        auto* bar = Child<QProgressBar>(*window, "suiProgressBar2");
+        QStringList work;
+        QList<std::int64_t> pids;
+        const int result = RunModal(*window, [&] {
+            // a 50% of 100 s, b 10% of 300 s, c not started and weighing the known average, 200 s.
+            QTRY_COMPARE(bar->value(), 80 * 100 / 600);
+            QCOMPARE(window->windowTitle(), u"Tarvix Clipvane (2/3)"_s);
+            QCOMPARE(LabelText(*window, "lConvertName"), u"a.mp3, b.mp3"_s);
+            QCOMPARE(Child<QLabel>(*window, "lConvertName")->toolTip(), u"a.mp3, b.mp3"_s);
+            for (std::size_t slot = 0; slot < 2; ++slot) {
+                QVERIFY(window->Batch().Runner(slot).Running);
+                work << QString::fromStdString(window->Batch().Runner(slot).WorkFile());
+                QTRY_VERIFY(ReadFile(work.back()).contains("arg:"));
+                pids << window->Batch().Runner(slot).ProcessInformation.pid;
+                QVERIFY(ProcessAlive(pids.back()));
+            }
+            Child<QPushButton>(*window, "bStop")->click();
+        });
+        QCOMPARE(result, kAbort);
+        for (std::size_t slot = 0; slot < 2; ++slot) {
+            QVERIFY(!window->Batch().Runner(slot).Running);
+            QVERIFY(!window->Batch().Runner(slot).HasWorker());
+        }
+        for (const std::int64_t pid : pids)
+            QVERIFY2(!ProcessExists(pid), "an encoder outlived Stop");
+        for (const QString& file : work)
+            QVERIFY2(!QFile::exists(file), qPrintable(file));
+        QTest::qWait(300);
+        for (const QString& name : {u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s})
+            QVERIFY2(!QFile::exists(setup.Path(name)), qPrintable(name));
+        QVERIFY(window->FailedFiles().empty());
+    }
+
+    // Files end out of order; the failures are still named in the list's order.
+    void twoAtOnceNameFailuresInListOrder() {
+        TBatchSetup setup;
+        auto window = setup.Window({u"a.avi"_s, u"b.avi"_s, u"c.avi"_s, u"d.avi"_s},
+                                   "--only-for a.avi --time 00:00:05.00 --sleep 700 --exit 1 "
+                                   "--only-for b.avi --exit 1 --only-for c.avi --err Unreadable --exit 1 "
+                                   "--only-for d.avi --write-args --duration 00:00:10.00 --time 00:00:05.00 ",
+                                   2);
+        QCOMPARE(RunModal(*window), int(QDialog::Rejected));
+        QCOMPARE(QString::fromStdString(window->FailedFiles()), u"a.avi, b.avi, c.avi, "_s);
+        const std::vector<TFailure> failures = window->Batch().Failures();
+        QCOMPARE(failures.size(), std::size_t{3});
+        QCOMPARE(failures[2].Reason, std::vector<std::string>{"Unreadable"});
+        QCOMPARE(window->windowTitle(), u"Tarvix Clipvane (4/4)"_s);
+        QCOMPARE(Child<QProgressBar>(*window, "suiProgressBar2")->value(), 100);
+        QVERIFY(ReadFile(setup.Path(u"d.mp3"_s)).size() > 0);
+    }
+
+    // While one overwrite question is up, another slot's file waits for its turn to ask.
+    void twoAtOnceAskOneQuestionAtATime() {
+        TBatchSetup setup;
+        for (const QString& name : {u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s})
+            QVERIFY(WriteFile(setup.Path(name), "old"));
+        int depth = 0;
+        int deepest = 0;
+        setup.question.whileAsked = [&] {
+            deepest = std::max(deepest, ++depth);
+            QTest::qWait(200); // the notices of the other slot arrive meanwhile
+            --depth;
+        };
+        auto window = setup.Window({u"a.avi"_s, u"b.avi"_s, u"c.avi"_s}, "", 2);
+        QCOMPARE(RunModal(*window), int(QDialog::Rejected));
+        QCOMPARE(setup.question.asked.size(), 3);
+        QCOMPARE(deepest, 1);
+        QCOMPARE(QString::fromStdString(window->FailedFiles()), u"a.avi, b.avi, c.avi, "_s);
+    }
+
+    // Whether the user saw the end is asked before the window hides, which leaves no window active.
+    void endedInView_data() {
+        QTest::addColumn<bool>("elsewhere");
+        QTest::newRow("the batch window active") << false;
+        QTest::newRow("another window active") << true;
+    }
+    void endedInView() {
+        QFETCH(bool, elsewhere);
+        TBatchSetup setup;
+        auto window = setup.Window({u"a.avi"_s}, "--duration 00:00:10.00 --time 00:00:05.00 --sleep 500 ");
+        QWidget other;
+        QWidget& active = elsewhere ? other : static_cast<QWidget&>(*window);
+        window->show();
+        active.show();
+        active.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&active));
+        QTRY_VERIFY(!window->isVisible());
+        QCOMPARE(window->EndedInView(), !elsewhere);
     }
 
     void realEncoder_data() {

@@ -196,8 +196,37 @@ private slots:
         QStringList entries;
         for (const QAction* action : Child<QMenu>(*setup.window, "suiPopupMenu1")->actions())
             entries << (action->isSeparator() ? u"-"_s : action->text());
-        QCOMPARE(entries, (QStringList{u"&Home Page"_s, u"-"_s, u"&Use another FFmpeg"_s, u"-"_s,
-                                       u"&Donate"_s, u"-"_s, u"&About..."_s}));
+        QCOMPARE(entries,
+                 (QStringList{u"&Home Page"_s, u"-"_s, u"&Use another FFmpeg"_s, u"-"_s, u"&Donate"_s, u"-"_s,
+                              u"Convert several files at once"_s, u"-"_s, u"&About..."_s}));
+    }
+
+    // The mark shows whether files convert at once; a click switches and the choice is saved.
+    void convertAtOnceItem_data() {
+        QTest::addColumn<QByteArray>("stored"); // the key's line in settings.ini, empty: none
+        QTest::addColumn<bool>("mark");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("missing: one at a time") << QByteArray() << false << QByteArray("ConvertAtOnce=0");
+        QTest::newRow("1") << QByteArray("ConvertAtOnce=1") << false << QByteArray("ConvertAtOnce=0");
+        QTest::newRow("0: one per core")
+            << QByteArray("ConvertAtOnce=0") << true << QByteArray("ConvertAtOnce=1");
+        QTest::newRow("hand-set 3") << QByteArray("ConvertAtOnce=3") << true << QByteArray("ConvertAtOnce=1");
+    }
+    void convertAtOnceItem() {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, mark);
+        QFETCH(QByteArray, saved);
+        TSetup setup;
+        setup.window.reset();
+        const QString ini = setup.dir.filePath(u"settings.ini"_s);
+        QVERIFY(WriteFile(ini, "[Options]\n" + stored + "\n"));
+        setup.window = std::make_unique<TfrmMain>([&setup] { return setup.dir.path().toStdString() + '/'; });
+        setup.window->iAboutClick();
+        Child<QMenu>(*setup.window, "suiPopupMenu1")->hide();
+        QCOMPARE(setup.Item("miConvertAtOnce").isChecked(), mark);
+        setup.Item("miConvertAtOnce").trigger(); // as a click on the item does, toggling its mark
+        setup.window->close();
+        QVERIFY2(ReadFile(ini).contains(QByteArray(saved + "\n")), ReadFile(ini).constData());
     }
 
     // Image, label and Ctrl+A (wherever the focus is) each open the menu at the pointer, with the mark of the

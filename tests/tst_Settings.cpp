@@ -19,8 +19,9 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-TSettings Make(std::string dir, std::string format, bool same, std::string another, bool notUse) {
-    return TSettings{std::move(dir), std::move(format), same, std::move(another), notUse};
+TSettings Make(std::string dir, std::string format, bool same, std::string another, bool notUse,
+               std::int32_t atOnce = 1) {
+    return TSettings{std::move(dir), std::move(format), same, std::move(another), notUse, atOnce};
 }
 
 } // namespace
@@ -42,6 +43,7 @@ class tst_Settings final : public QObject {
         QCOMPARE(actual.SameInput, expected.SameInput);
         QCOMPARE(Q(actual.AnotherFFmpeg), Q(expected.AnotherFFmpeg));
         QCOMPARE(actual.NotUseAnotherFFmpeg, expected.NotUseAnotherFFmpeg);
+        QCOMPARE(actual.ConvertAtOnce, expected.ConvertAtOnce);
     }
 
 private slots:
@@ -133,6 +135,11 @@ private slots:
         QTest::newRow("NotUseAnotherFFmpeg empty: default") << QByteArray("NotUseAnotherFFmpeg=") << Make(f, "", false, "", true);
         QTest::newRow("NotUseAnotherFFmpeg missing is true") << QByteArray("AnotherFFmpeg=/ff") << Make(f, "", false, "/ff", true);
         QTest::newRow("empty OutputDirectory stays empty") << QByteArray("OutputDirectory=") << Make("", "", false, "", true);
+        QTest::newRow("ConvertAtOnce 0: one per core") << QByteArray("ConvertAtOnce=0") << Make(f, "", false, "", true, 0);
+        QTest::newRow("ConvertAtOnce 4")             << QByteArray("ConvertAtOnce=4") << Make(f, "", false, "", true, 4);
+        QTest::newRow("ConvertAtOnce garbage is 1")  << QByteArray("ConvertAtOnce=two") << Make(f, "", false, "", true, 1);
+        QTest::newRow("ConvertAtOnce below 0 is 1")  << QByteArray("ConvertAtOnce=-2") << Make(f, "", false, "", true, 1);
+        QTest::newRow("ConvertAtOnce empty is 1")    << QByteArray("ConvertAtOnce=") << Make(f, "", false, "", true, 1);
         QTest::newRow("keys in another case")  << QByteArray("outputdirectory=/x/\nSAMEINPUT=1") << Make("/x/", "", true, "", true);
         QTest::newRow("blanks around =")       << QByteArray("  OutputFormat =  ffmpeg -i %1 -vn %1.wav  ")
                                                << Make(f, "ffmpeg -i %1 -vn %1.wav", false, "", true);
@@ -155,6 +162,8 @@ private slots:
         QTest::newRow("= ; [ ] in values") << Make("/a=b;c/[d]/", "x=1;[y]", false, "/e=[f];", true);
         QTest::newRow("non-ASCII") << Make("/home/zo\xC3\xAB/Vid\xC3\xA9os/", "\xE5\x8B\x95", true,
                                            "/opt/\xE2\x82\xAC/ffmpeg", false);
+        QTest::newRow("several at once") << Make("/o/", "f", false, "", true, 3);
+        QTest::newRow("one per core") << Make("/o/", "f", false, "", true, 0);
     }
     void roundTrip() {
         QFETCH(TSettings, settings);
@@ -170,7 +179,7 @@ private slots:
         SaveSettings(m_folder, Make("/o/", "f", true, "/a", false));
         QCOMPARE(ReadBytes(File()),
                  QByteArray("[Options]\r\nOutputDirectory=/o/\r\nOutputFormat=f\r\nSameInput=1\r\n"
-                            "AnotherFFmpeg=/a\r\nNotUseAnotherFFmpeg=0\r\n"));
+                            "AnotherFFmpeg=/a\r\nNotUseAnotherFFmpeg=0\r\nConvertAtOnce=1\r\n"));
     }
 
     void windowsFileReadAndKept() {
@@ -183,7 +192,10 @@ private slots:
         const TSettings loaded = LoadSettings(m_folder);
         Compare(loaded, Make("C:\\Users\\Zo\xC3\xAB\\Videos\\", "MP4 (H.264)", true, "", false));
         SaveSettings(m_folder, loaded);
-        QCOMPARE(ReadBytes(File()), windows);
+        // The sixth key joins the end of its section; everything else stays byte for byte.
+        QByteArray expected = windows;
+        expected.replace("WindowLeft=10\r\n", "WindowLeft=10\r\nConvertAtOnce=1\r\n");
+        QCOMPARE(ReadBytes(File()), expected);
     }
 
     void failedSave() {
@@ -195,6 +207,25 @@ private slots:
         } catch (const Exception& e) {
             QCOMPARE(Q(e.what()), Q("Unable to write to " + folder + "settings.ini"));
         }
+    }
+
+    void runnersFor_data() {
+        QTest::addColumn<int>("atOnce");
+        QTest::addColumn<int>("files");
+        QTest::addColumn<int>("runners");
+        // clang-format off
+        QTest::newRow("one at a time")          << 1 << 12 << 1;
+        QTest::newRow("0: one per core")        << 0 << 12 << 4;
+        QTest::newRow("N")                      << 3 << 12 << 3;
+        QTest::newRow("never more than files")  << 0 << 2  << 2;
+        QTest::newRow("hand-set above files")   << 50 << 6 << 6;
+        // clang-format on
+    }
+    void runnersFor() {
+        QFETCH(int, atOnce);
+        QFETCH(int, files);
+        QFETCH(int, runners);
+        QCOMPARE(RunnersFor(atOnce, std::size_t(files), 4), std::size_t(runners));
     }
 
     void chooseOutputDirectory_data() {

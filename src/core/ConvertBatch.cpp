@@ -257,6 +257,12 @@ TConvertBatch::OnEndNotice(const TProcessInfo& info,
 
 void TConvertBatch::Stop() {
     m_stopped = true;
+    // Several encoders are all killed before any is waited for, so that they die side by side and
+    // Stop takes as long as the slowest, not as long as all of them together.
+    if (m_runners.size() > 1)
+        for (TConvertProcess* runner : m_runners)
+            if (runner->Running && runner->ProcessInformation.process != platform::kNoHandle)
+                platform::TerminateChild(runner->ProcessInformation, 0);
     for (TConvertProcess* runner : m_runners)
         if (runner->Running)
             runner->Stop(0);

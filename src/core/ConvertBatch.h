@@ -74,6 +74,8 @@ public:
     // Why the file at `index` failed; empty while it has not.
     const std::vector<std::string>& Reason(std::size_t index) const { return m_reasons[index]; }
 
+    // How many files have converted so far.
+    std::size_t Converted() const { return m_written.size(); }
     const std::vector<std::string>& FileList() const { return m_fileList; }
     // The index of the file slot 0 converts (the only one with a single runner).
     std::size_t CurrentIndex() const { return SlotIndex(0); }
@@ -83,6 +85,7 @@ public:
     std::size_t Slots() const { return m_runners.size(); }
     bool Stopped() const { return m_stopped; }
     TConvertProcess& Runner(std::size_t slot = 0) { return *m_runners[slot]; }
+    const TConvertProcess& Runner(std::size_t slot = 0) const { return *m_runners[slot]; }
 
     // Starts the first file of every slot, then empties FailedFiles. Throws what the runner's Start
     // throws; the batch has then ended (see StartCurrent).

@@ -4,6 +4,7 @@
 #include "core/IniFile.h"
 #include "core/platform/Platform.h"
 
+#include <algorithm>
 #include <array>
 
 namespace clipvane {
@@ -15,14 +16,18 @@ struct TSettingKey {
     const char* name;
     std::string TSettings::*text = nullptr;
     bool TSettings::*flag = nullptr;
+    std::int32_t TSettings::*count = nullptr; // zero or more; anything else reads as the default
 };
 
-const std::array<TSettingKey, 5> kKeys = {{
+// ConvertAtOnce comes after the designed keys, so files written by the one-at-a-time program read
+// unchanged.
+const std::array<TSettingKey, 6> kKeys = {{
     {"OutputDirectory", &TSettings::OutputDirectory},
     {"OutputFormat", &TSettings::OutputFormat},
     {"SameInput", nullptr, &TSettings::SameInput},
     {"AnotherFFmpeg", &TSettings::AnotherFFmpeg},
     {"NotUseAnotherFFmpeg", nullptr, &TSettings::NotUseAnotherFFmpeg},
+    {"ConvertAtOnce", nullptr, nullptr, &TSettings::ConvertAtOnce},
 }};
 
 TIniFile SettingsFile(const std::string& folder) {
@@ -94,8 +99,12 @@ TSettings LoadSettings(const std::string& folder) {
     for (const auto& key : kKeys) {
         if (key.text)
             settings.*key.text = ini.ReadString(kSettingsSection, key.name, defaults.*key.text);
-        else
+        else if (key.flag)
             settings.*key.flag = ini.ReadBool(kSettingsSection, key.name, defaults.*key.flag);
+        else {
+            const std::int32_t count = ini.ReadInteger(kSettingsSection, key.name, defaults.*key.count);
+            settings.*key.count = count < 0 ? defaults.*key.count : count;
+        }
     }
     return settings;
 }
@@ -105,13 +114,21 @@ void SaveSettings(const std::string& folder, const TSettings& settings) {
     for (const auto& key : kKeys) {
         if (key.text)
             ini.WriteString(kSettingsSection, key.name, settings.*key.text);
-        else
+        else if (key.flag)
             ini.WriteBool(kSettingsSection, key.name, settings.*key.flag);
+        else
+            ini.WriteString(kSettingsSection, key.name, std::to_string(settings.*key.count));
     }
 }
 
 std::string ChooseOutputDirectory(const std::string& boxText, const std::string& remembered) {
     return platform::DirectoryExists(boxText) ? boxText : remembered;
+}
+
+std::size_t RunnersFor(std::int32_t convertAtOnce, std::size_t files, unsigned cores) {
+    const std::size_t wanted =
+        convertAtOnce == 0 ? std::max(1u, cores) : static_cast<std::size_t>(std::max(1, convertAtOnce));
+    return std::clamp<std::size_t>(wanted, 1, std::max<std::size_t>(files, 1));
 }
 
 } // namespace clipvane

@@ -3,6 +3,8 @@
 // Everything here takes explicit folders, so the window's load/save is a thin call and tests never
 // touch the user's own file.
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace clipvane {
@@ -13,6 +15,9 @@ struct TSettings {
     bool SameInput = false;
     std::string AnotherFFmpeg;
     bool NotUseAnotherFFmpeg = true;
+    // Files converted at once by the desktop program: 1 one after another, 0 one per processor
+    // core, N up to N.
+    std::int32_t ConvertAtOnce = 1;
 
     bool operator==(const TSettings&) const = default;
 };
@@ -44,16 +49,20 @@ TSettingsPlace DefaultSettingsPlace();
 // when they are where they belong.
 std::string SettingsPlaceNotice(const TSettingsPlace& place);
 
-// The five values of `folder`'s settings file; a missing file or key gives the default, and the
+// The six values of `folder`'s settings file; a missing file or key gives the default, and the
 // default output folder is `folder` itself.
 TSettings LoadSettings(const std::string& folder);
 
-// Writes the five values, each reaching the disk at once. Throws Exception("Unable to write to ...")
+// Writes the six values, each reaching the disk at once. Throws Exception("Unable to write to ...")
 // when the file cannot be written; the values after the failing one are then not written.
 void SaveSettings(const std::string& folder, const TSettings& settings);
 
 // The output folder to remember at close: the box's text when it names an existing folder, else the
 // folder remembered before.
 std::string ChooseOutputDirectory(const std::string& boxText, const std::string& remembered);
+
+// How many runners a batch of `files` uses for the value of "ConvertAtOnce" on a machine with
+// `cores` processor cores: at least one, never more than there are files.
+std::size_t RunnersFor(std::int32_t convertAtOnce, std::size_t files, unsigned cores);
 
 } // namespace clipvane

@@ -3,6 +3,7 @@
 #include "core/Global.h"
 #include "core/ProcessInfoEvent.h"
 #include "gui/Application.h"
+#include "gui/BatchNotice.h"
 #include "gui/DialogLayout.h"
 #include "gui/Dialogs.h"
 #include "gui/Pictures.h"
@@ -17,9 +18,11 @@
 
 namespace clipvane {
 
-TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<std::string> fileList)
+TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<std::string> fileList,
+                         std::size_t atOnce)
     : QDialog(owner)
-    , m_batch(runner, std::move(fileList)) {
+    , m_slots(runner, atOnce)
+    , m_batch(m_slots.Runners(), std::move(fileList)) {
     setObjectName(QStringLiteral("frmConvert"));
     SetDesignFont(*this);
     setFixedSize(345, 144);
@@ -59,6 +62,21 @@ TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<st
     bStop->setGeometry(257, 104, 80, 27);
     bStop->setAutoDefault(false);
     connect(bStop, &QPushButton::clicked, this, &TfrmConvert::bStopClick);
+
+    if (m_slots.Several())
+        m_slots.Attach(m_batch,
+                       {this, lConvertName, suiProgressBar2, lTimeElapsed, lTimeEstimated,
+                        [this](const std::string& text) {
+                            ShowMessage(this, QMessageBox::Critical, QString::fromStdString(text));
+                        },
+                        [this] { ShowCurrentException(this); }, [this] { done(QDialog::Rejected); }},
+                       [this](std::size_t slot, const TProcessInfo& info) {
+                           try {
+                               WMProcessInfo(info, slot);
+                           } catch (...) {
+                               ShowCurrentException(this);
+                           }
+                       });
 }
 
 TfrmConvert::~TfrmConvert() {
@@ -82,6 +100,10 @@ void TfrmConvert::FormShow() {
     m_batch.NotifyWindow = this;
     if (m_batch.Stopped())
         return;
+    if (m_slots.Several()) {
+        m_slots.Begin();
+        return;
+    }
     StartFiles(true);
 }
 
@@ -128,7 +150,11 @@ bool TfrmConvert::event(QEvent* event) {
     return true;
 }
 
-void TfrmConvert::WMProcessInfo(const TProcessInfo& info) {
+void TfrmConvert::WMProcessInfo(const TProcessInfo& info, std::size_t slot) {
+    if (m_slots.Several()) {
+        m_slots.OnNotice(slot, info);
+        return;
+    }
     if (!info.IsEndNotice()) {
         if (info.Status == 0)
             suiProgressBar2->setValue(info.Percent);
@@ -156,6 +182,8 @@ void TfrmConvert::FormClose() {
 }
 
 void TfrmConvert::done(int result) {
+    // Asked before the window hides: hiding the active window leaves none active.
+    m_endedInView = UserLooksAt(*this);
     FormClose();
     QDialog::done(result);
 }

@@ -2,6 +2,7 @@
 // The small modal window that converts a list of files one after another and can stop the batch.
 
 #include "core/ConvertBatch.h"
+#include "gui/ConvertHintSlots.h"
 
 #include <QDialog>
 
@@ -22,7 +23,10 @@ class TfrmConvert final : public QDialog {
     Q_OBJECT
 
 public:
-    TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<std::string> fileList);
+    // With `atOnce` above one, that many files convert at once and the window shows the batch as a
+    // whole; the runners beyond `runner` are the window's own.
+    TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<std::string> fileList,
+                std::size_t atOnce = 1);
     ~TfrmConvert() override;
 
     // The job, set by the main window before the window is shown.
@@ -37,6 +41,8 @@ public:
 
     // Closes the window however it is asked to: Stop, the title bar, Escape or the end of the batch.
     void done(int result) override;
+    // Whether the user was looking at the program when the batch ended.
+    bool EndedInView() const { return m_endedInView; }
 
 protected:
     bool event(QEvent* event) override;
@@ -46,14 +52,16 @@ private:
     void FormShow();
     void FormClose();
     void bStopClick();
-    void WMProcessInfo(const TProcessInfo& info);
+    void WMProcessInfo(const TProcessInfo& info, std::size_t slot = 0);
     void ShowCurrentFile();
     // Starts the batch (`first`) or its next file; a start that fails is shown, and ends the batch
     // when the encoder could not be started.
     void StartFiles(bool first);
 
+    TConvertSlots m_slots; // before the batch, which converts with its runners
     TConvertBatch m_batch;
     bool m_shown = false;
+    bool m_endedInView = false;
 
     QGroupBox* GroupBox2 = nullptr;
     QLabel* lConvertName = nullptr;

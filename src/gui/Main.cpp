@@ -7,6 +7,7 @@
 #include "core/platform/Platform.h"
 #include "core/profiles/ProfileCatalog.h"
 #include "gui/Application.h"
+#include "gui/BatchNotice.h"
 #include "gui/ConvertHint.h"
 #include "gui/DialogLayout.h"
 #include "gui/ManualConvert.h"
@@ -19,11 +20,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
@@ -104,6 +107,7 @@ void TfrmMain::FormCreate() {
     setWindowTitle(QString::fromUtf8(kProductName));
     m_runner = std::make_unique<TConvertProcess>();
     m_runner->Question = &m_question;
+    m_notifier = MakeDesktopNotifier(this);
     try {
         LoadSaveSettings(true);
     } catch (...) {
@@ -225,6 +229,7 @@ void TfrmMain::LoadSaveSettings(bool load) {
         cbSameInputClick(); // also when the box keeps its state
         AnotherFFmpeg = settings.AnotherFFmpeg;
         NotUseAnotherFFmpeg = settings.NotUseAnotherFFmpeg;
+        ConvertAtOnce = settings.ConvertAtOnce;
         return;
     }
     OutputDirectory = ChooseOutputDirectory(OutputFolderText(), OutputDirectory);
@@ -234,6 +239,7 @@ void TfrmMain::LoadSaveSettings(bool load) {
     settings.SameInput = cbSameInput->isChecked();
     settings.AnotherFFmpeg = OneLine(AnotherFFmpeg);
     settings.NotUseAnotherFFmpeg = NotUseAnotherFFmpeg;
+    settings.ConvertAtOnce = ConvertAtOnce;
     SaveSettings(folder, settings);
     const std::string notice = SettingsNotice && !m_noticeShown ? SettingsNotice() : std::string();
     if (notice.empty())
@@ -334,7 +340,9 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
         SameInputFolder = FolderOf(files.front());
     LastInputFolder = FolderOf(files.front());
 
-    TfrmConvert batch(this, *m_runner, std::move(files));
+    const std::size_t atOnce = RunnersFor(ConvertAtOnce, files.size(),
+                                          static_cast<unsigned>(std::max(1, QThread::idealThreadCount())));
+    TfrmConvert batch(this, *m_runner, std::move(files), atOnce);
     batch.Job().OutputExt = GetOutputExt(profile);
     batch.Job().FFmpegParams = GetFFmpegParams(profile);
     batch.Job().FFmpegPath = AnotherFFmpeg;
@@ -344,9 +352,15 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
     batch.OutputFolder = [this] { return AbsolutePath(OutputFolderText()); };
     m_batchWindow = &batch;
     const auto gone = qScopeGuard([this] { m_batchWindow = nullptr; });
+    QElapsedTimer took;
+    took.start();
     batch.exec();
     // Ended by a request to quit: nothing more is shown.
-    if (m_closed || batch.FailedFiles().empty())
+    if (m_closed)
+        return;
+    TellBatchEnd(*this, batch.EndedInView(), took.elapsed(), batch.Batch().Converted(),
+                 batch.Batch().Failures().size(), *m_notifier);
+    if (batch.FailedFiles().empty())
         return;
     const std::vector<TFailure> failures = batch.Batch().Failures();
     QStringList failedNames;

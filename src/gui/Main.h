@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -24,6 +25,7 @@ namespace clipvane {
 
 class TConvertProcess;
 class TfrmConvert;
+class TNotifier;
 class TFlatPanel;
 class TProfilePicker;
 class TWlmShiftImage;
@@ -55,11 +57,13 @@ public:
     std::string LastInputFolder;
     std::string AnotherFFmpeg;
     bool NotUseAnotherFFmpeg = true;
+    // Files a batch converts at once: 1 one after another, 0 one per processor core, N up to N.
+    std::int32_t ConvertAtOnce = 1;
 
     // Asked after each save: a text for the user when the settings could not go where they belong.
     std::function<std::string()> SettingsNotice;
 
-    // Reads (true) or writes (false) the five settings.
+    // Reads (true) or writes (false) the settings.
     void LoadSaveSettings(bool load);
 
     void bConvertClick();
@@ -75,6 +79,7 @@ public:
     void lTitleClick();
     void UseanotherFFMpeg1Click();
     void About1Click();
+    void miConvertAtOnceClick();
     // A later start asked for the window: shown, restored and brought to the front.
     void WMShowMain();
     // The program is asked to end (a signal, the end of the session): handled as a close of the
@@ -115,6 +120,7 @@ private:
     std::unique_ptr<TConvertProcess> m_runner;
     TfrmConvert* m_batchWindow = nullptr; // the batch window while it is up
     TMessageBoxQuestion m_question;
+    std::unique_ptr<TNotifier> m_notifier;
     TProfilePicker* m_picker = nullptr;
     // What the settings held, to write back unchanged when the user did not change it.
     std::string m_loadedFormat;
@@ -155,6 +161,7 @@ private:
     QAction* Action1 = nullptr;
     QMenu* suiPopupMenu1 = nullptr;
     QAction* UseanotherFFMpeg1 = nullptr;
+    QAction* miConvertAtOnce = nullptr;
 };
 
 } // namespace clipvane

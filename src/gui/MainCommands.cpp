@@ -43,6 +43,10 @@ void TfrmMain::CreateAdvancedMenu() {
     suiPopupMenu1->addSeparator();
     item("Donate1", QStringLiteral("&Donate"), &TfrmMain::Donate1Click);
     suiPopupMenu1->addSeparator();
+    miConvertAtOnce = item("miConvertAtOnce", QStringLiteral("Convert several files at once"),
+                           &TfrmMain::miConvertAtOnceClick);
+    miConvertAtOnce->setCheckable(true);
+    suiPopupMenu1->addSeparator();
     item("About1", QStringLiteral("&About..."), &TfrmMain::About1Click);
     // The box would take Ctrl+A as "select all", and the menu the label promises would not open
     // while the box has the focus, as it has when the window opens.
@@ -84,6 +88,7 @@ void TfrmMain::bShowFilesClick() {
 
 void TfrmMain::iAboutClick() {
     UseanotherFFMpeg1->setChecked(!NotUseAnotherFFmpeg);
+    miConvertAtOnce->setChecked(ConvertAtOnce != 1);
     suiPopupMenu1->popup(QCursor::pos());
 }
 
@@ -104,6 +109,11 @@ void TfrmMain::UseanotherFFMpeg1Click() {
     // Choosing the item toggled its mark already: a cancelled dialog must not leave it showing a
     // choice that was never made.
     UseanotherFFMpeg1->setChecked(!NotUseAnotherFFmpeg);
+}
+
+void TfrmMain::miConvertAtOnceClick() {
+    // A hand-set count (say 3) is dropped by unchecking, and checking asks for one per core.
+    ConvertAtOnce = miConvertAtOnce->isChecked() ? 0 : 1;
 }
 
 void TfrmMain::About1Click() {

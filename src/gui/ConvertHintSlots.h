@@ -1,0 +1,72 @@
+#pragma once
+// The batch window's way of converting several files at once: the runners beyond the main window's
+// one, the order in which slots start, and the window's labels showing the batch as a whole.
+
+#include "core/BatchProgress.h"
+#include "core/ConvertBatch.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QProgressBar;
+class QWidget;
+
+namespace clipvane {
+
+// What the slots show and how they reach the window.
+struct TSlotsView {
+    QWidget* Window = nullptr;
+    QLabel* Name = nullptr;
+    QProgressBar* Bar = nullptr;
+    QLabel* Elapsed = nullptr;
+    QLabel* Estimated = nullptr;
+    std::function<void(const std::string&)> ShowFailure; // a refused output, as one at a time
+    std::function<void()> ReportError;                   // a start that threw; run inside the catch
+    std::function<void()> Close;                         // every file has ended
+};
+
+class TConvertSlots final {
+public:
+    // Slot 0 converts with `runner`; `count` - 1 further runners of its own ask what `runner` asks.
+    TConvertSlots(TConvertProcess& runner, std::size_t count);
+    ~TConvertSlots();
+    TConvertSlots(const TConvertSlots&) = delete;
+    TConvertSlots& operator=(const TConvertSlots&) = delete;
+
+    bool Several() const { return m_runners.size() > 1; }
+    std::vector<TConvertProcess*> Runners() const { return m_runners; }
+
+    // Called once the batch exists: the notices of slots beyond 0 go to `deliver`.
+    void Attach(TConvertBatch& batch, TSlotsView view,
+                const std::function<void(std::size_t, const TProcessInfo&)>& deliver);
+    // Starts every slot's first file, one question at a time.
+    void Begin();
+    void OnNotice(std::size_t slot, const TProcessInfo& info);
+
+private:
+    void Start(std::size_t slot);
+    void StartWaiting();
+    void Show();
+
+    std::vector<std::unique_ptr<TConvertProcess>> m_own;
+    std::vector<TConvertProcess*> m_runners;
+    std::vector<std::unique_ptr<QObject>> m_receivers;
+    TConvertBatch* m_batch = nullptr;
+    TSlotsView m_view;
+    std::unique_ptr<TBatchProgress> m_progress;
+    QElapsedTimer m_clock;
+    std::vector<bool> m_running; // per slot: its file has started and not ended
+    std::size_t m_ended = 0;
+    // A question or a failure message is up: slots that want to start wait their turn.
+    int m_busy = 0;
+    std::deque<std::size_t> m_waiting;
+};
+
+} // namespace clipvane
