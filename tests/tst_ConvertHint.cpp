@@ -2,6 +2,7 @@
 #include "ScriptedDialogs.h"
 #include "TestFiles.h"
 #include "TestProcesses.h"
+#include "core/platform/Platform.h"
 #include "gui/ConvertHint.h"
 
 #include <QAbstractButton>
@@ -475,7 +476,8 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::addColumn<QString>("why");
 #ifdef Q_OS_WIN
-        const QString missing = u"The system cannot find the file specified"_s;
+        // Windows words its errors in the user's language: the OS's own text for "not found".
+        const QString missing = QString::fromStdString(platform::ErrorText(2));
 #else
         const QString missing = u"No such file or directory"_s;
 #endif
