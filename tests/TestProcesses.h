@@ -56,6 +56,9 @@ inline bool ProcessExists(std::int64_t pid) {
 
 // True while the process runs: neither gone nor a zombie.
 inline bool ProcessAlive(std::int64_t pid) {
+#ifdef _WIN32
+    return ProcessExists(pid); // the snapshot lists running processes only
+#else
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
     if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
         return false;
@@ -63,6 +66,7 @@ inline bool ProcessAlive(std::int64_t pid) {
     const qsizetype close = line.lastIndexOf(')');
     const char state = close >= 0 && close + 2 < line.size() ? line[close + 2] : 'X';
     return state != 'Z' && state != 'X';
+#endif
 }
 
 inline int OpenDescriptors() {
