@@ -11,6 +11,7 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <initializer_list>
 #include <linux/close_range.h>
 #include <poll.h>
 #include <pthread.h>
@@ -694,7 +695,9 @@ bool IsTerminal(TStream stream) {
     return ::isatty(fd) == 1;
 }
 
-void InstallInterruptHandler() {
+namespace {
+// Routes the signals to OnInterruptSignal, which records them and wakes the self-pipe.
+void CatchSignals(std::initializer_list<int> signals) {
     if (g_wakeRead < 0) {
         int ends[2];
         if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) == 0) {
@@ -706,26 +709,19 @@ void InstallInterruptHandler() {
     action.sa_handler = OnInterruptSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
+    for (const int signal : signals)
+        ::sigaction(signal, &action, nullptr);
+}
+} // namespace
+
+void InstallInterruptHandler() {
     // A closed terminal and a reader of our output that went away end the batch like Ctrl+C:
     // otherwise the encoder would be left converting for nobody.
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE})
-        ::sigaction(signal, &action, nullptr);
+    CatchSignals({SIGINT, SIGTERM, SIGHUP, SIGPIPE});
 }
 
 void InstallQuitHandler() {
-    if (g_wakeRead < 0) {
-        int ends[2];
-        if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) == 0) {
-            g_wakeRead = ends[0];
-            g_wakeWrite = ends[1];
-        }
-    }
-    struct sigaction action {};
-    action.sa_handler = OnInterruptSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
-        ::sigaction(signal, &action, nullptr);
+    CatchSignals({SIGINT, SIGTERM, SIGHUP});
 }
 
 bool QuitRequested() {
