@@ -362,8 +362,8 @@ private slots:
             const TProcessInfo end = sink.notices.front();
             sink.notices.clear();
             seen << end.Status;
-            if (const std::string reason = RefusalText(end.Status); !reason.empty())
-                expectedShown << QString::fromStdString(runner.OutputFile + reason);
+            if (const std::string reason = RefusalText(end.Status, runner.OutputFile); !reason.empty())
+                expectedShown << QString::fromStdString(reason);
             action = batch.OnEndNotice(
                 end, [&](const std::string& text) { shown << QString::fromStdString(text); });
             if (action == TConvertBatch::TEndAction::StartNext)

@@ -239,8 +239,9 @@ private slots:
             QCOMPARE(m_receiver.notices[0].TimeElapsed, std::string());
 #ifndef Q_OS_WIN
             if (status == kStatusOutputBadName)
-                QCOMPARE(RefusalText(status, m_receiver.notices[0].OSError),
-                         std::string(" cannot be created (File name too long), convert process failed!"));
+                QCOMPARE(
+                    RefusalText(status, "x.mp3", m_receiver.notices[0].OSError),
+                    std::string("x.mp3 cannot be created (File name too long), convert process failed!"));
 #endif
             if (!exists)
                 return;

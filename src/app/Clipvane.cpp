@@ -1,6 +1,7 @@
 // The desktop program: one instance per user, the main window, the message loop.
 #include "core/ProcessInfo.h"
 #include "core/Settings.h"
+#include "core/Translations.h"
 #include "core/platform/Platform.h"
 #include "gui/Application.h"
 #include "gui/Main.h"
@@ -43,6 +44,8 @@ int main(int argc, char* argv[]) {
         break;
     }
     TApplication app(argc, argv);
+    LoadTranslations(QLocale::system());
+    TranslateCoreTexts();
     QApplication::setWindowIcon(ProgramWindowIcon());
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tarvix.Clipvane"));

@@ -2,33 +2,37 @@
 
 #include "core/profiles/ProfileCatalog.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <cctype>
 
 namespace clipvane::cli {
 
 const char* CliUsage() {
-    return "Usage: clipvane-cli --list\n"
-           "       clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]\n"
-           "                    [--overwrite ask|yes|no] [--jobs N] [--machine] FILE...\n"
-           "\n"
-           "Converts each FILE with the encoder, one after another unless --jobs says otherwise.\n"
-           "\n"
-           "  -p, --profile PROFILE   a profile caption as --list shows it, or a manual command\n"
-           "                          line such as \"ffmpeg -i %1 -vn -ac 1 %1.wav\"\n"
-           "  -o, --output DIR        write the outputs into DIR (created if missing)\n"
-           "      --same-folder       write each output beside its input (the default)\n"
-           "      --ffmpeg PATH       use this encoder instead of \"ffmpeg\" found on the search path\n"
-           "      --overwrite MODE    ask before replacing an existing output (default on a terminal),\n"
-           "                          or answer yes or no without asking (no: the default otherwise)\n"
-           "  -j, --jobs N            convert N files at once (0: one per processor core; default 1)\n"
-           "      --machine           print one line per notice: progress/exit/signal/end/failed\n"
-           "  -l, --list              list the profiles: group, caption, extension, arguments\n"
-           "  -h, --help              show this help\n"
-           "  -V, --version           show the version\n"
-           "\n"
-           "Exit status: 0 all converted, 1 some failed, 2 usage error, 3 the encoder could not\n"
-           "be started, 130 interrupted.\n";
+    return QT_TRANSLATE_NOOP(
+        "TCliOptions",
+        "Usage: clipvane-cli --list\n"
+        "       clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]\n"
+        "                    [--overwrite ask|yes|no] [--jobs N] [--machine] FILE...\n"
+        "\n"
+        "Converts each FILE with the encoder, one after another unless --jobs says otherwise.\n"
+        "\n"
+        "  -p, --profile PROFILE   a profile caption as --list shows it, or a manual command\n"
+        "                          line such as \"ffmpeg -i %1 -vn -ac 1 %1.wav\"\n"
+        "  -o, --output DIR        write the outputs into DIR (created if missing)\n"
+        "      --same-folder       write each output beside its input (the default)\n"
+        "      --ffmpeg PATH       use this encoder instead of \"ffmpeg\" found on the search path\n"
+        "      --overwrite MODE    ask before replacing an existing output (default on a terminal),\n"
+        "                          or answer yes or no without asking (no: the default otherwise)\n"
+        "  -j, --jobs N            convert N files at once (0: one per processor core; default 1)\n"
+        "      --machine           print one line per notice: progress/exit/signal/end/failed\n"
+        "  -l, --list              list the profiles: group, caption, extension, arguments\n"
+        "  -h, --help              show this help\n"
+        "  -V, --version           show the version\n"
+        "\n"
+        "Exit status: 0 all converted, 1 some failed, 2 usage error, 3 the encoder could not\n"
+        "be started, 130 interrupted.\n");
 }
 
 bool ParseCliArguments(const std::vector<std::string>& args, TCliOptions& options, std::string& error) {

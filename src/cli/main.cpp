@@ -1,6 +1,7 @@
 // clipvane-cli: the catalog and the batch of the desktop program, from a terminal.
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
+#include "core/Translations.h"
 #include "core/platform/Platform.h"
 #include "core/profiles/ProfileCatalog.h"
 
@@ -44,7 +45,9 @@ int main(int argc, char* argv[]) {
     if (!ParseCliArguments(args, options, error))
         return UsageError(error);
     if (options.Help) {
-        std::cout << CliUsage();
+        // The only text that follows the user's language: the rest is read by scripts.
+        LoadTranslations(QLocale::system());
+        std::cout << QCoreApplication::translate("TCliOptions", CliUsage()).toStdString();
         return kExitConverted;
     }
     if (options.Version) {

@@ -55,55 +55,83 @@ bool IsSameFile(const std::string& a, const std::string& b) {
     return !error && same;
 }
 
-std::string RefusalText(std::int32_t status, int osError) {
+namespace {
+
+// What the user is told of a refused output: in the failure message box, and among the reasons.
+struct TRefusal {
+    const char* Message;
+    const char* Reason;
+};
+
+TRefusal Refusal(std::int32_t status) {
     switch (status) {
     case kStatusOutputReadOnly:
-        return " is read-only, convert process failed!";
+        return {QT_TRANSLATE_NOOP("TConvertBatch", "%1 is read-only, convert process failed!"),
+                QT_TRANSLATE_NOOP("TConvertBatch", "%1 is read-only.")};
     case kStatusOutputBadName:
-        return " cannot be created (" + platform::ErrorText(osError) + "), convert process failed!";
+        return {QT_TRANSLATE_NOOP("TConvertBatch", "%1 cannot be created (%2), convert process failed!"),
+                QT_TRANSLATE_NOOP("TConvertBatch", "%1 cannot be created (%2).")};
     case kStatusOutputInUse:
-        return " may be used, convert process failed!";
+        return {QT_TRANSLATE_NOOP("TConvertBatch", "%1 may be used, convert process failed!"),
+                QT_TRANSLATE_NOOP("TConvertBatch", "%1 may be used.")};
     case kStatusOutputIsInput:
-        return " is the input file itself, convert process failed!";
+        return {QT_TRANSLATE_NOOP("TConvertBatch", "%1 is the input file itself, convert process failed!"),
+                QT_TRANSLATE_NOOP("TConvertBatch", "%1 is the input file itself.")};
     case kStatusOutputIsFolder:
-        return " is a folder, convert process failed!";
+        return {QT_TRANSLATE_NOOP("TConvertBatch", "%1 is a folder, convert process failed!"),
+                QT_TRANSLATE_NOOP("TConvertBatch", "%1 is a folder.")};
     case kStatusOutputNotReplaced:
-        return " could not be replaced, convert process failed!";
+        return {QT_TRANSLATE_NOOP("TConvertBatch", "%1 could not be replaced, convert process failed!"),
+                QT_TRANSLATE_NOOP("TConvertBatch", "%1 could not be replaced.")};
     case kStatusOutputIsBatchFile:
-        return " is a file of this batch, convert process failed!";
+        return {QT_TRANSLATE_NOOP("TConvertBatch", "%1 is a file of this batch, convert process failed!"),
+                QT_TRANSLATE_NOOP("TConvertBatch", "%1 is a file of this batch.")};
     case kStatusOutputWrittenByBatch:
-        return " was written by this batch already, convert process failed!";
+        return {QT_TRANSLATE_NOOP("TConvertBatch",
+                                  "%1 was written by this batch already, convert process failed!"),
+                QT_TRANSLATE_NOOP("TConvertBatch", "%1 was written by this batch already.")};
     default:
-        return {};
+        return {nullptr, nullptr};
     }
+}
+
+} // namespace
+
+std::string RefusalText(std::int32_t status, const std::string& output, int osError) {
+    const TRefusal refusal = Refusal(status);
+    if (!refusal.Message)
+        return {};
+    return Substitute(Tr("TConvertBatch", refusal.Message), {output, platform::ErrorText(osError)});
 }
 
 std::vector<std::string> FailureReason(const TProcessInfo& info, const std::string& output) {
     if (info.Status != 0) {
-        std::string text = RefusalText(info.Status, info.OSError);
-        if (const auto cut = text.rfind(", convert process failed!"); cut != std::string::npos)
-            text.erase(cut);
-        return {output + text + "."};
+        const TRefusal refusal = Refusal(info.Status);
+        if (!refusal.Reason)
+            return {output + "."};
+        return {Substitute(Tr("TConvertBatch", refusal.Reason), {output, platform::ErrorText(info.OSError)})};
     }
     if (!info.Ran)
-        return {output + " exists and was not overwritten."};
+        return {Substitute(Tr("TConvertBatch", "%1 exists and was not overwritten."), {output})};
     if (info.NoOutput)
-        return {"The encoder wrote no output file."};
+        return {Tr("TConvertBatch", "The encoder wrote no output file.")};
     std::vector<std::string> reason = info.Lines;
     // A crash is worth saying even after lines that look harmless.
     if (info.ExitSignal != 0)
-        reason.push_back("The encoder was ended by signal " + std::to_string(info.ExitSignal) + ".");
+        reason.push_back(Substitute(Tr("TConvertBatch", "The encoder was ended by signal %1."),
+                                    {std::to_string(info.ExitSignal)}));
     else if (!reason.empty())
         return reason;
     // What a shell says when it cannot find or run the program it was to start.
     else if (info.ExitCode == 127)
-        reason.push_back("The encoder could not be started (exit code 127).");
+        reason.push_back(Tr("TConvertBatch", "The encoder could not be started (exit code 127)."));
     else if (info.ExitCode > 0)
-        reason.push_back("The encoder ended with exit code " + std::to_string(info.ExitCode) + ".");
+        reason.push_back(Substitute(Tr("TConvertBatch", "The encoder ended with exit code %1."),
+                                    {std::to_string(info.ExitCode)}));
     else if (info.ExitCode < 0)
-        reason.push_back("The encoder ended in an unknown way.");
+        reason.push_back(Tr("TConvertBatch", "The encoder ended in an unknown way."));
     else
-        reason.push_back("The encoder ended without converting anything.");
+        reason.push_back(Tr("TConvertBatch", "The encoder ended without converting anything."));
     return reason;
 }
 
@@ -188,8 +216,9 @@ std::int32_t TConvertBatch::FileOfThisBatch(std::size_t slot, const std::string&
 void TConvertBatch::Refuse(std::size_t slot, std::int32_t status) {
     TConvertProcess& runner = *m_runners[slot];
     // Asked like any existing output, so No still means a quiet skip.
-    const bool yes =
-        runner.Question && runner.Question->AskYesNo(runner.OutputFile + " has existed,overite it?");
+    const bool yes = runner.Question &&
+                     runner.Question->AskYesNo(Substitute(Tr("TConvertProcess", "%1 has existed,overite it?"),
+                                                          {runner.OutputFile}));
     auto info = std::make_unique<TProcessInfo>();
     info->Percent = kEndNoticePercent;
     info->Status = yes ? status : 0;
@@ -206,8 +235,11 @@ void TConvertBatch::EndOnStartFailure(std::size_t slot, const std::string& why) 
         if (m_failed[i] || m_converted[i])
             continue;
         m_failed[i] = true;
-        m_reasons[i] = {i == index ? "The encoder " + encoder + " could not be started: " + why + "."
-                                   : "Not converted: the encoder could not be started (" + why + ")."};
+        m_reasons[i] = {
+            i == index
+                ? Substitute(Tr("TConvertBatch", "The encoder %1 could not be started: %2."), {encoder, why})
+                : Substitute(Tr("TConvertBatch", "Not converted: the encoder could not be started (%1)."),
+                             {why})};
     }
     CollectFailures();
 }
@@ -243,8 +275,9 @@ TConvertBatch::OnEndNotice(const TProcessInfo& info,
     }
     m_slotOutput[slot].clear();
     CollectFailures();
-    if (const std::string reason = RefusalText(info.Status, info.OSError); showFailure && !reason.empty())
-        showFailure(runner.OutputFile + reason);
+    if (const std::string reason = RefusalText(info.Status, runner.OutputFile, info.OSError);
+        showFailure && !reason.empty())
+        showFailure(reason);
     // The user may have stopped the batch while the message was up.
     if (m_stopped)
         return TEndAction::Ignore;

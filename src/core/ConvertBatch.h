@@ -37,9 +37,9 @@ inline constexpr std::int32_t kStatusOutputIsInput = 3;
 inline constexpr std::int32_t kStatusOutputIsBatchFile = 6;
 inline constexpr std::int32_t kStatusOutputWrittenByBatch = 7;
 
-// What the user is told after the output's name when a file was refused with this end-notice
-// status; empty for a status that is no refusal.
-std::string RefusalText(std::int32_t status, int osError = 0);
+// What the user is told when the file was refused with this end-notice status, for the output
+// `output`; empty for a status that is no refusal.
+std::string RefusalText(std::int32_t status, const std::string& output, int osError = 0);
 
 // Why a file failed, from its end notice: the encoder's last lines when it rejected the file, else
 // the batch's own reason. `output` is the output path the file was to be written to.

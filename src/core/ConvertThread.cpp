@@ -119,7 +119,9 @@ void TConvertProcess::Start() {
     // Whatever is there counts, a link dangling or not: the encoder would otherwise ask about a
     // folder itself, or create a file wherever a planted link points.
     if (const auto existing = platform::GetPathType(OutputFile); existing != platform::PathType::None) {
-        const bool yes = Question && Question->AskYesNo(OutputFile + " has existed,overite it?");
+        const bool yes =
+            Question &&
+            Question->AskYesNo(Substitute(Tr("TConvertProcess", "%1 has existed,overite it?"), {OutputFile}));
         if (!yes) {
             PostEnd(0);
             return;
@@ -155,7 +157,7 @@ void TConvertProcess::Start() {
     try {
         if (!platform::SpawnHidden(m_arguments, m_commandLine, StdInRead, StdOutWrite, StdErrWrite,
                                    ProcessInformation))
-            RaiseError("Error while creating convert process!");
+            RaiseError(Tr("TConvertProcess", "Error while creating convert process!"));
         m_ran = true;
         // The child has its own copies. Nothing is ever written to its input, so it reads end of
         // file at once: an encoder that asks a question of its own gets No instead of waiting.
@@ -185,14 +187,14 @@ void TConvertProcess::StartWorker() {
         const int code = platform::LastError();
         handles.Close();
         platform::SetLastError(code);
-        RaiseError("Error while creating convert process!");
+        RaiseError(Tr("TConvertProcess", "Error while creating convert process!"));
     }
     auto link = std::make_shared<TWorkerLink>();
     try {
         TConvertThread::Launch(m_hub, link, handles);
     } catch (const std::system_error& error) {
         platform::SetLastError(error.code().value());
-        RaiseError("Error while creating convert process!");
+        RaiseError(Tr("TConvertProcess", "Error while creating convert process!"));
     }
     m_current = link;
     m_worker = std::move(link);
@@ -293,11 +295,11 @@ void TConvertProcess::ServeHandOffs() {
 }
 
 void TConvertProcess::ReadStdOut() {
-    ReadPipe(StdOutRead, "Error reading STDOUT pipe : ", m_outTail);
+    ReadPipe(StdOutRead, QT_TRANSLATE_NOOP("TConvertProcess", "Error reading STDOUT pipe : "), m_outTail);
 }
 
 void TConvertProcess::ReadStdErr() {
-    ReadPipe(StdErrRead, "Error reading STDERR pipe : ", m_errTail);
+    ReadPipe(StdErrRead, QT_TRANSLATE_NOOP("TConvertProcess", "Error reading STDERR pipe : "), m_errTail);
 }
 
 void TConvertProcess::ReadPipe(platform::Handle pipe, const char* errorText, TPipeTail& tail) {
@@ -307,7 +309,7 @@ void TConvertProcess::ReadPipe(platform::Handle pipe, const char* errorText, TPi
         const int code = platform::LastError();
         AskWorkerToTerminate();
         platform::SetLastError(code);
-        RaiseError(errorText);
+        RaiseError(Tr("TConvertProcess", errorText));
     }
     ParseOutput(buffer.data(), static_cast<std::int32_t>(count), &tail);
 }
@@ -384,17 +386,17 @@ void TConvertProcess::Post(const TProcessInfo& info) {
 
 void TConvertProcess::CreatePipes() {
     if (!platform::CreatePipe(StdInRead, StdInWrite))
-        RaiseError("Error on STDIN pipe creation : ");
+        RaiseError(Tr("TConvertProcess", "Error on STDIN pipe creation : "));
     if (!platform::PrepareChildEnd(StdInRead))
-        RaiseError("Error on STDIN pipe duplication : ");
+        RaiseError(Tr("TConvertProcess", "Error on STDIN pipe duplication : "));
     if (!platform::CreatePipe(StdOutRead, StdOutWrite))
-        RaiseError("Error on STDOUT pipe creation : ");
+        RaiseError(Tr("TConvertProcess", "Error on STDOUT pipe creation : "));
     if (!platform::PrepareChildEnd(StdOutWrite))
-        RaiseError("Error on STDOUT pipe duplication : ");
+        RaiseError(Tr("TConvertProcess", "Error on STDOUT pipe duplication : "));
     if (!platform::CreatePipe(StdErrRead, StdErrWrite))
-        RaiseError("Error on STDERR pipe creation : ");
+        RaiseError(Tr("TConvertProcess", "Error on STDERR pipe creation : "));
     if (!platform::PrepareChildEnd(StdErrWrite))
-        RaiseError("Error on STDERR pipe duplication : ");
+        RaiseError(Tr("TConvertProcess", "Error on STDERR pipe duplication : "));
 }
 
 void TConvertProcess::ClosePipes() {

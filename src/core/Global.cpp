@@ -3,10 +3,41 @@
 #include "core/platform/Platform.h"
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <limits>
 
 namespace clipvane {
+
+namespace {
+
+std::atomic<TTranslate> g_translate{nullptr};
+
+} // namespace
+
+void SetTranslate(TTranslate translate) {
+    g_translate.store(translate);
+}
+
+std::string Tr(const char* context, const char* source) {
+    const TTranslate translate = g_translate.load();
+    return translate ? translate(context, source) : std::string(source);
+}
+
+std::string Substitute(std::string_view text, std::initializer_list<std::string_view> args) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t index = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : 9;
+        if (text[i] == '%' && index < args.size()) {
+            result += args.begin()[index];
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
 
 std::string TwoDigits(std::int32_t n) {
     std::string digits = std::to_string(n);

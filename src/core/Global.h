@@ -2,6 +2,7 @@
 // Small routines shared by the engine, the windows and the settings store.
 
 #include <cstdint>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -31,6 +32,18 @@ public:
     EAbort()
         : Exception("Operation aborted") {}
 };
+
+// Puts the core's texts in the user's language. The desktop program installs Qt's translation; without
+// it (the command-line program, whose output scripts read) every text stays English.
+using TTranslate = std::string (*)(const char* context, const char* source);
+void SetTranslate(TTranslate translate);
+
+// `source` in the user's language.
+std::string Tr(const char* context, const char* source);
+
+// `text` with each %1..%9 replaced by its argument in one pass, so an argument that holds "%2" (a file
+// name may) stays as it is.
+std::string Substitute(std::string_view text, std::initializer_list<std::string_view> args);
 
 // Decimal text of n, with a leading "0" below 10 ("07", "10", "0-3").
 std::string TwoDigits(std::int32_t n);

@@ -243,7 +243,7 @@ void TIniFile::WriteBool(std::string_view section, std::string_view key, bool va
 }
 
 void TIniFile::FailWrite() const {
-    throw Exception("Unable to write to " + m_fileName);
+    throw Exception(Substitute(Tr("TIniFile", "Unable to write to %1"), {m_fileName}));
 }
 
 } // namespace clipvane

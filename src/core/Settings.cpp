@@ -85,10 +85,11 @@ TSettingsPlace DefaultSettingsPlace() {
 std::string SettingsPlaceNotice(const TSettingsPlace& place) {
     if (!place.FellBack)
         return {};
-    const std::string missed =
-        place.Missed.empty() ? "the user's settings folder (the system names none)" : place.Missed;
-    return "The settings could not be saved in " + missed + "; they are saved in " + place.Folder +
-           kSettingsFileName + ".";
+    const std::string missed = place.Missed.empty()
+                                   ? Tr("TSettings", "the user's settings folder (the system names none)")
+                                   : place.Missed;
+    return Substitute(Tr("TSettings", "The settings could not be saved in %1; they are saved in %2."),
+                      {missed, place.Folder + kSettingsFileName});
 }
 
 TSettings LoadSettings(const std::string& folder) {

@@ -19,7 +19,7 @@ TfrmAbout::TfrmAbout(QWidget* owner)
     setObjectName(QStringLiteral("frmAbout"));
     SetDesignFont(*this);
     SetDialogBorder(*this, QSize(360, 249));
-    setWindowTitle(QStringLiteral("About Clipvane"));
+    setWindowTitle(tr("About Clipvane"));
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
@@ -36,11 +36,10 @@ TfrmAbout::TfrmAbout(QWidget* owner)
     QFont bold = Label1->font();
     bold.setBold(true);
     Label1->setFont(bold);
-    Label2 = MakeDesignLabel(this, "Label2", QStringLiteral("Version: 3.0   Build 20260602"), 80, 84);
-    lPoweredBy = MakeDesignLabel(this, "lPoweredBy", QStringLiteral("Powered by:"), 80, 107);
-    lCopywrite = MakeDesignLabel(this, "lCopywrite",
-                                 QStringLiteral("Copyright (C) 2024-2026 Tarvix Software"), 80, 129);
-    Label3 = MakeDesignLabel(this, "Label3", QStringLiteral("Support: support@tarvix.example"), 80, 152);
+    Label2 = MakeDesignLabel(this, "Label2", tr("Version: 3.0   Build 20260602"), 80, 84);
+    lPoweredBy = MakeDesignLabel(this, "lPoweredBy", tr("Powered by:"), 80, 107);
+    lCopywrite = MakeDesignLabel(this, "lCopywrite", tr("Copyright (C) 2024-2026 Tarvix Software"), 80, 129);
+    Label3 = MakeDesignLabel(this, "Label3", tr("Support: support@tarvix.example"), 80, 152);
 
     Panel2 = new QFrame(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
@@ -56,7 +55,7 @@ TfrmAbout::TfrmAbout(QWidget* owner)
     lbEAddress->SetCaption(MakerSiteName());
     connect(lbEAddress, &TsuiURLLabel::clicked, this, &TfrmAbout::lbEAddressClick);
 
-    bOK = MakeDesignButton(this, "bOK", QStringLiteral("&OK"), QRect(260, 211, 79, 23));
+    bOK = MakeDesignButton(this, "bOK", tr("&OK"), QRect(260, 211, 79, 23));
     bOK->setDefault(true);
     connect(bOK, &QPushButton::clicked, this, &QDialog::accept);
 }

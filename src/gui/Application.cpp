@@ -28,7 +28,7 @@ void ShowCurrentException(QWidget* parent) {
     } catch (const std::exception& error) {
         ShowErrorMessage(parent, error.what());
     } catch (...) {
-        ShowErrorMessage(parent, "Unknown error");
+        ShowErrorMessage(parent, QCoreApplication::translate("TApplication", "Unknown error").toStdString());
     }
 }
 

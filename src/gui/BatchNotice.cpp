@@ -24,6 +24,13 @@ bool UserLooksAt(const QWidget& window) {
 }
 
 QString BatchEndText(std::size_t converted, std::size_t failed) {
+    // A catalog gives each language its own plural forms; without one the English stays as designed.
+    const int count = static_cast<int>(converted);
+    const QString translated =
+        QCoreApplication::translate("TNotifier", "%n file(s) converted, %1 failed.", nullptr, count)
+            .arg(failed);
+    if (translated != QStringLiteral("%1 file(s) converted, %2 failed.").arg(count).arg(failed))
+        return translated;
     const QString files = converted == 1 ? QStringLiteral("file") : QStringLiteral("files");
     return QStringLiteral("%1 %2 converted, %3 failed.").arg(converted).arg(files).arg(failed);
 }

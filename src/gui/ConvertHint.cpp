@@ -29,7 +29,7 @@ TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<st
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowTitle(QString::fromUtf8(kProductName));
 
-    GroupBox2 = new QGroupBox(QStringLiteral("Converting"), this);
+    GroupBox2 = new QGroupBox(tr("Converting"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     GroupBox2->setGeometry(8, 8, 239, 125);
 
@@ -47,9 +47,9 @@ TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<st
     suiProgressBar2->setAlignment(Qt::AlignCenter);
 
     // The value labels run to the group box's inner edge: minutes are not wrapped into hours.
-    Label5 = MakeDesignLabel(GroupBox2, "Label5", QStringLiteral("Time elapsed: "), 12, 72, 108);
+    Label5 = MakeDesignLabel(GroupBox2, "Label5", tr("Time elapsed: "), 12, 72, 108);
     lTimeElapsed = MakeDesignLabel(GroupBox2, "lTimeElapsed", QStringLiteral("00:00"), 120, 72, 112);
-    Label6 = MakeDesignLabel(GroupBox2, "Label6", QStringLiteral("Time estimated: "), 12, 96, 108);
+    Label6 = MakeDesignLabel(GroupBox2, "Label6", tr("Time estimated: "), 12, 96, 108);
     lTimeEstimated = MakeDesignLabel(GroupBox2, "lTimeEstimated", QStringLiteral("00:00"), 120, 96, 112);
 
     Image2 = new QLabel(this);
@@ -57,7 +57,7 @@ TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<st
     Image2->setGeometry(280, 32, 32, 32);
     Image2->setPixmap(ConvertPicture());
 
-    bStop = new QPushButton(QStringLiteral("Stop"), this);
+    bStop = new QPushButton(tr("Stop"), this);
     bStop->setObjectName(QStringLiteral("bStop"));
     bStop->setGeometry(257, 104, 80, 27);
     bStop->setAutoDefault(false);

@@ -73,13 +73,13 @@ int MessageBoxHeightLimit(QWidget* parent) {
 }
 
 QString FailureSummary(QWidget* parent, const QStringList& names, const QString& details) {
-    const QString failed = QStringLiteral("file conversion failed.");
+    const QString failed = QCoreApplication::translate("TDialogs", "file conversion failed.");
     const auto text = [&](qsizetype shown) -> QString {
         QString summary;
         for (qsizetype i = 0; i < shown; ++i)
             summary += names[i] + QStringLiteral(", ");
         if (shown < names.size())
-            summary += QStringLiteral("and %1 more, ").arg(names.size() - shown);
+            summary += QCoreApplication::translate("TDialogs", "and %1 more, ").arg(names.size() - shown);
         return summary + failed;
     };
     const int limit = MessageBoxHeightLimit(parent);

@@ -272,8 +272,8 @@ void TfrmMain::bConvertClick() {
     RunConvert([this] {
         const QString startFolder =
             platform::DirectoryExists(LastInputFolder) ? PathText(LastInputFolder) : QString();
-        return TDialogs::Instance().OpenFileNames(this, QStringLiteral("Select one or more video files"),
-                                                  startFolder, kAllFiles);
+        return TDialogs::Instance().OpenFileNames(this, tr("Select one or more video files"), startFolder,
+                                                  kAllFiles);
     });
 }
 
@@ -291,14 +291,13 @@ bool TfrmMain::CheckOutputFolder() {
     OutputDirectory = OutputFolderText();
     if (platform::DirectoryExists(OutputDirectory))
         return true;
-    const QString question = PathText(OutputDirectory) + QStringLiteral(",") +
-                             QStringLiteral(" the output directory does not exist.") +
-                             QStringLiteral("\r\n") + QStringLiteral("creates a new directory?");
+    const QString question = tr("%1, the output directory does not exist.").arg(PathText(OutputDirectory)) +
+                             QStringLiteral("\r\n") + tr("creates a new directory?");
     if (ShowMessage(this, QMessageBox::Information, question, QMessageBox::Yes | QMessageBox::No) !=
         QMessageBox::Yes)
         return false;
     if (!platform::ForceDirectories(OutputDirectory))
-        throw Exception("Cannot create " + OutputDirectory);
+        throw Exception(tr("Cannot create %1").arg(PathText(OutputDirectory)).toStdString());
     return true;
 }
 
@@ -307,13 +306,13 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
         return;
     const std::string profile = ProfileText();
     if (profile.empty()) {
-        ShowMessage(this, QMessageBox::Information, QStringLiteral("Please choose the output format!"));
+        ShowMessage(this, QMessageBox::Information, tr("Please choose the output format!"));
         return;
     }
     if (!NotUseAnotherFFmpeg && !platform::FileExists(AnotherFFmpeg)) {
         ShowMessage(this, QMessageBox::Information,
                     PathText(AnotherFFmpeg) + QStringLiteral(". ") +
-                        QStringLiteral("This FFmpeg.exe file does not exist."));
+                        tr("This FFmpeg.exe file does not exist."));
         return;
     }
     const QStringList names = selectFiles();
@@ -325,8 +324,8 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
     for (const QString& name : names) {
         if (name.contains(u'?')) {
             ShowMessage(this, QMessageBox::Information,
-                        QStringLiteral("File name contains special characters.") + QStringLiteral("\r\n") +
-                            QStringLiteral("Please rename the file and try again."));
+                        tr("File name contains special characters.") + QStringLiteral("\r\n") +
+                            tr("Please rename the file and try again."));
             return;
         }
     }

@@ -35,19 +35,19 @@ void TfrmMain::CreateAdvancedMenu() {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    item("Homepage1", QStringLiteral("&Home Page"), &TfrmMain::Homepage1Click);
+    item("Homepage1", tr("&Home Page"), &TfrmMain::Homepage1Click);
     suiPopupMenu1->addSeparator();
     UseanotherFFMpeg1 =
-        item("UseanotherFFMpeg1", QStringLiteral("&Use another FFmpeg"), &TfrmMain::UseanotherFFMpeg1Click);
+        item("UseanotherFFMpeg1", tr("&Use another FFmpeg"), &TfrmMain::UseanotherFFMpeg1Click);
     UseanotherFFMpeg1->setCheckable(true);
     suiPopupMenu1->addSeparator();
-    item("Donate1", QStringLiteral("&Donate"), &TfrmMain::Donate1Click);
+    item("Donate1", tr("&Donate"), &TfrmMain::Donate1Click);
     suiPopupMenu1->addSeparator();
-    miConvertAtOnce = item("miConvertAtOnce", QStringLiteral("Convert several files at once"),
-                           &TfrmMain::miConvertAtOnceClick);
+    miConvertAtOnce =
+        item("miConvertAtOnce", tr("Convert several files at once"), &TfrmMain::miConvertAtOnceClick);
     miConvertAtOnce->setCheckable(true);
     suiPopupMenu1->addSeparator();
-    item("About1", QStringLiteral("&About..."), &TfrmMain::About1Click);
+    item("About1", tr("&About..."), &TfrmMain::About1Click);
     // The box would take Ctrl+A as "select all", and the menu the label promises would not open
     // while the box has the focus, as it has when the window opens.
     eOutputFolder->installEventFilter(this);
@@ -64,7 +64,7 @@ void TfrmMain::bBrowserClick() {
     QString folder = eOutputFolder->text();
     if (!platform::DirectoryExists(OutputFolderText()))
         folder.clear();
-    if (!BrowseForFolder(this, QStringLiteral("Please select the directory to output"), folder))
+    if (!BrowseForFolder(this, tr("Please select the directory to output"), folder))
         return;
     eOutputFolder->setText(folder);
     eOutputFolder->setCursorPosition(0);
@@ -78,8 +78,7 @@ void TfrmMain::bShowFilesClick() {
         OutputDirectory = OutputFolderText();
     if (!platform::DirectoryExists(OutputDirectory)) {
         ShowMessage(this, QMessageBox::Critical,
-                    PathText(OutputDirectory) + QStringLiteral(",") +
-                        QStringLiteral(" the output directory does not exist."));
+                    tr("%1, the output directory does not exist.").arg(PathText(OutputDirectory)));
         return;
     }
     // A relative folder is the one the batch writes to: under the working folder, as Convert has it.

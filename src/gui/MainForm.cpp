@@ -81,8 +81,7 @@ void TfrmMain::CreateControls() {
     lTitle->adjustSize();
     connect(lTitle, &TClickLabel::clicked, this, &TfrmMain::lTitleClick);
 
-    lTitleHint = MakeDesignLabel(this, "lTitleHint",
-                                 QStringLiteral("Convert video files between many formats"), 50, 27);
+    lTitleHint = MakeDesignLabel(this, "lTitleHint", tr("Convert video files between many formats"), 50, 27);
     lTitleHint->resize(266, lTitleHint->height());
     SetTextColour(*lTitleHint, Qt::white);
 
@@ -91,37 +90,35 @@ void TfrmMain::CreateControls() {
     iUpdate->adjustSize();
 
     lUpdate = Make<TsuiURLLabel>(this, "lUpdate", 0, 24);
-    lUpdate->SetCaption(QStringLiteral("Check for updates..."));
+    lUpdate->SetCaption(tr("Check for updates..."));
     lUpdate->SetURL(UpdatePageUrl().toString());
 
     pSingleMode = Make<QWidget>(this, "pSingleMode", 8, 50);
     pSingleMode->resize(393, 234);
-    lVideo =
-        MakeDesignLabel(pSingleMode, "lVideo",
-                        QStringLiteral("1. Click 'Profile:' combobox to choose an output format."), 0, 8);
+    lVideo = MakeDesignLabel(pSingleMode, "lVideo",
+                             tr("1. Click 'Profile:' combobox to choose an output format."), 0, 8);
     lUrl = MakeDesignLabel(
         pSingleMode, "lUrl",
-        QStringLiteral("2. Click 'Convert...' button to select one or more files and start converting."), 0,
-        26);
+        tr("2. Click 'Convert...' button to select one or more files and start converting."), 0, 26);
     FitToWidth(*lVideo, pSingleMode->width());
     FitToWidth(*lUrl, pSingleMode->width());
     Panel2 = MakeRule(pSingleMode, "Panel2", 0, 50, 390);
-    lConvertTo = MakeDesignLabel(pSingleMode, "lConvertTo", QStringLiteral("Profile:"), 0, 58);
-    lConvertTo->setToolTip(QStringLiteral("'Ctrl + P' to popup the profile list"));
+    lConvertTo = MakeDesignLabel(pSingleMode, "lConvertTo", tr("Profile:"), 0, 58);
+    lConvertTo->setToolTip(tr("'Ctrl + P' to popup the profile list"));
     FitToWidth(*lConvertTo, 35); // the extension label follows at 37
     lExtName = MakeDesignLabel(pSingleMode, "lExtName", QStringLiteral("(*)"), 37, 58);
     lExtName->setEnabled(false);
 
     Panel1 = Make<QWidget>(pSingleMode, "Panel1", 0, 107);
     Panel1->resize(401, 67);
-    lOutputFolder = MakeDesignLabel(Panel1, "lOutputFolder", QStringLiteral("Output Folder:"), 0, 3);
+    lOutputFolder = MakeDesignLabel(Panel1, "lOutputFolder", tr("Output Folder:"), 0, 3);
     eOutputFolder = Make<QLineEdit>(Panel1, "eOutputFolder", 0, 22);
     eOutputFolder->resize(300, 20);
     eOutputFolder->setAcceptDrops(false); // files dropped on the box are converted, as anywhere else
-    bBrowser = MakeButton(Panel1, "bBrowser", QStringLiteral("Browser..."),
-                          QStringLiteral("Select folder for output files"), 310, 20);
+    bBrowser =
+        MakeButton(Panel1, "bBrowser", tr("Browser..."), tr("Select folder for output files"), 310, 20);
     cbSameInput = Make<QCheckBox>(Panel1, "cbSameInput", 0, 46);
-    cbSameInput->setText(QStringLiteral("Same as the input file"));
+    cbSameInput->setText(tr("Same as the input file"));
     cbSameInput->adjustSize();
     connect(cbSameInput, &QCheckBox::toggled, this, &TfrmMain::cbSameInputClick);
     connect(bBrowser, &QPushButton::clicked, this, &TfrmMain::bBrowserClick);
@@ -133,7 +130,7 @@ void TfrmMain::CreateControls() {
     WlmShiftImage1->SetNoFocusedPicture(AdvancedPicture(false));
     WlmShiftImage1->SetFocusedPicture(AdvancedPicture(true));
     WlmShiftImage1->setCursor(Qt::PointingHandCursor);
-    WlmShiftImage1->setToolTip(QStringLiteral("Click to popup the menu"));
+    WlmShiftImage1->setToolTip(tr("Click to popup the menu"));
 
     lbEAddress = Make<TClickLabel>(pSingleMode, "lbEAddress", 37, 207);
     QFont linkFont = font();
@@ -141,16 +138,15 @@ void TfrmMain::CreateControls() {
     linkFont.setUnderline(true);
     lbEAddress->setFont(linkFont);
     SetTextColour(*lbEAddress, Qt::blue);
-    lbEAddress->setText(QStringLiteral("Advanced"));
-    lbEAddress->setToolTip(QStringLiteral("Click to popup the menu (Ctrl + A)"));
+    lbEAddress->setText(tr("Advanced"));
+    lbEAddress->setToolTip(tr("Click to popup the menu (Ctrl + A)"));
     lbEAddress->adjustSize();
 
-    bConvert = MakeButton(pSingleMode, "bConvert", QStringLiteral("Convert..."),
-                          QStringLiteral("Select one or more video files and start converting"), 122, 197);
-    bShowFiles = MakeButton(pSingleMode, "bShowFiles", QStringLiteral("Show Files..."),
-                            QStringLiteral("Open Destination Folder"), 216, 197);
-    bExit = MakeButton(pSingleMode, "bExit", QStringLiteral("Exit"), QStringLiteral("Exit the software"), 310,
-                       197);
+    bConvert = MakeButton(pSingleMode, "bConvert", tr("Convert..."),
+                          tr("Select one or more video files and start converting"), 122, 197);
+    bShowFiles =
+        MakeButton(pSingleMode, "bShowFiles", tr("Show Files..."), tr("Open Destination Folder"), 216, 197);
+    bExit = MakeButton(pSingleMode, "bExit", tr("Exit"), tr("Exit the software"), 310, 197);
     connect(bConvert, &QPushButton::clicked, this, &TfrmMain::bConvertClick);
     connect(bShowFiles, &QPushButton::clicked, this, &TfrmMain::bShowFilesClick);
     connect(bExit, &QPushButton::clicked, this, &TfrmMain::bExitClick);
@@ -175,11 +171,11 @@ void TfrmMain::CreateControls() {
     connect(suiArrowButton3, &QToolButton::clicked, this, [this] { m_picker->fpTypeClick(suiArrowButton3); });
     connect(m_picker->miManualConvert(), &QAction::triggered, this, &TfrmMain::miManualConvertClick);
 
-    aTotal = new QAction(QStringLiteral("Popup Profile Menu"), this);
+    aTotal = new QAction(tr("Popup Profile Menu"), this);
     aTotal->setObjectName(QStringLiteral("aTotal"));
     aTotal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(aTotal, &QAction::triggered, this, [this] { m_picker->fpTypeClick(aTotal); });
-    Action1 = new QAction(QStringLiteral("Advanced"), this);
+    Action1 = new QAction(tr("Advanced"), this);
     Action1->setObjectName(QStringLiteral("Action1"));
     Action1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     connect(Action1, &QAction::triggered, this, &TfrmMain::iAboutClick);

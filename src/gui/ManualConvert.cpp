@@ -23,14 +23,14 @@ constexpr int kTitleMargin = 8;
 constexpr int kEditMargin = 12;
 
 const char* const kHelpLines[] = {
-    "-i = Input file (%1 it's the file selected)",
-    "-s = Video size (Width x Height)",
-    "-r = Video frame rate (Fps)",
-    "-b = Video bitrate (b/s)",
-    "-ar = Audio sample rate (Hz)",
-    "-ab = Audio bitrate (b/s)",
-    "-ac = Audio channels (1 mono, 2 stereo)",
-    "%1.xxx = Output file (.xxx the format to convert!)",
+    QT_TRANSLATE_NOOP("clipvane::TfrmManualConvert", "-i = Input file (%1 it's the file selected)"),
+    QT_TRANSLATE_NOOP("clipvane::TfrmManualConvert", "-s = Video size (Width x Height)"),
+    QT_TRANSLATE_NOOP("clipvane::TfrmManualConvert", "-r = Video frame rate (Fps)"),
+    QT_TRANSLATE_NOOP("clipvane::TfrmManualConvert", "-b = Video bitrate (b/s)"),
+    QT_TRANSLATE_NOOP("clipvane::TfrmManualConvert", "-ar = Audio sample rate (Hz)"),
+    QT_TRANSLATE_NOOP("clipvane::TfrmManualConvert", "-ab = Audio bitrate (b/s)"),
+    QT_TRANSLATE_NOOP("clipvane::TfrmManualConvert", "-ac = Audio channels (1 mono, 2 stereo)"),
+    QT_TRANSLATE_NOOP("clipvane::TfrmManualConvert", "%1.xxx = Output file (.xxx the format to convert!)"),
 };
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, const QString& text, int left, int top, int width) {
@@ -69,18 +69,18 @@ TfrmManualConvert::TfrmManualConvert(QWidget* owner, QString profileText)
     setObjectName(QStringLiteral("frmManualConvert"));
     SetDesignFont(*this);
     SetDialogBorder(*this, QSize(540, 363));
-    setWindowTitle(QStringLiteral("Manual conversion"));
+    setWindowTitle(tr("Manual conversion"));
 
-    Label1 = MakeDesignLabel(
-        this, "Label1", QStringLiteral("Please input the command line and output file extension:"), 8, 8);
+    Label1 =
+        MakeDesignLabel(this, "Label1", tr("Please input the command line and output file extension:"), 8, 8);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Command Line (no -i or output file):"), this);
+    GroupBox1 = new QGroupBox(tr("Command Line (no -i or output file):"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(8, 27, 267, 65);
     eCommandLine = MakeEdit(GroupBox1, "eCommandLine",
                             QStringLiteral("-s 320x240 -r 14 -b 50k -ar 22050 -ab 56k -ac 1"), 8, 24, 249);
 
-    GroupBox2 = new QGroupBox(QStringLiteral("Output File Extension (no \".\")"), this);
+    GroupBox2 = new QGroupBox(tr("Output File Extension (no \".\")"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     GroupBox2->setGeometry(284, 27, 152, 65);
     eOutputFile = MakeEdit(GroupBox2, "eOutputFile", QStringLiteral("mov"), 16, 24, 121);
@@ -93,8 +93,8 @@ TfrmManualConvert::TfrmManualConvert(QWidget* owner, QString profileText)
     GroupBox3 = new QGroupBox(this);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     GroupBox3->setGeometry(8, 98, 429, 255);
-    Label2 = MakeDesignLabel(GroupBox3, "Label2",
-                             QStringLiteral("The software will use the following (Read Only):"), 16, 12);
+    Label2 =
+        MakeDesignLabel(GroupBox3, "Label2", tr("The software will use the following (Read Only):"), 16, 12);
     Edit1 = MakeEdit(GroupBox3, "Edit1", Compose(eCommandLine->text(), eOutputFile->text()), 16, 31, 398);
     Edit1->setReadOnly(true);
     // The line made of the default arguments shows whole too: some font engines round every glyph's
@@ -104,13 +104,13 @@ TfrmManualConvert::TfrmManualConvert(QWidget* owner, QString profileText)
     int number = 3;
     for (const char* line : kHelpLines) {
         const QByteArray name = "Label" + QByteArray::number(number++);
-        MakeDesignLabel(GroupBox3, name.constData(), QString::fromUtf8(line), 16, top);
+        MakeDesignLabel(GroupBox3, name.constData(), tr(line), 16, top);
         top += 24;
     }
 
-    bOK = MakeDesignButton(this, "bOK", QStringLiteral("&OK"), QRect(449, 281, 80, 27));
+    bOK = MakeDesignButton(this, "bOK", tr("&OK"), QRect(449, 281, 80, 27));
     bOK->setDefault(true);
-    bCancel = MakeDesignButton(this, "bCancel", QStringLiteral("&Cancel"), QRect(449, 325, 80, 27));
+    bCancel = MakeDesignButton(this, "bCancel", tr("&Cancel"), QRect(449, 325, 80, 27));
 
     connect(eCommandLine, &QLineEdit::textChanged, this, &TfrmManualConvert::eCommandLineChange);
     connect(eOutputFile, &QLineEdit::textChanged, this, &TfrmManualConvert::eCommandLineChange);
@@ -156,7 +156,7 @@ void TfrmManualConvert::bOKClick() {
         accept();
         return;
     }
-    ShowMessage(this, QMessageBox::Information, QStringLiteral("Please check the insertion of parameters!"));
+    ShowMessage(this, QMessageBox::Information, tr("Please check the insertion of parameters!"));
 }
 
 } // namespace clipvane

@@ -20,9 +20,9 @@ TfrmUseFFmpeg::TfrmUseFFmpeg(QWidget* owner)
     setObjectName(QStringLiteral("frmUseFFmpeg"));
     SetDesignFont(*this);
     SetDialogBorder(*this, QSize(368, 139));
-    setWindowTitle(QStringLiteral("Use another FFmpeg"));
+    setWindowTitle(tr("Use another FFmpeg"));
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Select FFmpeg path"), this);
+    GroupBox1 = new QGroupBox(tr("Select FFmpeg path"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(8, 8, 351, 81);
     Edit1 = new QLineEdit(GroupBox1);
@@ -30,14 +30,14 @@ TfrmUseFFmpeg::TfrmUseFFmpeg(QWidget* owner)
     Edit1->setGeometry(8, 33, 300, 20);
     bBrowser = MakeDesignButton(GroupBox1, "bBrowser", QStringLiteral("..."), QRect(313, 31, 30, 23));
 
-    cbNotUseAnother = new QCheckBox(QStringLiteral("Don't use it"), this);
+    cbNotUseAnother = new QCheckBox(tr("Don't use it"), this);
     cbNotUseAnother->setObjectName(QStringLiteral("cbNotUseAnother"));
     cbNotUseAnother->setGeometry(QRect(QPoint(8, 104), cbNotUseAnother->sizeHint()));
 
-    bDefault = MakeDesignButton(this, "bDefault", QStringLiteral("&Default"), QRect(121, 102, 70, 27));
-    bOK = MakeDesignButton(this, "bOK", QStringLiteral("&OK"), QRect(204, 102, 70, 27));
+    bDefault = MakeDesignButton(this, "bDefault", tr("&Default"), QRect(121, 102, 70, 27));
+    bOK = MakeDesignButton(this, "bOK", tr("&OK"), QRect(204, 102, 70, 27));
     bOK->setDefault(true);
-    bCancel = MakeDesignButton(this, "bCancel", QStringLiteral("&Cancel"), QRect(287, 102, 70, 27));
+    bCancel = MakeDesignButton(this, "bCancel", tr("&Cancel"), QRect(287, 102, 70, 27));
 
     connect(bBrowser, &QPushButton::clicked, this, &TfrmUseFFmpeg::bBrowserClick);
     connect(bDefault, &QPushButton::clicked, this, &TfrmUseFFmpeg::bDefaultClick);
@@ -101,7 +101,7 @@ void TfrmUseFFmpeg::bOKClick() {
         accept();
         return;
     }
-    ShowMessage(this, QMessageBox::Information, QStringLiteral("This FFmpeg.exe file does not exist."));
+    ShowMessage(this, QMessageBox::Information, tr("This FFmpeg.exe file does not exist."));
 }
 
 bool RunUseAnotherFFmpeg(QWidget* owner, std::string& anotherFFmpeg, bool& notUseAnotherFFmpeg) {

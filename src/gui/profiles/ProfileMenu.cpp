@@ -74,9 +74,9 @@ TProfilePicker::TProfilePicker(QWidget* window, TFlatPanel* box, QLabel* extName
         m_menu->addMenu(submenu);
     }
     m_menu->addSeparator()->setObjectName(QStringLiteral("N4"));
-    m_manualConvert = m_menu->addAction(WithAccelerator(QStringLiteral("Manual conversion"), groupKeys));
+    m_manualConvert = m_menu->addAction(WithAccelerator(tr("Manual conversion"), groupKeys));
     m_manualConvert->setObjectName(QStringLiteral("miManualConvert"));
-    m_manualConvert->setToolTip(QStringLiteral("Asks for the insertion of parameters"));
+    m_manualConvert->setToolTip(tr("Asks for the insertion of parameters"));
     m_manualConvert->setStatusTip(m_manualConvert->toolTip());
 }
 

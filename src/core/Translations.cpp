@@ -1,0 +1,63 @@
+#include "core/Translations.h"
+
+#include "core/Global.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <memory>
+#include <vector>
+
+namespace clipvane {
+
+namespace {
+
+std::vector<std::unique_ptr<QTranslator>>& Installed() {
+    static std::vector<std::unique_ptr<QTranslator>> installed;
+    return installed;
+}
+
+bool Install(const QLocale& locale, const QString& name, const QString& folder) {
+    auto translator = std::make_unique<QTranslator>();
+    if (folder.isEmpty() || !translator->load(locale, name, QStringLiteral("_"), folder))
+        return false;
+    QCoreApplication::installTranslator(translator.get());
+    Installed().push_back(std::move(translator));
+    return true;
+}
+
+std::string TranslateText(const char* context, const char* source) {
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
+} // namespace
+
+QString TranslationsFolder() {
+    const QString program = QCoreApplication::applicationDirPath();
+    const QString beside = program + QStringLiteral("/translations");
+    if (QFileInfo(beside).isDir())
+        return beside;
+    return QDir::cleanPath(program + QStringLiteral("/../share/clipvane/translations"));
+}
+
+bool LoadTranslations(const QLocale& locale, const QString& folder) {
+    for (const auto& translator : Installed())
+        QCoreApplication::removeTranslator(translator.get());
+    Installed().clear();
+    if (!Install(locale, QStringLiteral("clipvane"), folder))
+        return false;
+    // Qt's own texts (the buttons of message boxes, the file dialog): shipped beside the program's
+    // catalogs on Windows, from the system's Qt elsewhere.
+    if (!Install(locale, QStringLiteral("qtbase"), folder))
+        Install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return true;
+}
+
+void TranslateCoreTexts() {
+    SetTranslate(&TranslateText);
+}
+
+} // namespace clipvane
