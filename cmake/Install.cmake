@@ -1,4 +1,4 @@
-# Installs the two programs with their desktop entry, icon, AppStream data and manual page, and
+# Installs the two programs with their desktop entry, icon, AppStream data, manual page and catalogs, and
 # packs them as a Debian package whose library dependencies come from the binaries themselves.
 include(GNUInstallDirs)
 
@@ -11,6 +11,8 @@ install(FILES data/${CLIPVANE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADI
 install(FILES data/${CLIPVANE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/icons/clipvane.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES data/man/clipvane-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Where both programs look for them: share/clipvane/translations beside their bin folder.
+install(FILES ${CLIPVANE_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/clipvane/translations)
 
 set(CPACK_PACKAGE_NAME clipvane)
 set(CPACK_PACKAGE_VENDOR "Tarvix Software")

@@ -22,9 +22,16 @@ dpkg -x "$deb" "$root/unpacked"
 for program in clipvane clipvane-cli; do
     test -x "$root/unpacked/usr/bin/$program" || { echo "missing /usr/bin/$program"; exit 1; }
 done
+catalogs=$(find "$root/unpacked/usr/share/clipvane/translations" -name 'clipvane_*.qm' | wc -l)
+[ "$catalogs" -eq 7 ] || { echo "the package carries $catalogs catalogs, not 7"; exit 1; }
+# The installed program finds them: its help follows the language, its output does not.
+english=$("$root/unpacked/usr/bin/clipvane-cli" --help | head -n 1)
+german=$(LANGUAGE= LC_ALL= LANG=de_DE.UTF-8 "$root/unpacked/usr/bin/clipvane-cli" --help | head -n 1)
+[ "$english" != "$german" ] || { echo "the unpacked clipvane-cli --help is not German: $german"; exit 1; }
 profiles=$("$root/unpacked/usr/bin/clipvane-cli" --list | wc -l)
 if [ "$profiles" -ne 103 ]; then
     echo "unpacked clipvane-cli --list printed $profiles profiles, not 103"
     exit 1
 fi
-echo "Package $(basename "$deb"): desktop entry and AppStream valid, $profiles profiles listed, Depends: $depends"
+echo "Package $(basename "$deb"): desktop entry and AppStream valid, $profiles profiles listed," \
+    "$catalogs catalogs, Depends: $depends"

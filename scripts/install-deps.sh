@@ -10,6 +10,7 @@ apt-get install -y -q --no-install-recommends \
     g++-mingw-w64-x86-64-posix ninja-build wine wine64 openbox xdotool x11-utils imagemagick \
     desktop-file-utils appstream dpkg-dev file groff-base \
     clang-14 libclang-rt-14-dev \
-    openssh-server openssh-client parallel dbus
+    openssh-server openssh-client parallel dbus \
+    qt6-l10n-tools qt6-translations-l10n
 # The Windows installer and portable zip (scripts/package-windows.sh) and their check under Wine.
 apt-get install -y -q --no-install-recommends nsis zip xdotool

@@ -32,6 +32,16 @@ cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
 cp "$ffmpeg/ffmpeg.exe" "$stage/"
 cp -r "$ffmpeg/licenses/." "$stage/licenses/"
+# The catalogs of the user's language, each with Qt's own (its dialogs' buttons), which the Windows Qt
+# build does not make: .qm files are the same on every system.
+mkdir -p "$stage/translations"
+for qm in "$dir"/src/app/translations/clipvane_*.qm; do
+    cp "$qm" "$stage/translations/"
+    language=${qm##*/clipvane_}
+    qtbase=/usr/share/qt6/translations/qtbase_$language
+    [ ! -f "$qtbase" ] || cp "$qtbase" "$stage/translations/"
+done
+[ -f "$stage/translations/clipvane_de.qm" ] || { echo "package-windows: no catalogs in $dir" >&2; exit 1; }
 
 imports() { # binary: the DLL names it imports, one a line
     $host-objdump -p "$1" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr -d '\r'
