@@ -5,7 +5,7 @@
     <name>TApplication</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>
@@ -33,180 +33,202 @@ Converts each FILE with the encoder, one after another unless --jobs says otherw
 Exit status: 0 all converted, 1 some failed, 2 usage error, 3 the encoder could not
 be started, 130 interrupted.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: clipvane-cli --list
+     clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                  [--overwrite ask|yes|no] [--jobs N] [--machine] FILE...
+
+Convierte cada FILE con el codificador, uno tras otro salvo que --jobs indique otra cosa.
+
+  -p, --profile PROFILE   el nombre de un perfil tal como lo muestra --list, o una línea
+                          de comandos manual como &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        escribe las salidas en DIR (la crea si no existe)
+      --same-folder       escribe cada salida junto a su entrada (predeterminado)
+      --ffmpeg PATH       usa este codificador en lugar del &quot;ffmpeg&quot; de la ruta de búsqueda
+      --overwrite MODE    pregunta antes de reemplazar una salida existente (predeterminado
+                          en un terminal), o responde yes o no sin preguntar (no: predeterminado
+                          en los demás casos)
+  -j, --jobs N            convierte N archivos a la vez (0: uno por núcleo; predeterminado: 1)
+      --machine           imprime una línea por aviso: progress/exit/signal/end/failed
+  -l, --list              lista los perfiles: grupo, nombre, extensión, argumentos
+  -h, --help              muestra esta ayuda
+  -V, --version           muestra la versión
+
+Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 3 no se pudo iniciar
+el codificador, 130 interrumpido.
+</translation>
     </message>
 </context>
 <context>
     <name>TConvertBatch</name>
     <message>
         <source>%1 is read-only, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es de solo lectura, ¡falló la conversión!</translation>
     </message>
     <message>
         <source>%1 is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es de solo lectura.</translation>
     </message>
     <message>
         <source>%1 cannot be created (%2), convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear %1 (%2), ¡falló la conversión!</translation>
     </message>
     <message>
         <source>%1 cannot be created (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear %1 (%2).</translation>
     </message>
     <message>
         <source>%1 may be used, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 puede estar en uso, ¡falló la conversión!</translation>
     </message>
     <message>
         <source>%1 may be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 puede estar en uso.</translation>
     </message>
     <message>
         <source>%1 is the input file itself, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el propio archivo de entrada, ¡falló la conversión!</translation>
     </message>
     <message>
         <source>%1 is the input file itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el propio archivo de entrada.</translation>
     </message>
     <message>
         <source>%1 is a folder, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una carpeta, ¡falló la conversión!</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una carpeta.</translation>
     </message>
     <message>
         <source>%1 could not be replaced, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo reemplazar %1, ¡falló la conversión!</translation>
     </message>
     <message>
         <source>%1 could not be replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo reemplazar %1.</translation>
     </message>
     <message>
         <source>%1 is a file of this batch, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un archivo de este lote, ¡falló la conversión!</translation>
     </message>
     <message>
         <source>%1 is a file of this batch.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un archivo de este lote.</translation>
     </message>
     <message>
         <source>%1 was written by this batch already, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Este lote ya ha escrito %1, ¡falló la conversión!</translation>
     </message>
     <message>
         <source>%1 was written by this batch already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este lote ya ha escrito %1.</translation>
     </message>
     <message>
         <source>%1 exists and was not overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe y no se ha sobrescrito.</translation>
     </message>
     <message>
         <source>The encoder wrote no output file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El codificador no ha escrito ningún archivo de salida.</translation>
     </message>
     <message>
         <source>The encoder was ended by signal %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El codificador ha terminado por la señal %1.</translation>
     </message>
     <message>
         <source>The encoder could not be started (exit code 127).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el codificador (código de salida 127).</translation>
     </message>
     <message>
         <source>The encoder ended with exit code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El codificador ha terminado con el código de salida %1.</translation>
     </message>
     <message>
         <source>The encoder ended in an unknown way.</source>
-        <translation type="unfinished"></translation>
+        <translation>El codificador ha terminado de forma desconocida.</translation>
     </message>
     <message>
         <source>The encoder ended without converting anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>El codificador ha terminado sin convertir nada.</translation>
     </message>
     <message>
         <source>The encoder %1 could not be started: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el codificador %1: %2.</translation>
     </message>
     <message>
         <source>Not converted: the encoder could not be started (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>No convertido: no se pudo iniciar el codificador (%1).</translation>
     </message>
 </context>
 <context>
     <name>TConvertProcess</name>
     <message>
         <source>%1 has existed,overite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe. ¿Desea sobrescribirlo?</translation>
     </message>
     <message>
         <source>Error while creating convert process!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error al crear el proceso de conversión!</translation>
     </message>
     <message>
         <source>Error reading STDOUT pipe : </source>
-        <translation type="unfinished"></translation>
+        <translation>Error al leer la tubería STDOUT : </translation>
     </message>
     <message>
         <source>Error reading STDERR pipe : </source>
-        <translation type="unfinished"></translation>
+        <translation>Error al leer la tubería STDERR : </translation>
     </message>
     <message>
         <source>Error on STDIN pipe creation : </source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear la tubería STDIN : </translation>
     </message>
     <message>
         <source>Error on STDIN pipe duplication : </source>
-        <translation type="unfinished"></translation>
+        <translation>Error al duplicar la tubería STDIN : </translation>
     </message>
     <message>
         <source>Error on STDOUT pipe creation : </source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear la tubería STDOUT : </translation>
     </message>
     <message>
         <source>Error on STDOUT pipe duplication : </source>
-        <translation type="unfinished"></translation>
+        <translation>Error al duplicar la tubería STDOUT : </translation>
     </message>
     <message>
         <source>Error on STDERR pipe creation : </source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear la tubería STDERR : </translation>
     </message>
     <message>
         <source>Error on STDERR pipe duplication : </source>
-        <translation type="unfinished"></translation>
+        <translation>Error al duplicar la tubería STDERR : </translation>
     </message>
 </context>
 <context>
     <name>TDialogs</name>
     <message>
         <source>file conversion failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>conversión fallida.</translation>
     </message>
     <message>
         <source>and %1 more, </source>
-        <translation type="unfinished"></translation>
+        <translation>y %1 más, </translation>
     </message>
 </context>
 <context>
     <name>TIniFile</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en %1</translation>
     </message>
 </context>
 <context>
     <name>TNotifier</name>
     <message numerus="yes">
         <source>%n file(s) converted, %1 failed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo convertido; fallidos: %1.</numerusform>
+            <numerusform>%n archivos convertidos; fallidos: %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -214,312 +236,312 @@ be started, 130 interrupted.
     <name>TSettings</name>
     <message>
         <source>the user&apos;s settings folder (the system names none)</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta de configuración del usuario (el sistema no indica ninguna)</translation>
     </message>
     <message>
         <source>The settings could not be saved in %1; they are saved in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración en %1; se ha guardado en %2.</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TProfilePicker</name>
     <message>
         <source>Manual conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversión manual</translation>
     </message>
     <message>
         <source>Asks for the insertion of parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Pide introducir los parámetros</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmAbout</name>
     <message>
         <source>About Clipvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Clipvane</translation>
     </message>
     <message>
         <source>Version: 3.0   Build 20260602</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión: 3.0   Compilación 20260602</translation>
     </message>
     <message>
         <source>Powered by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Basado en:</translation>
     </message>
     <message>
         <source>Copyright (C) 2024-2026 Tarvix Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2024-2026 Tarvix Software</translation>
     </message>
     <message>
         <source>Support: support@tarvix.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Soporte: support@tarvix.example</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmConvert</name>
     <message>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Convirtiendo</translation>
     </message>
     <message>
         <source>Time elapsed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Transcurrido: </translation>
     </message>
     <message>
         <source>Time estimated: </source>
-        <translation type="unfinished"></translation>
+        <translation>Total estimado: </translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>
     <message>
         <source>Select one or more video files</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione uno o más archivos de vídeo</translation>
     </message>
     <message>
         <source>%1, the output directory does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la carpeta de salida no existe.</translation>
     </message>
     <message>
         <source>creates a new directory?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Crear una carpeta nueva?</translation>
     </message>
     <message>
         <source>Cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear %1</translation>
     </message>
     <message>
         <source>Please choose the output format!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Elija el formato de salida!</translation>
     </message>
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo FFmpeg.exe no existe.</translation>
     </message>
     <message>
         <source>File name contains special characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del archivo contiene caracteres especiales.</translation>
     </message>
     <message>
         <source>Please rename the file and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambie el nombre del archivo e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>&amp;Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Página web</translation>
     </message>
     <message>
         <source>&amp;Use another FFmpeg</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar otro FFmpeg</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Donar</translation>
     </message>
     <message>
         <source>Convert several files at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir varios archivos a la vez</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de...</translation>
     </message>
     <message>
         <source>Please select the directory to output</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la carpeta de salida</translation>
     </message>
     <message>
         <source>Convert video files between many formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte vídeos a muchos formatos</translation>
     </message>
     <message>
         <source>Check for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizaciones...</translation>
     </message>
     <message>
         <source>1. Click &apos;Profile:&apos; combobox to choose an output format.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Haga clic en &apos;Perfil:&apos; para elegir un formato de salida.</translation>
     </message>
     <message>
         <source>2. Click &apos;Convert...&apos; button to select one or more files and start converting.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Haga clic en &apos;Convertir...&apos; para elegir los archivos y convertirlos.</translation>
     </message>
     <message>
         <source>Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil:</translation>
     </message>
     <message>
         <source>&apos;Ctrl + P&apos; to popup the profile list</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;Ctrl + P&apos; abre la lista de perfiles</translation>
     </message>
     <message>
         <source>Output Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de salida:</translation>
     </message>
     <message>
         <source>Browser...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar...</translation>
     </message>
     <message>
         <source>Select folder for output files</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la carpeta de los archivos de salida</translation>
     </message>
     <message>
         <source>Same as the input file</source>
-        <translation type="unfinished"></translation>
+        <translation>Misma carpeta que la entrada</translation>
     </message>
     <message>
         <source>Click to popup the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para abrir el menú</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzado</translation>
     </message>
     <message>
         <source>Click to popup the menu (Ctrl + A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para abrir el menú (Ctrl + A)</translation>
     </message>
     <message>
         <source>Convert...</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir...</translation>
     </message>
     <message>
         <source>Select one or more video files and start converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione uno o más archivos de vídeo e inicie la conversión</translation>
     </message>
     <message>
         <source>Show Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver salida...</translation>
     </message>
     <message>
         <source>Open Destination Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la carpeta de destino</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Exit the software</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del programa</translation>
     </message>
     <message>
         <source>Popup Profile Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el menú de perfiles</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
     <message>
         <source>-i = Input file (%1 it&apos;s the file selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>-i = Archivo de entrada (%1 es el archivo elegido)</translation>
     </message>
     <message>
         <source>-s = Video size (Width x Height)</source>
-        <translation type="unfinished"></translation>
+        <translation>-s = Tamaño del vídeo (ancho x alto)</translation>
     </message>
     <message>
         <source>-r = Video frame rate (Fps)</source>
-        <translation type="unfinished"></translation>
+        <translation>-r = Fotogramas por segundo del vídeo (fps)</translation>
     </message>
     <message>
         <source>-b = Video bitrate (b/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>-b = Tasa de bits del vídeo (b/s)</translation>
     </message>
     <message>
         <source>-ar = Audio sample rate (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>-ar = Frecuencia de muestreo del audio (Hz)</translation>
     </message>
     <message>
         <source>-ab = Audio bitrate (b/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>-ab = Tasa de bits del audio (b/s)</translation>
     </message>
     <message>
         <source>-ac = Audio channels (1 mono, 2 stereo)</source>
-        <translation type="unfinished"></translation>
+        <translation>-ac = Canales de audio (1 mono, 2 estéreo)</translation>
     </message>
     <message>
         <source>%1.xxx = Output file (.xxx the format to convert!)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.xxx = Archivo de salida (¡.xxx es el formato de destino!)</translation>
     </message>
     <message>
         <source>Manual conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversión manual</translation>
     </message>
     <message>
         <source>Please input the command line and output file extension:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la línea de comandos y la extensión del archivo de salida:</translation>
     </message>
     <message>
         <source>Command Line (no -i or output file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea de comandos (sin -i ni salida):</translation>
     </message>
     <message>
         <source>Output File Extension (no &quot;.&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensión (sin &quot;.&quot;)</translation>
     </message>
     <message>
         <source>The software will use the following (Read Only):</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa usará lo siguiente (solo lectura):</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Please check the insertion of parameters!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Compruebe los parámetros introducidos!</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmUseFFmpeg</name>
     <message>
         <source>Use another FFmpeg</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar otro FFmpeg</translation>
     </message>
     <message>
         <source>Select FFmpeg path</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la ruta de FFmpeg</translation>
     </message>
     <message>
         <source>Don&apos;t use it</source>
-        <translation type="unfinished"></translation>
+        <translation>No usarlo</translation>
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo FFmpeg.exe no existe.</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TsuiURLLabel</name>
     <message>
         <source>Hello from Clipvane!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Hola desde Clipvane!</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>TApplication</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro desconhecido</translation>
     </message>
 </context>
 <context>
@@ -33,180 +33,202 @@ Converts each FILE with the encoder, one after another unless --jobs says otherw
 Exit status: 0 all converted, 1 some failed, 2 usage error, 3 the encoder could not
 be started, 130 interrupted.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: clipvane-cli --list
+     clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                  [--overwrite ask|yes|no] [--jobs N] [--machine] FILE...
+
+Converte cada FILE com o codificador, um após o outro, a menos que --jobs diga o contrário.
+
+  -p, --profile PROFILE   o nome de um perfil como --list o mostra, ou uma linha de
+                          comando manual como &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        grava as saídas em DIR (criada se não existir)
+      --same-folder       grava cada saída ao lado da sua entrada (o padrão)
+      --ffmpeg PATH       usa este codificador em vez do &quot;ffmpeg&quot; do caminho de pesquisa
+      --overwrite MODE    pergunta antes de substituir uma saída existente (padrão em um
+                          terminal), ou responde yes ou no sem perguntar (no: o padrão nos
+                          demais casos)
+  -j, --jobs N            converte N arquivos ao mesmo tempo (0: um por núcleo; padrão: 1)
+      --machine           imprime uma linha por aviso: progress/exit/signal/end/failed
+  -l, --list              lista os perfis: grupo, nome, extensão, argumentos
+  -h, --help              mostra esta ajuda
+  -V, --version           mostra a versão
+
+Código de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso, 3 não foi possível
+iniciar o codificador, 130 interrompido.
+</translation>
     </message>
 </context>
 <context>
     <name>TConvertBatch</name>
     <message>
         <source>%1 is read-only, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é somente leitura, a conversão falhou!</translation>
     </message>
     <message>
         <source>%1 is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é somente leitura.</translation>
     </message>
     <message>
         <source>%1 cannot be created (%2), convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar %1 (%2), a conversão falhou!</translation>
     </message>
     <message>
         <source>%1 cannot be created (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar %1 (%2).</translation>
     </message>
     <message>
         <source>%1 may be used, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pode estar em uso, a conversão falhou!</translation>
     </message>
     <message>
         <source>%1 may be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pode estar em uso.</translation>
     </message>
     <message>
         <source>%1 is the input file itself, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é o próprio arquivo de entrada, a conversão falhou!</translation>
     </message>
     <message>
         <source>%1 is the input file itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é o próprio arquivo de entrada.</translation>
     </message>
     <message>
         <source>%1 is a folder, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma pasta, a conversão falhou!</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma pasta.</translation>
     </message>
     <message>
         <source>%1 could not be replaced, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível substituir %1, a conversão falhou!</translation>
     </message>
     <message>
         <source>%1 could not be replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível substituir %1.</translation>
     </message>
     <message>
         <source>%1 is a file of this batch, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um arquivo deste lote, a conversão falhou!</translation>
     </message>
     <message>
         <source>%1 is a file of this batch.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um arquivo deste lote.</translation>
     </message>
     <message>
         <source>%1 was written by this batch already, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já foi gravado por este lote, a conversão falhou!</translation>
     </message>
     <message>
         <source>%1 was written by this batch already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já foi gravado por este lote.</translation>
     </message>
     <message>
         <source>%1 exists and was not overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já existe e não foi sobrescrito.</translation>
     </message>
     <message>
         <source>The encoder wrote no output file.</source>
-        <translation type="unfinished"></translation>
+        <translation>O codificador não gravou nenhum arquivo de saída.</translation>
     </message>
     <message>
         <source>The encoder was ended by signal %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O codificador foi encerrado pelo sinal %1.</translation>
     </message>
     <message>
         <source>The encoder could not be started (exit code 127).</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível iniciar o codificador (código de saída 127).</translation>
     </message>
     <message>
         <source>The encoder ended with exit code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O codificador terminou com o código de saída %1.</translation>
     </message>
     <message>
         <source>The encoder ended in an unknown way.</source>
-        <translation type="unfinished"></translation>
+        <translation>O codificador terminou de forma desconhecida.</translation>
     </message>
     <message>
         <source>The encoder ended without converting anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>O codificador terminou sem converter nada.</translation>
     </message>
     <message>
         <source>The encoder %1 could not be started: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível iniciar o codificador %1: %2.</translation>
     </message>
     <message>
         <source>Not converted: the encoder could not be started (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Não convertido: não foi possível iniciar o codificador (%1).</translation>
     </message>
 </context>
 <context>
     <name>TConvertProcess</name>
     <message>
         <source>%1 has existed,overite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já existe. Deseja sobrescrevê-lo?</translation>
     </message>
     <message>
         <source>Error while creating convert process!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao criar o processo de conversão!</translation>
     </message>
     <message>
         <source>Error reading STDOUT pipe : </source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao ler o pipe STDOUT : </translation>
     </message>
     <message>
         <source>Error reading STDERR pipe : </source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao ler o pipe STDERR : </translation>
     </message>
     <message>
         <source>Error on STDIN pipe creation : </source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao criar o pipe STDIN : </translation>
     </message>
     <message>
         <source>Error on STDIN pipe duplication : </source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao duplicar o pipe STDIN : </translation>
     </message>
     <message>
         <source>Error on STDOUT pipe creation : </source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao criar o pipe STDOUT : </translation>
     </message>
     <message>
         <source>Error on STDOUT pipe duplication : </source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao duplicar o pipe STDOUT : </translation>
     </message>
     <message>
         <source>Error on STDERR pipe creation : </source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao criar o pipe STDERR : </translation>
     </message>
     <message>
         <source>Error on STDERR pipe duplication : </source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao duplicar o pipe STDERR : </translation>
     </message>
 </context>
 <context>
     <name>TDialogs</name>
     <message>
         <source>file conversion failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>falha na conversão.</translation>
     </message>
     <message>
         <source>and %1 more, </source>
-        <translation type="unfinished"></translation>
+        <translation>e mais %1, </translation>
     </message>
 </context>
 <context>
     <name>TIniFile</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar em %1</translation>
     </message>
 </context>
 <context>
     <name>TNotifier</name>
     <message numerus="yes">
         <source>%n file(s) converted, %1 failed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arquivo convertido; com falha: %1.</numerusform>
+            <numerusform>%n arquivos convertidos; com falha: %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -214,312 +236,312 @@ be started, 130 interrupted.
     <name>TSettings</name>
     <message>
         <source>the user&apos;s settings folder (the system names none)</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta de configurações do usuário (o sistema não indica nenhuma)</translation>
     </message>
     <message>
         <source>The settings could not be saved in %1; they are saved in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar as configurações em %1; elas foram salvas em %2.</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TProfilePicker</name>
     <message>
         <source>Manual conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversão manual</translation>
     </message>
     <message>
         <source>Asks for the insertion of parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Pede a inserção dos parâmetros</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmAbout</name>
     <message>
         <source>About Clipvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Clipvane</translation>
     </message>
     <message>
         <source>Version: 3.0   Build 20260602</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão: 3.0   Compilação 20260602</translation>
     </message>
     <message>
         <source>Powered by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Baseado em:</translation>
     </message>
     <message>
         <source>Copyright (C) 2024-2026 Tarvix Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2024-2026 Tarvix Software</translation>
     </message>
     <message>
         <source>Support: support@tarvix.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Suporte: support@tarvix.example</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmConvert</name>
     <message>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertendo</translation>
     </message>
     <message>
         <source>Time elapsed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Decorrido: </translation>
     </message>
     <message>
         <source>Time estimated: </source>
-        <translation type="unfinished"></translation>
+        <translation>Total estimado: </translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>
     <message>
         <source>Select one or more video files</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um ou mais arquivos de vídeo</translation>
     </message>
     <message>
         <source>%1, the output directory does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a pasta de saída não existe.</translation>
     </message>
     <message>
         <source>creates a new directory?</source>
-        <translation type="unfinished"></translation>
+        <translation>Criar uma nova pasta?</translation>
     </message>
     <message>
         <source>Cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar %1</translation>
     </message>
     <message>
         <source>Please choose the output format!</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o formato de saída!</translation>
     </message>
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este arquivo FFmpeg.exe não existe.</translation>
     </message>
     <message>
         <source>File name contains special characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome do arquivo contém caracteres especiais.</translation>
     </message>
     <message>
         <source>Please rename the file and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Renomeie o arquivo e tente novamente.</translation>
     </message>
     <message>
         <source>&amp;Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Página inicial</translation>
     </message>
     <message>
         <source>&amp;Use another FFmpeg</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar outro FFmpeg</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Doar</translation>
     </message>
     <message>
         <source>Convert several files at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter vários arquivos ao mesmo tempo</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre...</translation>
     </message>
     <message>
         <source>Please select the directory to output</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione a pasta de saída</translation>
     </message>
     <message>
         <source>Convert video files between many formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte vídeos entre vários formatos</translation>
     </message>
     <message>
         <source>Check for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizações...</translation>
     </message>
     <message>
         <source>1. Click &apos;Profile:&apos; combobox to choose an output format.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Clique em &apos;Perfil:&apos; para escolher um formato de saída.</translation>
     </message>
     <message>
         <source>2. Click &apos;Convert...&apos; button to select one or more files and start converting.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Clique em &apos;Converter...&apos; para escolher os arquivos e convertê-los.</translation>
     </message>
     <message>
         <source>Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil:</translation>
     </message>
     <message>
         <source>&apos;Ctrl + P&apos; to popup the profile list</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;Ctrl + P&apos; abre a lista de perfis</translation>
     </message>
     <message>
         <source>Output Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta de saída:</translation>
     </message>
     <message>
         <source>Browser...</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar...</translation>
     </message>
     <message>
         <source>Select folder for output files</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione a pasta dos arquivos de saída</translation>
     </message>
     <message>
         <source>Same as the input file</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesma pasta da entrada</translation>
     </message>
     <message>
         <source>Click to popup the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique para abrir o menu</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançado</translation>
     </message>
     <message>
         <source>Click to popup the menu (Ctrl + A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique para abrir o menu (Ctrl + A)</translation>
     </message>
     <message>
         <source>Convert...</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter...</translation>
     </message>
     <message>
         <source>Select one or more video files and start converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um ou mais arquivos de vídeo e inicie a conversão</translation>
     </message>
     <message>
         <source>Show Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver saída...</translation>
     </message>
     <message>
         <source>Open Destination Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir a pasta de destino</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Exit the software</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair do programa</translation>
     </message>
     <message>
         <source>Popup Profile Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir o menu de perfis</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
     <message>
         <source>-i = Input file (%1 it&apos;s the file selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>-i = Arquivo de entrada (%1 é o arquivo selecionado)</translation>
     </message>
     <message>
         <source>-s = Video size (Width x Height)</source>
-        <translation type="unfinished"></translation>
+        <translation>-s = Tamanho do vídeo (largura x altura)</translation>
     </message>
     <message>
         <source>-r = Video frame rate (Fps)</source>
-        <translation type="unfinished"></translation>
+        <translation>-r = Taxa de quadros do vídeo (fps)</translation>
     </message>
     <message>
         <source>-b = Video bitrate (b/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>-b = Taxa de bits do vídeo (b/s)</translation>
     </message>
     <message>
         <source>-ar = Audio sample rate (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>-ar = Taxa de amostragem do áudio (Hz)</translation>
     </message>
     <message>
         <source>-ab = Audio bitrate (b/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>-ab = Taxa de bits do áudio (b/s)</translation>
     </message>
     <message>
         <source>-ac = Audio channels (1 mono, 2 stereo)</source>
-        <translation type="unfinished"></translation>
+        <translation>-ac = Canais de áudio (1 mono, 2 estéreo)</translation>
     </message>
     <message>
         <source>%1.xxx = Output file (.xxx the format to convert!)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.xxx = Arquivo de saída (.xxx é o formato de destino!)</translation>
     </message>
     <message>
         <source>Manual conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversão manual</translation>
     </message>
     <message>
         <source>Please input the command line and output file extension:</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a linha de comando e a extensão do arquivo de saída:</translation>
     </message>
     <message>
         <source>Command Line (no -i or output file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha de comando (sem -i nem saída):</translation>
     </message>
     <message>
         <source>Output File Extension (no &quot;.&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensão (sem &quot;.&quot;)</translation>
     </message>
     <message>
         <source>The software will use the following (Read Only):</source>
-        <translation type="unfinished"></translation>
+        <translation>O programa usará o seguinte (somente leitura):</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Please check the insertion of parameters!</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique os parâmetros inseridos!</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmUseFFmpeg</name>
     <message>
         <source>Use another FFmpeg</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar outro FFmpeg</translation>
     </message>
     <message>
         <source>Select FFmpeg path</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione o caminho do FFmpeg</translation>
     </message>
     <message>
         <source>Don&apos;t use it</source>
-        <translation type="unfinished"></translation>
+        <translation>Não usar</translation>
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Padrão</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este arquivo FFmpeg.exe não existe.</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TsuiURLLabel</name>
     <message>
         <source>Hello from Clipvane!</source>
-        <translation type="unfinished"></translation>
+        <translation>Olá do Clipvane!</translation>
     </message>
 </context>
 </TS>

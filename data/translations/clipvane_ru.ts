@@ -5,7 +5,7 @@
     <name>TApplication</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестная ошибка</translation>
     </message>
 </context>
 <context>
@@ -33,181 +33,204 @@ Converts each FILE with the encoder, one after another unless --jobs says otherw
 Exit status: 0 all converted, 1 some failed, 2 usage error, 3 the encoder could not
 be started, 130 interrupted.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: clipvane-cli --list
+               clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                            [--overwrite ask|yes|no] [--jobs N] [--machine] FILE...
+
+Конвертирует каждый FILE кодировщиком, по очереди, если --jobs не задаёт иное.
+
+  -p, --profile PROFILE   название профиля, как его показывает --list, или своя
+                          командная строка, например &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        записывать выходные файлы в DIR (папка создаётся, если её нет)
+      --same-folder       записывать каждый выходной файл рядом с входным (по умолчанию)
+      --ffmpeg PATH       использовать этот кодировщик вместо &quot;ffmpeg&quot; из путей поиска
+      --overwrite MODE    спрашивать перед заменой существующего выходного файла
+                          (по умолчанию в терминале) или без вопроса отвечать yes или no
+                          (no: по умолчанию в остальных случаях)
+  -j, --jobs N            конвертировать N файлов одновременно (0: по одному на ядро
+                          процессора; по умолчанию 1)
+      --machine           выводить по строке на событие: progress/exit/signal/end/failed
+  -l, --list              показать профили: группа, название, расширение, аргументы
+  -h, --help              показать эту справку
+  -V, --version           показать версию
+
+Код завершения: 0 — всё сконвертировано, 1 — часть файлов не сконвертирована,
+2 — ошибка в аргументах, 3 — не удалось запустить кодировщик, 130 — прервано.
+</translation>
     </message>
 </context>
 <context>
     <name>TConvertBatch</name>
     <message>
         <source>%1 is read-only, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 доступен только для чтения, конвертация не удалась!</translation>
     </message>
     <message>
         <source>%1 is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 доступен только для чтения.</translation>
     </message>
     <message>
         <source>%1 cannot be created (%2), convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно создать %1 (%2), конвертация не удалась!</translation>
     </message>
     <message>
         <source>%1 cannot be created (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно создать %1 (%2).</translation>
     </message>
     <message>
         <source>%1 may be used, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, возможно, занят другой программой, конвертация не удалась!</translation>
     </message>
     <message>
         <source>%1 may be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, возможно, занят другой программой.</translation>
     </message>
     <message>
         <source>%1 is the input file itself, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — это сам исходный файл, конвертация не удалась!</translation>
     </message>
     <message>
         <source>%1 is the input file itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — это сам исходный файл.</translation>
     </message>
     <message>
         <source>%1 is a folder, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — это папка, конвертация не удалась!</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — это папка.</translation>
     </message>
     <message>
         <source>%1 could not be replaced, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно заменить %1, конвертация не удалась!</translation>
     </message>
     <message>
         <source>%1 could not be replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно заменить %1.</translation>
     </message>
     <message>
         <source>%1 is a file of this batch, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 входит в текущий список файлов, конвертация не удалась!</translation>
     </message>
     <message>
         <source>%1 is a file of this batch.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 входит в текущий список файлов.</translation>
     </message>
     <message>
         <source>%1 was written by this batch already, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 уже записан при этом запуске, конвертация не удалась!</translation>
     </message>
     <message>
         <source>%1 was written by this batch already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 уже записан при этом запуске.</translation>
     </message>
     <message>
         <source>%1 exists and was not overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 уже существует и не был перезаписан.</translation>
     </message>
     <message>
         <source>The encoder wrote no output file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодировщик не создал выходной файл.</translation>
     </message>
     <message>
         <source>The encoder was ended by signal %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодировщик завершён сигналом %1.</translation>
     </message>
     <message>
         <source>The encoder could not be started (exit code 127).</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить кодировщик (код завершения 127).</translation>
     </message>
     <message>
         <source>The encoder ended with exit code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодировщик завершился с кодом %1.</translation>
     </message>
     <message>
         <source>The encoder ended in an unknown way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодировщик завершился неизвестным образом.</translation>
     </message>
     <message>
         <source>The encoder ended without converting anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодировщик завершился, ничего не сконвертировав.</translation>
     </message>
     <message>
         <source>The encoder %1 could not be started: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить кодировщик %1: %2.</translation>
     </message>
     <message>
         <source>Not converted: the encoder could not be started (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Не сконвертировано: не удалось запустить кодировщик (%1).</translation>
     </message>
 </context>
 <context>
     <name>TConvertProcess</name>
     <message>
         <source>%1 has existed,overite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 уже существует. Перезаписать?</translation>
     </message>
     <message>
         <source>Error while creating convert process!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка при создании процесса конвертации!</translation>
     </message>
     <message>
         <source>Error reading STDOUT pipe : </source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка чтения канала STDOUT: </translation>
     </message>
     <message>
         <source>Error reading STDERR pipe : </source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка чтения канала STDERR: </translation>
     </message>
     <message>
         <source>Error on STDIN pipe creation : </source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка создания канала STDIN: </translation>
     </message>
     <message>
         <source>Error on STDIN pipe duplication : </source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка дублирования канала STDIN: </translation>
     </message>
     <message>
         <source>Error on STDOUT pipe creation : </source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка создания канала STDOUT: </translation>
     </message>
     <message>
         <source>Error on STDOUT pipe duplication : </source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка дублирования канала STDOUT: </translation>
     </message>
     <message>
         <source>Error on STDERR pipe creation : </source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка создания канала STDERR: </translation>
     </message>
     <message>
         <source>Error on STDERR pipe duplication : </source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка дублирования канала STDERR: </translation>
     </message>
 </context>
 <context>
     <name>TDialogs</name>
     <message>
         <source>file conversion failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>конвертация не удалась.</translation>
     </message>
     <message>
         <source>and %1 more, </source>
-        <translation type="unfinished"></translation>
+        <translation>и ещё %1, </translation>
     </message>
 </context>
 <context>
     <name>TIniFile</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся выполнить запись в %1</translation>
     </message>
 </context>
 <context>
     <name>TNotifier</name>
     <message numerus="yes">
         <source>%n file(s) converted, %1 failed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n файл сконвертирован, ошибок: %1.</numerusform>
+            <numerusform>%n файла сконвертировано, ошибок: %1.</numerusform>
+            <numerusform>%n файлов сконвертировано, ошибок: %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -215,312 +238,312 @@ be started, 130 interrupted.
     <name>TSettings</name>
     <message>
         <source>the user&apos;s settings folder (the system names none)</source>
-        <translation type="unfinished"></translation>
+        <translation>папке настроек пользователя (система её не указала)</translation>
     </message>
     <message>
         <source>The settings could not be saved in %1; they are saved in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить настройки в %1; они сохранены в %2.</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TProfilePicker</name>
     <message>
         <source>Manual conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Ручная конвертация</translation>
     </message>
     <message>
         <source>Asks for the insertion of parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Запрашивает ввод параметров</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmAbout</name>
     <message>
         <source>About Clipvane</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Clipvane</translation>
     </message>
     <message>
         <source>Version: 3.0   Build 20260602</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия: 3.0   Сборка 20260602</translation>
     </message>
     <message>
         <source>Powered by:</source>
-        <translation type="unfinished"></translation>
+        <translation>На основе:</translation>
     </message>
     <message>
         <source>Copyright (C) 2024-2026 Tarvix Software</source>
-        <translation type="unfinished"></translation>
+        <translation>© 2024-2026 Tarvix Software</translation>
     </message>
     <message>
         <source>Support: support@tarvix.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Поддержка: support@tarvix.example</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ОК</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmConvert</name>
     <message>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Конвертация</translation>
     </message>
     <message>
         <source>Time elapsed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Прошло: </translation>
     </message>
     <message>
         <source>Time estimated: </source>
-        <translation type="unfinished"></translation>
+        <translation>Осталось: </translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоп</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>
     <message>
         <source>Select one or more video files</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите один или несколько видеофайлов</translation>
     </message>
     <message>
         <source>%1, the output directory does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка вывода %1 не существует.</translation>
     </message>
     <message>
         <source>creates a new directory?</source>
-        <translation type="unfinished"></translation>
+        <translation>Создать новую папку?</translation>
     </message>
     <message>
         <source>Cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся создать %1</translation>
     </message>
     <message>
         <source>Please choose the output format!</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите выходной формат!</translation>
     </message>
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл FFmpeg.exe не существует.</translation>
     </message>
     <message>
         <source>File name contains special characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя файла содержит специальные символы.</translation>
     </message>
     <message>
         <source>Please rename the file and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Переименуйте файл и попробуйте снова.</translation>
     </message>
     <message>
         <source>&amp;Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Домашняя страница</translation>
     </message>
     <message>
         <source>&amp;Use another FFmpeg</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Использовать другой FFmpeg</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Пожертвовать</translation>
     </message>
     <message>
         <source>Convert several files at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Конвертировать несколько файлов сразу</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;О программе...</translation>
     </message>
     <message>
         <source>Please select the directory to output</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите папку вывода</translation>
     </message>
     <message>
         <source>Convert video files between many formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Конвертация видео между форматами</translation>
     </message>
     <message>
         <source>Check for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновления...</translation>
     </message>
     <message>
         <source>1. Click &apos;Profile:&apos; combobox to choose an output format.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Нажмите на список «Тип:», чтобы выбрать выходной формат.</translation>
     </message>
     <message>
         <source>2. Click &apos;Convert...&apos; button to select one or more files and start converting.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Нажмите «Начать...», чтобы выбрать файлы и запустить конвертацию.</translation>
     </message>
     <message>
         <source>Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип:</translation>
     </message>
     <message>
         <source>&apos;Ctrl + P&apos; to popup the profile list</source>
-        <translation type="unfinished"></translation>
+        <translation>«Ctrl + P» — открыть список профилей</translation>
     </message>
     <message>
         <source>Output Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка вывода:</translation>
     </message>
     <message>
         <source>Browser...</source>
-        <translation type="unfinished"></translation>
+        <translation>Обзор...</translation>
     </message>
     <message>
         <source>Select folder for output files</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать папку для выходных файлов</translation>
     </message>
     <message>
         <source>Same as the input file</source>
-        <translation type="unfinished"></translation>
+        <translation>Как у исходного файла</translation>
     </message>
     <message>
         <source>Click to popup the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажмите, чтобы открыть меню</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Ещё</translation>
     </message>
     <message>
         <source>Click to popup the menu (Ctrl + A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажмите, чтобы открыть меню (Ctrl + A)</translation>
     </message>
     <message>
         <source>Convert...</source>
-        <translation type="unfinished"></translation>
+        <translation>Начать...</translation>
     </message>
     <message>
         <source>Select one or more video files and start converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать один или несколько видеофайлов и начать конвертацию</translation>
     </message>
     <message>
         <source>Show Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы...</translation>
     </message>
     <message>
         <source>Open Destination Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть папку вывода</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <source>Exit the software</source>
-        <translation type="unfinished"></translation>
+        <translation>Выйти из программы</translation>
     </message>
     <message>
         <source>Popup Profile Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть меню профилей</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
     <message>
         <source>-i = Input file (%1 it&apos;s the file selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>-i = Входной файл (%1 — выбранный файл)</translation>
     </message>
     <message>
         <source>-s = Video size (Width x Height)</source>
-        <translation type="unfinished"></translation>
+        <translation>-s = Размер видео (ширина x высота)</translation>
     </message>
     <message>
         <source>-r = Video frame rate (Fps)</source>
-        <translation type="unfinished"></translation>
+        <translation>-r = Частота кадров видео (кадр/с)</translation>
     </message>
     <message>
         <source>-b = Video bitrate (b/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>-b = Битрейт видео (бит/с)</translation>
     </message>
     <message>
         <source>-ar = Audio sample rate (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>-ar = Частота дискретизации звука (Гц)</translation>
     </message>
     <message>
         <source>-ab = Audio bitrate (b/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>-ab = Битрейт звука (бит/с)</translation>
     </message>
     <message>
         <source>-ac = Audio channels (1 mono, 2 stereo)</source>
-        <translation type="unfinished"></translation>
+        <translation>-ac = Число каналов звука (1 — моно, 2 — стерео)</translation>
     </message>
     <message>
         <source>%1.xxx = Output file (.xxx the format to convert!)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.xxx = Выходной файл (.xxx — целевой формат!)</translation>
     </message>
     <message>
         <source>Manual conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Ручная конвертация</translation>
     </message>
     <message>
         <source>Please input the command line and output file extension:</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите командную строку и расширение выходного файла:</translation>
     </message>
     <message>
         <source>Command Line (no -i or output file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры (без -i и выходного файла):</translation>
     </message>
     <message>
         <source>Output File Extension (no &quot;.&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Расширение (без &quot;.&quot;)</translation>
     </message>
     <message>
         <source>The software will use the following (Read Only):</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа выполнит следующее (только чтение):</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ОК</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>О&amp;тмена</translation>
     </message>
     <message>
         <source>Please check the insertion of parameters!</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверьте введённые параметры!</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmUseFFmpeg</name>
     <message>
         <source>Use another FFmpeg</source>
-        <translation type="unfinished"></translation>
+        <translation>Использовать другой FFmpeg</translation>
     </message>
     <message>
         <source>Select FFmpeg path</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь к FFmpeg</translation>
     </message>
     <message>
         <source>Don&apos;t use it</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключить</translation>
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сброс</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ОК</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>О&amp;тмена</translation>
     </message>
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл FFmpeg.exe не существует.</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TsuiURLLabel</name>
     <message>
         <source>Hello from Clipvane!</source>
-        <translation type="unfinished"></translation>
+        <translation>Привет от Clipvane!</translation>
     </message>
 </context>
 </TS>
