@@ -11,6 +11,6 @@ apt-get install -y -q --no-install-recommends \
     desktop-file-utils appstream dpkg-dev file groff-base \
     clang-14 libclang-rt-14-dev \
     openssh-server openssh-client parallel dbus \
-    qt6-l10n-tools qt6-translations-l10n
+    qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
 # The Windows installer and portable zip (scripts/package-windows.sh) and their check under Wine.
 apt-get install -y -q --no-install-recommends nsis zip xdotool

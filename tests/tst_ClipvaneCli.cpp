@@ -37,8 +37,16 @@ struct TRun {
     QByteArray err;
 };
 
-TRun RunCli(const QStringList& args, int timeoutMs = 60000) {
+TRun RunCli(const QStringList& args, int timeoutMs = 60000, const QString& language = {}) {
     QProcess process;
+    if (!language.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LANGUAGE"));
+        environment.remove(QStringLiteral("LC_ALL"));
+        environment.remove(QStringLiteral("LC_MESSAGES"));
+        environment.insert(QStringLiteral("LANG"), language);
+        process.setProcessEnvironment(environment);
+    }
     process.setProgram(QStringLiteral(CLIPVANE_CLI_PATH));
     process.setArguments(args);
     process.start();
@@ -108,6 +116,21 @@ private slots:
                      qPrintable(match.captured()));
         }
         QCOMPARE(count, 6);
+    }
+
+    // A person reads the help in their language; scripts read the rest, which stays English.
+    void onlyTheHelpFollowsTheLanguage() {
+        const QString german = QStringLiteral("de_DE.UTF-8");
+        const TRun help = RunCli({QStringLiteral("--help")}, 60000, german);
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out != RunCli({QStringLiteral("--help")}).out);
+        QVERIFY(help.out.contains("--overwrite ask|yes|no"));
+        const TRun run = RunCli({QStringLiteral("--machine"), QStringLiteral("-p"),
+                                 QStringLiteral("ffmpeg -i %1 -f null %1.mp3"), QStringLiteral("-o"),
+                                 Path(QStringLiteral("german")), m_clip},
+                                60000, german);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.out.contains("reason clip.avi The encoder wrote no output file.\n"), run.out.constData());
     }
 
     void listShowsTheCatalogInMenuOrder() {

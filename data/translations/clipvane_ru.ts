@@ -295,7 +295,7 @@ be started, 130 interrupted.
     </message>
     <message>
         <source>Time estimated: </source>
-        <translation>Осталось: </translation>
+        <translation>Оценка: </translation>
     </message>
     <message>
         <source>Stop</source>

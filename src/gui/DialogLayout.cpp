@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -51,6 +52,9 @@ QPushButton* MakeDesignButton(QWidget* parent, const char* name, const QString& 
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
     button->setAutoDefault(false);
+    // A caption longer in the user's language than the design's English narrows, as labels do.
+    NarrowToFit(*button, QString(text).remove(u'&'),
+                geometry.width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin));
     return button;
 }
 

@@ -107,6 +107,11 @@ void TfrmMain::CreateControls() {
     lConvertTo->setToolTip(tr("'Ctrl + P' to popup the profile list"));
     FitToWidth(*lConvertTo, 35); // the extension label follows at 37
     lExtName = MakeDesignLabel(pSingleMode, "lExtName", QStringLiteral("(*)"), 37, 58);
+    // A word too long even narrowed keeps its width and pushes the extension label along.
+    if (const int end = lConvertTo->fontMetrics().horizontalAdvance(lConvertTo->text()); end > 35) {
+        lConvertTo->resize(end + 1, lConvertTo->height());
+        lExtName->move(end + 3, 58);
+    }
     lExtName->setEnabled(false);
 
     Panel1 = Make<QWidget>(pSingleMode, "Panel1", 0, 107);
