@@ -5,7 +5,7 @@
     <name>TApplication</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>
@@ -33,180 +33,204 @@ Converts each FILE with the encoder, one after another unless --jobs says otherw
 Exit status: 0 all converted, 1 some failed, 2 usage error, 3 the encoder could not
 be started, 130 interrupted.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: clipvane-cli --list
+        clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                     [--overwrite ask|yes|no] [--jobs N] [--machine] FILE...
+
+Konvertiert jede Datei FILE mit dem Encoder, eine nach der anderen, sofern --jobs nichts
+anderes festlegt.
+
+  -p, --profile PROFILE   eine Profilbezeichnung, wie --list sie zeigt, oder eine manuelle
+                          Befehlszeile wie &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        die Ausgabedateien in DIR schreiben (wird bei Bedarf angelegt)
+      --same-folder       jede Ausgabedatei neben ihre Eingabedatei schreiben (Standard)
+      --ffmpeg PATH       diesen Encoder statt des im Suchpfad gefundenen &quot;ffmpeg&quot; verwenden
+      --overwrite MODE    vor dem Ersetzen einer vorhandenen Ausgabedatei fragen (Standard in
+                          einem Terminal) oder ohne Nachfrage yes oder no antworten (no: sonst
+                          der Standard)
+  -j, --jobs N            N Dateien gleichzeitig konvertieren (0: eine je Prozessorkern;
+                          Standard 1)
+      --machine           eine Zeile je Meldung ausgeben: progress/exit/signal/end/failed
+  -l, --list              die Profile auflisten: Gruppe, Bezeichnung, Endung, Argumente
+  -h, --help              diese Hilfe anzeigen
+  -V, --version           die Version anzeigen
+
+Exit-Code: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 falscher Aufruf, 3 der Encoder konnte
+nicht gestartet werden, 130 abgebrochen.
+</translation>
     </message>
 </context>
 <context>
     <name>TConvertBatch</name>
     <message>
         <source>%1 is read-only, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist schreibgeschützt, Konvertierung fehlgeschlagen!</translation>
     </message>
     <message>
         <source>%1 is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>%1 cannot be created (%2), convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht erstellt werden (%2), Konvertierung fehlgeschlagen!</translation>
     </message>
     <message>
         <source>%1 cannot be created (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht erstellt werden (%2).</translation>
     </message>
     <message>
         <source>%1 may be used, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird möglicherweise gerade verwendet, Konvertierung fehlgeschlagen!</translation>
     </message>
     <message>
         <source>%1 may be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird möglicherweise gerade verwendet.</translation>
     </message>
     <message>
         <source>%1 is the input file itself, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist die Eingabedatei selbst, Konvertierung fehlgeschlagen!</translation>
     </message>
     <message>
         <source>%1 is the input file itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist die Eingabedatei selbst.</translation>
     </message>
     <message>
         <source>%1 is a folder, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Ordner, Konvertierung fehlgeschlagen!</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Ordner.</translation>
     </message>
     <message>
         <source>%1 could not be replaced, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht ersetzt werden, Konvertierung fehlgeschlagen!</translation>
     </message>
     <message>
         <source>%1 could not be replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht ersetzt werden.</translation>
     </message>
     <message>
         <source>%1 is a file of this batch, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Datei dieses Stapels, Konvertierung fehlgeschlagen!</translation>
     </message>
     <message>
         <source>%1 is a file of this batch.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Datei dieses Stapels.</translation>
     </message>
     <message>
         <source>%1 was written by this batch already, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde in diesem Stapel bereits geschrieben, Konvertierung fehlgeschlagen!</translation>
     </message>
     <message>
         <source>%1 was written by this batch already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde in diesem Stapel bereits geschrieben.</translation>
     </message>
     <message>
         <source>%1 exists and was not overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden und wurde nicht überschrieben.</translation>
     </message>
     <message>
         <source>The encoder wrote no output file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Encoder hat keine Ausgabedatei geschrieben.</translation>
     </message>
     <message>
         <source>The encoder was ended by signal %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Encoder wurde durch Signal %1 beendet.</translation>
     </message>
     <message>
         <source>The encoder could not be started (exit code 127).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Encoder konnte nicht gestartet werden (Exit-Code 127).</translation>
     </message>
     <message>
         <source>The encoder ended with exit code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Encoder wurde mit Exit-Code %1 beendet.</translation>
     </message>
     <message>
         <source>The encoder ended in an unknown way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Encoder wurde auf unbekannte Weise beendet.</translation>
     </message>
     <message>
         <source>The encoder ended without converting anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Encoder wurde beendet, ohne etwas zu konvertieren.</translation>
     </message>
     <message>
         <source>The encoder %1 could not be started: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Encoder %1 konnte nicht gestartet werden: %2.</translation>
     </message>
     <message>
         <source>Not converted: the encoder could not be started (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht konvertiert: Der Encoder konnte nicht gestartet werden (%1).</translation>
     </message>
 </context>
 <context>
     <name>TConvertProcess</name>
     <message>
         <source>%1 has existed,overite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden. Überschreiben?</translation>
     </message>
     <message>
         <source>Error while creating convert process!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Erstellen des Konvertierungsprozesses!</translation>
     </message>
     <message>
         <source>Error reading STDOUT pipe : </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der STDOUT-Pipe: </translation>
     </message>
     <message>
         <source>Error reading STDERR pipe : </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der STDERR-Pipe: </translation>
     </message>
     <message>
         <source>Error on STDIN pipe creation : </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Erstellen der STDIN-Pipe: </translation>
     </message>
     <message>
         <source>Error on STDIN pipe duplication : </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Duplizieren der STDIN-Pipe: </translation>
     </message>
     <message>
         <source>Error on STDOUT pipe creation : </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Erstellen der STDOUT-Pipe: </translation>
     </message>
     <message>
         <source>Error on STDOUT pipe duplication : </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Duplizieren der STDOUT-Pipe: </translation>
     </message>
     <message>
         <source>Error on STDERR pipe creation : </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Erstellen der STDERR-Pipe: </translation>
     </message>
     <message>
         <source>Error on STDERR pipe duplication : </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Duplizieren der STDERR-Pipe: </translation>
     </message>
 </context>
 <context>
     <name>TDialogs</name>
     <message>
         <source>file conversion failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierung fehlgeschlagen.</translation>
     </message>
     <message>
         <source>and %1 more, </source>
-        <translation type="unfinished"></translation>
+        <translation>und %1 weitere, </translation>
     </message>
 </context>
 <context>
     <name>TIniFile</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben in %1 nicht möglich</translation>
     </message>
 </context>
 <context>
     <name>TNotifier</name>
     <message numerus="yes">
         <source>%n file(s) converted, %1 failed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei konvertiert, %1 fehlgeschlagen.</numerusform>
+            <numerusform>%n Dateien konvertiert, %1 fehlgeschlagen.</numerusform>
         </translation>
     </message>
 </context>
@@ -214,312 +238,312 @@ be started, 130 interrupted.
     <name>TSettings</name>
     <message>
         <source>the user&apos;s settings folder (the system names none)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihrem Einstellungsordner (das System gibt keinen an)</translation>
     </message>
     <message>
         <source>The settings could not be saved in %1; they are saved in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden; sie werden in %2 gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TProfilePicker</name>
     <message>
         <source>Manual conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Konvertierung</translation>
     </message>
     <message>
         <source>Asks for the insertion of parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragt nach den Parametern</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmAbout</name>
     <message>
         <source>About Clipvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Clipvane</translation>
     </message>
     <message>
         <source>Version: 3.0   Build 20260602</source>
-        <translation type="unfinished"></translation>
+        <translation>Version: 3.0   Build 20260602</translation>
     </message>
     <message>
         <source>Powered by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Basiert auf:</translation>
     </message>
     <message>
         <source>Copyright (C) 2024-2026 Tarvix Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2024-2026 Tarvix Software</translation>
     </message>
     <message>
         <source>Support: support@tarvix.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Support: support@tarvix.example</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmConvert</name>
     <message>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierung</translation>
     </message>
     <message>
         <source>Time elapsed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Vergangene Zeit: </translation>
     </message>
     <message>
         <source>Time estimated: </source>
-        <translation type="unfinished"></translation>
+        <translation>Geschätzte Zeit: </translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>
     <message>
         <source>Select one or more video files</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine oder mehrere Videodateien auswählen</translation>
     </message>
     <message>
         <source>%1, the output directory does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausgabeordner %1 existiert nicht.</translation>
     </message>
     <message>
         <source>creates a new directory?</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Ordner erstellen?</translation>
     </message>
     <message>
         <source>Cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht erstellt werden</translation>
     </message>
     <message>
         <source>Please choose the output format!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie ein Ausgabeformat!</translation>
     </message>
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei FFmpeg.exe existiert nicht.</translation>
     </message>
     <message>
         <source>File name contains special characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateiname enthält Sonderzeichen.</translation>
     </message>
     <message>
         <source>Please rename the file and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte benennen Sie die Datei um und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>&amp;Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Homepage</translation>
     </message>
     <message>
         <source>&amp;Use another FFmpeg</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anderes FFmpeg verwenden</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spenden</translation>
     </message>
     <message>
         <source>Convert several files at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Dateien gleichzeitig konvertieren</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über...</translation>
     </message>
     <message>
         <source>Please select the directory to output</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie den Ausgabeordner</translation>
     </message>
     <message>
         <source>Convert video files between many formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Videos in viele Formate konvertieren</translation>
     </message>
     <message>
         <source>Check for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Updates suchen...</translation>
     </message>
     <message>
         <source>1. Click &apos;Profile:&apos; combobox to choose an output format.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Klicken Sie auf das Feld „Profil:“, um ein Ausgabeformat zu wählen.</translation>
     </message>
     <message>
         <source>2. Click &apos;Convert...&apos; button to select one or more files and start converting.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Klicken Sie auf „Starten...“, um Dateien zu wählen und zu konvertieren.</translation>
     </message>
     <message>
         <source>Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil:</translation>
     </message>
     <message>
         <source>&apos;Ctrl + P&apos; to popup the profile list</source>
-        <translation type="unfinished"></translation>
+        <translation>„Ctrl + P“ öffnet die Profilliste</translation>
     </message>
     <message>
         <source>Output Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeordner:</translation>
     </message>
     <message>
         <source>Browser...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen...</translation>
     </message>
     <message>
         <source>Select folder for output files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner für die Ausgabedateien wählen</translation>
     </message>
     <message>
         <source>Same as the input file</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie die Eingabedatei</translation>
     </message>
     <message>
         <source>Click to popup the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um das Menü zu öffnen</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitert</translation>
     </message>
     <message>
         <source>Click to popup the menu (Ctrl + A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um das Menü zu öffnen (Ctrl + A)</translation>
     </message>
     <message>
         <source>Convert...</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten...</translation>
     </message>
     <message>
         <source>Select one or more video files and start converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine oder mehrere Videodateien wählen und die Konvertierung starten</translation>
     </message>
     <message>
         <source>Show Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen...</translation>
     </message>
     <message>
         <source>Open Destination Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner öffnen</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Exit the software</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm beenden</translation>
     </message>
     <message>
         <source>Popup Profile Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilmenü öffnen</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
     <message>
         <source>-i = Input file (%1 it&apos;s the file selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>-i = Eingabedatei (%1 ist die ausgewählte Datei)</translation>
     </message>
     <message>
         <source>-s = Video size (Width x Height)</source>
-        <translation type="unfinished"></translation>
+        <translation>-s = Videogröße (Breite x Höhe)</translation>
     </message>
     <message>
         <source>-r = Video frame rate (Fps)</source>
-        <translation type="unfinished"></translation>
+        <translation>-r = Video-Bildrate (fps)</translation>
     </message>
     <message>
         <source>-b = Video bitrate (b/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>-b = Video-Bitrate (b/s)</translation>
     </message>
     <message>
         <source>-ar = Audio sample rate (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>-ar = Audio-Abtastrate (Hz)</translation>
     </message>
     <message>
         <source>-ab = Audio bitrate (b/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>-ab = Audio-Bitrate (b/s)</translation>
     </message>
     <message>
         <source>-ac = Audio channels (1 mono, 2 stereo)</source>
-        <translation type="unfinished"></translation>
+        <translation>-ac = Audiokanäle (1 Mono, 2 Stereo)</translation>
     </message>
     <message>
         <source>%1.xxx = Output file (.xxx the format to convert!)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.xxx = Ausgabedatei (.xxx ist das Zielformat!)</translation>
     </message>
     <message>
         <source>Manual conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Konvertierung</translation>
     </message>
     <message>
         <source>Please input the command line and output file extension:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die Befehlszeile und die Endung der Ausgabedatei ein:</translation>
     </message>
     <message>
         <source>Command Line (no -i or output file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlszeile (ohne -i und Ausgabedatei):</translation>
     </message>
     <message>
         <source>Output File Extension (no &quot;.&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiendung (ohne &quot;.&quot;)</translation>
     </message>
     <message>
         <source>The software will use the following (Read Only):</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm verwendet Folgendes (schreibgeschützt):</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Please check the insertion of parameters!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte überprüfen Sie die eingegebenen Parameter!</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmUseFFmpeg</name>
     <message>
         <source>Use another FFmpeg</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderes FFmpeg verwenden</translation>
     </message>
     <message>
         <source>Select FFmpeg path</source>
-        <translation type="unfinished"></translation>
+        <translation>FFmpeg-Pfad wählen</translation>
     </message>
     <message>
         <source>Don&apos;t use it</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht nutzen</translation>
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standard</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei FFmpeg.exe existiert nicht.</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TsuiURLLabel</name>
     <message>
         <source>Hello from Clipvane!</source>
-        <translation type="unfinished"></translation>
+        <translation>Hallo von Clipvane!</translation>
     </message>
 </context>
 </TS>

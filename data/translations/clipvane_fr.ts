@@ -5,7 +5,7 @@
     <name>TApplication</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
 </context>
 <context>
@@ -33,180 +33,206 @@ Converts each FILE with the encoder, one after another unless --jobs says otherw
 Exit status: 0 all converted, 1 some failed, 2 usage error, 3 the encoder could not
 be started, 130 interrupted.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : clipvane-cli --list
+        clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                     [--overwrite ask|yes|no] [--jobs N] [--machine] FILE...
+
+Convertit chaque fichier FILE avec l&apos;encodeur, l&apos;un après l&apos;autre, sauf si --jobs en décide
+autrement.
+
+  -p, --profile PROFILE   un nom de profil tel que --list l&apos;affiche, ou une ligne de commande
+                          manuelle comme &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        écrire les fichiers de sortie dans DIR (créé s&apos;il n&apos;existe pas)
+      --same-folder       écrire chaque fichier de sortie à côté de son fichier d&apos;entrée (par
+                          défaut)
+      --ffmpeg PATH       utiliser cet encodeur au lieu du &quot;ffmpeg&quot; trouvé dans le chemin de
+                          recherche
+      --overwrite MODE    demander avant de remplacer un fichier de sortie existant (par défaut
+                          dans un terminal), ou répondre yes ou no sans demander (no : par
+                          défaut sinon)
+  -j, --jobs N            convertir N fichiers à la fois (0 : un par cœur de processeur ; 1 par
+                          défaut)
+      --machine           afficher une ligne par notification : progress/exit/signal/end/failed
+  -l, --list              lister les profils : groupe, nom, extension, arguments
+  -h, --help              afficher cette aide
+  -V, --version           afficher la version
+
+Code de sortie : 0 tout est converti, 1 certains ont échoué, 2 erreur d&apos;utilisation, 3 l&apos;encodeur
+n&apos;a pas pu être démarré, 130 interrompu.
+</translation>
     </message>
 </context>
 <context>
     <name>TConvertBatch</name>
     <message>
         <source>%1 is read-only, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est en lecture seule, la conversion a échoué&#xa0;!</translation>
     </message>
     <message>
         <source>%1 is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est en lecture seule.</translation>
     </message>
     <message>
         <source>%1 cannot be created (%2), convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer %1 (%2), la conversion a échoué&#xa0;!</translation>
     </message>
     <message>
         <source>%1 cannot be created (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer %1 (%2).</translation>
     </message>
     <message>
         <source>%1 may be used, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est peut-être en cours d&apos;utilisation, la conversion a échoué&#xa0;!</translation>
     </message>
     <message>
         <source>%1 may be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est peut-être en cours d&apos;utilisation.</translation>
     </message>
     <message>
         <source>%1 is the input file itself, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le fichier d&apos;entrée lui-même, la conversion a échoué&#xa0;!</translation>
     </message>
     <message>
         <source>%1 is the input file itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le fichier d&apos;entrée lui-même.</translation>
     </message>
     <message>
         <source>%1 is a folder, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un dossier, la conversion a échoué&#xa0;!</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un dossier.</translation>
     </message>
     <message>
         <source>%1 could not be replaced, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être remplacé, la conversion a échoué&#xa0;!</translation>
     </message>
     <message>
         <source>%1 could not be replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être remplacé.</translation>
     </message>
     <message>
         <source>%1 is a file of this batch, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fait partie des fichiers de ce lot, la conversion a échoué&#xa0;!</translation>
     </message>
     <message>
         <source>%1 is a file of this batch.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fait partie des fichiers de ce lot.</translation>
     </message>
     <message>
         <source>%1 was written by this batch already, convert process failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a déjà été écrit par ce lot, la conversion a échoué&#xa0;!</translation>
     </message>
     <message>
         <source>%1 was written by this batch already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a déjà été écrit par ce lot.</translation>
     </message>
     <message>
         <source>%1 exists and was not overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà et n&apos;a pas été remplacé.</translation>
     </message>
     <message>
         <source>The encoder wrote no output file.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur n&apos;a écrit aucun fichier de sortie.</translation>
     </message>
     <message>
         <source>The encoder was ended by signal %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur a été arrêté par le signal %1.</translation>
     </message>
     <message>
         <source>The encoder could not be started (exit code 127).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur n&apos;a pas pu être démarré (code de sortie 127).</translation>
     </message>
     <message>
         <source>The encoder ended with exit code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur s&apos;est terminé avec le code de sortie %1.</translation>
     </message>
     <message>
         <source>The encoder ended in an unknown way.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur s&apos;est terminé de façon inconnue.</translation>
     </message>
     <message>
         <source>The encoder ended without converting anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur s&apos;est terminé sans rien convertir.</translation>
     </message>
     <message>
         <source>The encoder %1 could not be started: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur %1 n&apos;a pas pu être démarré&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Not converted: the encoder could not be started (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Non converti&#xa0;: l&apos;encodeur n&apos;a pas pu être démarré (%1).</translation>
     </message>
 </context>
 <context>
     <name>TConvertProcess</name>
     <message>
         <source>%1 has existed,overite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Error while creating convert process!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la création du processus de conversion&#xa0;!</translation>
     </message>
     <message>
         <source>Error reading STDOUT pipe : </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de lecture du tube STDOUT&#xa0;: </translation>
     </message>
     <message>
         <source>Error reading STDERR pipe : </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de lecture du tube STDERR&#xa0;: </translation>
     </message>
     <message>
         <source>Error on STDIN pipe creation : </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la création du tube STDIN&#xa0;: </translation>
     </message>
     <message>
         <source>Error on STDIN pipe duplication : </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la duplication du tube STDIN&#xa0;: </translation>
     </message>
     <message>
         <source>Error on STDOUT pipe creation : </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la création du tube STDOUT&#xa0;: </translation>
     </message>
     <message>
         <source>Error on STDOUT pipe duplication : </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la duplication du tube STDOUT&#xa0;: </translation>
     </message>
     <message>
         <source>Error on STDERR pipe creation : </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la création du tube STDERR&#xa0;: </translation>
     </message>
     <message>
         <source>Error on STDERR pipe duplication : </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la duplication du tube STDERR&#xa0;: </translation>
     </message>
 </context>
 <context>
     <name>TDialogs</name>
     <message>
         <source>file conversion failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>échec de la conversion.</translation>
     </message>
     <message>
         <source>and %1 more, </source>
-        <translation type="unfinished"></translation>
+        <translation>et %1 autres, </translation>
     </message>
 </context>
 <context>
     <name>TIniFile</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
 </context>
 <context>
     <name>TNotifier</name>
     <message numerus="yes">
         <source>%n file(s) converted, %1 failed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier converti, %1 en échec.</numerusform>
+            <numerusform>%n fichiers convertis, %1 en échec.</numerusform>
         </translation>
     </message>
 </context>
@@ -214,312 +240,312 @@ be started, 130 interrupted.
     <name>TSettings</name>
     <message>
         <source>the user&apos;s settings folder (the system names none)</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de paramètres de l&apos;utilisateur (le système n&apos;en indique aucun)</translation>
     </message>
     <message>
         <source>The settings could not be saved in %1; they are saved in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans %1&#xa0;; ils sont enregistrés dans %2.</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TProfilePicker</name>
     <message>
         <source>Manual conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion manuelle</translation>
     </message>
     <message>
         <source>Asks for the insertion of parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande la saisie des paramètres</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmAbout</name>
     <message>
         <source>About Clipvane</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Clipvane</translation>
     </message>
     <message>
         <source>Version: 3.0   Build 20260602</source>
-        <translation type="unfinished"></translation>
+        <translation>Version&#xa0;: 3.0   Build 20260602</translation>
     </message>
     <message>
         <source>Powered by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Basé sur&#xa0;:</translation>
     </message>
     <message>
         <source>Copyright (C) 2024-2026 Tarvix Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2024-2026 Tarvix Software</translation>
     </message>
     <message>
         <source>Support: support@tarvix.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance&#xa0;: support@tarvix.example</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmConvert</name>
     <message>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion</translation>
     </message>
     <message>
         <source>Time elapsed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé&#xa0;: </translation>
     </message>
     <message>
         <source>Time estimated: </source>
-        <translation type="unfinished"></translation>
+        <translation>Temps estimé&#xa0;: </translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>
     <message>
         <source>Select one or more video files</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un ou plusieurs fichiers vidéo</translation>
     </message>
     <message>
         <source>%1, the output directory does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de sortie %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>creates a new directory?</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un nouveau dossier&#xa0;?</translation>
     </message>
     <message>
         <source>Cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer %1</translation>
     </message>
     <message>
         <source>Please choose the output format!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le format de sortie&#xa0;!</translation>
     </message>
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier FFmpeg.exe n&apos;existe pas.</translation>
     </message>
     <message>
         <source>File name contains special characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du fichier contient des caractères spéciaux.</translation>
     </message>
     <message>
         <source>Please rename the file and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez renommer le fichier et réessayer.</translation>
     </message>
     <message>
         <source>&amp;Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page d&apos;&amp;accueil</translation>
     </message>
     <message>
         <source>&amp;Use another FFmpeg</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser un autre FFmpeg</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire un &amp;don</translation>
     </message>
     <message>
         <source>Convert several files at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir plusieurs fichiers à la fois</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <source>Please select the directory to output</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez sélectionner le dossier de sortie</translation>
     </message>
     <message>
         <source>Convert video files between many formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion vidéo multiformat</translation>
     </message>
     <message>
         <source>Check for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier les mises à jour...</translation>
     </message>
     <message>
         <source>1. Click &apos;Profile:&apos; combobox to choose an output format.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Cliquez sur la liste «&#xa0;Profil&#xa0;:&#xa0;» pour choisir un format de sortie.</translation>
     </message>
     <message>
         <source>2. Click &apos;Convert...&apos; button to select one or more files and start converting.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Cliquez sur «&#xa0;Convertir...&#xa0;» pour choisir des fichiers et lancer la conversion.</translation>
     </message>
     <message>
         <source>Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil&#xa0;:</translation>
     </message>
     <message>
         <source>&apos;Ctrl + P&apos; to popup the profile list</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;Ctrl + P&#xa0;» ouvre la liste des profils</translation>
     </message>
     <message>
         <source>Output Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>Browser...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <source>Select folder for output files</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier des fichiers de sortie</translation>
     </message>
     <message>
         <source>Same as the input file</source>
-        <translation type="unfinished"></translation>
+        <translation>Comme le fichier d&apos;entrée</translation>
     </message>
     <message>
         <source>Click to popup the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquer pour ouvrir le menu</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancé</translation>
     </message>
     <message>
         <source>Click to popup the menu (Ctrl + A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquer pour ouvrir le menu (Ctrl + A)</translation>
     </message>
     <message>
         <source>Convert...</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir...</translation>
     </message>
     <message>
         <source>Select one or more video files and start converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un ou plusieurs fichiers vidéo et lancer la conversion</translation>
     </message>
     <message>
         <source>Show Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher...</translation>
     </message>
     <message>
         <source>Open Destination Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier de destination</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Exit the software</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le logiciel</translation>
     </message>
     <message>
         <source>Popup Profile Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le menu des profils</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
     <message>
         <source>-i = Input file (%1 it&apos;s the file selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>-i = Fichier d&apos;entrée (%1 est le fichier sélectionné)</translation>
     </message>
     <message>
         <source>-s = Video size (Width x Height)</source>
-        <translation type="unfinished"></translation>
+        <translation>-s = Taille de la vidéo (largeur x hauteur)</translation>
     </message>
     <message>
         <source>-r = Video frame rate (Fps)</source>
-        <translation type="unfinished"></translation>
+        <translation>-r = Fréquence d&apos;images vidéo (i/s)</translation>
     </message>
     <message>
         <source>-b = Video bitrate (b/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>-b = Débit vidéo (b/s)</translation>
     </message>
     <message>
         <source>-ar = Audio sample rate (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>-ar = Fréquence d&apos;échantillonnage audio (Hz)</translation>
     </message>
     <message>
         <source>-ab = Audio bitrate (b/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>-ab = Débit audio (b/s)</translation>
     </message>
     <message>
         <source>-ac = Audio channels (1 mono, 2 stereo)</source>
-        <translation type="unfinished"></translation>
+        <translation>-ac = Canaux audio (1 mono, 2 stéréo)</translation>
     </message>
     <message>
         <source>%1.xxx = Output file (.xxx the format to convert!)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.xxx = Fichier de sortie (.xxx&#xa0;: le format cible&#xa0;!)</translation>
     </message>
     <message>
         <source>Manual conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion manuelle</translation>
     </message>
     <message>
         <source>Please input the command line and output file extension:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir la ligne de commande et l&apos;extension du fichier de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>Command Line (no -i or output file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne de commande (sans -i ni sortie)&#xa0;:</translation>
     </message>
     <message>
         <source>Output File Extension (no &quot;.&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension (sans &quot;.&quot;)</translation>
     </message>
     <message>
         <source>The software will use the following (Read Only):</source>
-        <translation type="unfinished"></translation>
+        <translation>Le logiciel utilisera ceci (lecture seule)&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Please check the insertion of parameters!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez vérifier les paramètres saisis&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TfrmUseFFmpeg</name>
     <message>
         <source>Use another FFmpeg</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser un autre FFmpeg</translation>
     </message>
     <message>
         <source>Select FFmpeg path</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le chemin de FFmpeg</translation>
     </message>
     <message>
         <source>Don&apos;t use it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas utiliser</translation>
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par &amp;défaut</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier FFmpeg.exe n&apos;existe pas.</translation>
     </message>
 </context>
 <context>
     <name>clipvane::TsuiURLLabel</name>
     <message>
         <source>Hello from Clipvane!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonjour de Clipvane&#xa0;!</translation>
     </message>
 </context>
 </TS>
