@@ -25,4 +25,7 @@ cmake --build "$dir" -j "$(nproc)"
 mkdir -p "$dir/tests/fonts"
 cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf \
     "$dir/tests/fonts/"
+# And a face for the Chinese and Japanese catalogs, which DejaVu has no glyphs for.
+cjk=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
+[ ! -f "$cjk" ] || cp "$cjk" "$dir/tests/fonts/"
 printf '[Paths]\r\nPrefix=Z:%s\r\nLibraries=Z:%s\r\n' "$qt" "$(cd "$dir/tests" && pwd)" >"$dir/tests/qt.conf"

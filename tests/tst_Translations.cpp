@@ -8,6 +8,7 @@
 #include "gui/ManualConvert.h"
 #include "gui/Useanother.h"
 
+#include <QFile>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -59,7 +60,16 @@ private slots:
              [this] { return std::make_unique<TfrmMain>([this] { return m_dir.path().toStdString() + '/'; }); }},
             {"batch",
              [this] {
-                 return std::make_unique<TfrmConvert>(nullptr, m_runner, std::vector<std::string>{"a.wav"}, 1);
+                 // Converting, with the file's name and the times showing, until the window goes.
+                 QFile input(m_dir.filePath(u"a.wav"_s));
+                 input.open(QIODevice::WriteOnly);
+                 auto window = std::make_unique<TfrmConvert>(
+                     nullptr, m_runner, std::vector<std::string>{m_dir.filePath(u"a.wav"_s).toStdString()}, 1);
+                 window->Job().OutputExt = ".mp3";
+                 window->Job().FFmpegParams = "--duration 00:01:00.00 --time 00:00:30.00 --hang";
+                 window->Job().FFmpegPath = FAKE_ENCODER_PATH;
+                 window->Job().NotUseAnotherFFmpeg = false;
+                 return window;
              }},
             {"manual", [] { return std::make_unique<TfrmManualConvert>(nullptr, QString()); }},
             {"about", [] { return std::make_unique<TfrmAbout>(nullptr); }},
