@@ -528,7 +528,7 @@ be started, 130 interrupted.
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>キャンセル(&amp;C)</translation>
+        <translation>取消(&amp;C)</translation>
     </message>
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
