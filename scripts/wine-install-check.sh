@@ -42,6 +42,9 @@ wine_env wine "$work/$(basename "$setup")" /S >"$work/setup.log" 2>&1 || true
 wine_env wineserver -w
 check "installed into %LOCALAPPDATA%\\Programs\\Clipvane" test -f "$inst/clipvane.exe" -a -f "$inst/ffmpeg.exe"
 check "Start-menu shortcut" test -f "$link"
+catalogs=$(find "$inst/translations" -name 'clipvane_*.qm' 2>/dev/null | wc -l)
+check "the catalogs of seven languages, with Qt's own (found $catalogs)" \
+    test "$catalogs" = 7 -a -f "$inst/translations/qtbase_de.qm"
 wine_env wine reg query "$uninstall_key" >"$work/uninstall-key.txt" 2>&1 || true
 for value in DisplayName DisplayVersion Publisher DisplayIcon EstimatedSize UninstallString; do
     check "Apps & features value $value" grep -q "$value" "$work/uninstall-key.txt"
