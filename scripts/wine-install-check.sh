@@ -58,6 +58,10 @@ cli="C:\\users\\$wine_user\\AppData\\Local\\Programs\\Clipvane\\clipvane-cli.exe
 wine_env wine "$cli" --list >"$work/list.txt" 2>"$work/list.err" || true
 profiles=$(tr -d '\r' <"$work/list.txt" | grep -c . || true)
 check "clipvane-cli --list prints 103 lines (printed $profiles)" test "$profiles" = 103
+# The installed catalogs are found: the help follows the user's language.
+wine_env env LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 wine "$cli" --help >"$work/help-de.txt" 2>&1 || true
+check "clipvane-cli --help in German ($(head -n 1 "$work/help-de.txt" | tr -d '\r' | cut -c1-30))" \
+    grep -q '^Aufruf: clipvane-cli' "$work/help-de.txt"
 if [ -d "$inst/licenses/LAME" ]; then
     profile="MP3 - MPEG Layer-3 Audio" ext=mp3 codec=mp3
 else

@@ -130,7 +130,8 @@ private slots:
                                  Path(QStringLiteral("german")), m_clip},
                                 60000, german);
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.out.contains("reason clip.avi The encoder wrote no output file.\n"), run.out.constData());
+        QVERIFY2(run.out.contains("reason clip.avi The encoder wrote no output file.\n"),
+                 run.out.constData());
     }
 
     void listShowsTheCatalogInMenuOrder() {

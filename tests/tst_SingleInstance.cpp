@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -105,6 +106,19 @@ private slots:
         QSignalSpy shown(&probe, &TSingleInstance::showRequested);
         QVERIFY(HandsOver(dir));
         QTRY_COMPARE(shown.size(), 1);
+    }
+
+    // A dead instance's lock may name the process id this process has now: Wine hands out the same few.
+    void deadLockWithOurOwnIdIsReplaced() {
+        QTemporaryDir dir;
+        TSingleInstance probe(dir.path(), u"key"_s);
+        QFile lock(probe.LockPath());
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                   QCoreApplication::applicationName().toUtf8() + '\n' +
+                   QSysInfo::machineHostName().toUtf8() + '\n');
+        lock.close();
+        QCOMPARE(probe.Claim(300), TSingleInstance::TClaim::Primary);
     }
 
     void waitingStartTakesOverWhenTheHolderEnds() {

@@ -30,7 +30,8 @@ void VerifyMainWindow(QWidget& window) {
     for (const char* name : {"lTitleHint", "lUpdate"}) {
         auto* label = Child<QLabel>(window, name);
         QVERIFY2(window.rect().contains(label->geometry()), name);
-        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(), name);
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                 name);
     }
     // The profile box and its arrow sit on the panel's "Profile:" line: the label must end before them.
     auto* profile = Child<QLabel>(window, "lConvertTo");
@@ -57,14 +58,17 @@ private slots:
         QTest::addColumn<TMakeWindow>("make");
         const std::pair<const char*, TMakeWindow> windows[] = {
             {"main",
-             [this] { return std::make_unique<TfrmMain>([this] { return m_dir.path().toStdString() + '/'; }); }},
+             [this] {
+                 return std::make_unique<TfrmMain>([this] { return m_dir.path().toStdString() + '/'; });
+             }},
             {"batch",
              [this] {
                  // Converting, with the file's name and the times showing, until the window goes.
                  QFile input(m_dir.filePath(u"a.wav"_s));
                  input.open(QIODevice::WriteOnly);
                  auto window = std::make_unique<TfrmConvert>(
-                     nullptr, m_runner, std::vector<std::string>{m_dir.filePath(u"a.wav"_s).toStdString()}, 1);
+                     nullptr, m_runner, std::vector<std::string>{m_dir.filePath(u"a.wav"_s).toStdString()},
+                     1);
                  window->Job().OutputExt = ".mp3";
                  window->Job().FFmpegParams = "--duration 00:01:00.00 --time 00:00:30.00 --hang";
                  window->Job().FFmpegPath = FAKE_ENCODER_PATH;

@@ -11,11 +11,15 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <atomic>
 #include <optional>
 
 namespace clipvane {
 
 namespace {
+
+// Instance locks this process holds (tests hold several).
+std::atomic<int> g_locksHeld{0};
 
 // The whole request: the message number of "show yourself" and a line end.
 QByteArray ShowRequest() {
@@ -60,6 +64,8 @@ TSingleInstance::TSingleInstance(const QString& folder, const QString& key)
 }
 
 TSingleInstance::~TSingleInstance() {
+    if (m_lock.isLocked())
+        --g_locksHeld;
 #ifdef Q_OS_WIN
     platform::DestroyClassWindow(m_window);
 #endif
@@ -82,10 +88,18 @@ TSingleInstance::TClaim TSingleInstance::Claim(int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
     for (;;) {
         // A lock left by a crashed instance is recognised by its dead owner and taken over here.
-        if (m_lock.tryLock(0))
+        if (m_lock.tryLock(0)) {
+            ++g_locksHeld;
             return TClaim::Primary;
+        }
         if (m_lock.error() != QLockFile::LockFailedError)
             return TClaim::Primary; // no lock can be made here at all: better one window too many than none
+        // A dead instance's lock naming the process id the system has since given to this very process
+        // (Wine hands out the same few ids after every restart) looks alive to QLockFile: it is not.
+        qint64 holder = 0;
+        if (g_locksHeld == 0 && m_lock.getLockInfo(&holder, nullptr, nullptr) &&
+            holder == QCoreApplication::applicationPid() && m_lock.removeStaleLockFile())
+            continue;
         if (!QCoreApplication::instance() && !probe)
             probe.emplace(argc, argv);
         if (SendShowRequest())
