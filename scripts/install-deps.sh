@@ -11,5 +11,7 @@ apt-get install -y -q --no-install-recommends \
     desktop-file-utils appstream dpkg-dev file groff-base \
     clang-14 libclang-rt-14-dev \
     openssh-server openssh-client parallel dbus
+# The screen-reader test (tests/atspi_walk.py): the accessibility bus and Debian's Python bindings.
+apt-get install -y -q --no-install-recommends at-spi2-core python3-pyatspi dbus-x11
 # The Windows installer and portable zip (scripts/package-windows.sh) and their check under Wine.
 apt-get install -y -q --no-install-recommends nsis zip xdotool

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QRegion>
 #include <QString>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QWidget>
 
 namespace clipvane {
@@ -59,6 +61,16 @@ void PaintParentBackground(const QWidget& control, QPainter& painter) {
     painter.save();
     parent->render(&painter, target, QRegion(behind), QWidget::DrawWindowBackground);
     painter.restore();
+}
+
+void DrawFocusIndication(QPainter& painter, const QWidget& control, const QRect& rect) {
+    if (!control.hasFocus())
+        return;
+    QStyleOptionFocusRect option;
+    option.initFrom(&control);
+    option.rect = rect;
+    option.backgroundColor = control.palette().color(control.backgroundRole());
+    control.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, &control);
 }
 
 } // namespace clipvane
