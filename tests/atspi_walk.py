@@ -34,6 +34,8 @@ except ImportError:
         os.execv(system, [system] + sys.argv)
     skip("python3-pyatspi is not installed")
 
+from gi.repository import GLib
+
 INNER = "CLIPVANE_ATSPI_INNER"
 PROFILE_BEFORE = "MP3 - MPEG Layer-3 Audio"
 PROFILE_GROUP = "General Audio Format"
@@ -52,7 +54,11 @@ def wait_for(what, probe, timeout=20.0):
             return value
         if time.monotonic() > end:
             raise Failure("timed out waiting for " + what)
-        time.sleep(0.1)
+        # The bus's events come in through the main loop while we wait.
+        deadline = time.monotonic() + 0.1
+        while time.monotonic() < deadline:
+            if not GLib.MainContext.default().iteration(False):
+                time.sleep(0.01)
 
 
 def fresh(acc):
@@ -175,6 +181,13 @@ def check_main_window(main):
 
 def choose_profile(main):
     box = must_find(main, pyatspi.ROLE_COMBO_BOX, "Profile: " + PROFILE_BEFORE)
+    # A screen reader learns of the new name from the event, without asking.
+    announced = []
+
+    def renamed(event):
+        if event.source.getRole() == pyatspi.ROLE_COMBO_BOX:
+            announced.append(fresh(event.source).name)
+    pyatspi.Registry.registerEventListener(renamed, "object:property-change:accessible-name")
     menu = children(box)[0]
     do_action(box, "ShowMenu")
     wait_for("the profile menu", lambda: showing(menu))
@@ -184,6 +197,8 @@ def choose_profile(main):
     wait_for("the group's menu", lambda: showing(submenu))
     do_action(must_find(submenu, pyatspi.ROLE_MENU_ITEM, PROFILE_AFTER), "Press")
     wait_for("the profile box to read the new profile", lambda: fresh(box).name == "Profile: " + PROFILE_AFTER)
+    wait_for("the new name to be announced", lambda: "Profile: " + PROFILE_AFTER in announced)
+    pyatspi.Registry.deregisterEventListener(renamed, "object:property-change:accessible-name")
     wait_for("the menus to close", lambda: not showing(menu) and not showing(submenu))
 
 
