@@ -231,6 +231,29 @@ private slots:
         VerifyEffect(windows, menu, url);
     }
 
+    // A window opened from the keyboard shows its focus from the start; opened by the mouse, it looks
+    // as it always has.
+    void batchWindowShowsTheFocus_data() {
+        QTest::addColumn<bool>("tabbed");
+        QTest::newRow("after Tab") << true;
+        QTest::newRow("mouse only") << false;
+    }
+    void batchWindowShowsTheFocus() {
+        QFETCH(bool, tabbed);
+        TWindows windows(u"main"_s);
+        if (tabbed)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        TfrmConvert batch(windows.window.get(), windows.runner,
+                          {windows.dir.filePath(u"a.avi"_s).toStdString()});
+        batch.Job().NotUseAnotherFFmpeg = false;
+        batch.Job().FFmpegPath = windows.dir.filePath(u"none"_s).toStdString(); // starts nothing
+        batch.show();
+        QVERIFY(QTest::qWaitForWindowActive(&batch));
+        QTRY_COMPARE(batch.focusWidget(), batch.findChild<QWidget*>(u"bStop"_s));
+        QCOMPARE(batch.testAttribute(Qt::WA_KeyboardFocusChange), tabbed);
+        batch.done(QDialog::Rejected);
+    }
+
     // The whole road to a profile by keys: Ctrl+P, the arrows, Return.
     void keysChooseAProfile() {
         TWindows windows(u"main"_s);

@@ -6,6 +6,7 @@
 #include "gui/controls/WlmShiftImage.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 
@@ -134,6 +135,25 @@ private:
     TFlatPanel* Panel() const { return static_cast<TFlatPanel*>(widget()); }
 };
 
+// A window opened from one the user drives by keys shows its focus at once, as that one does: the
+// style draws the focus only once a key has moved it in that very window, and the batch window's Stop,
+// which has the focus from the start, would otherwise show none.
+class TKeyboardCues final : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show || !watched->isWidgetType())
+            return false;
+        auto* window = static_cast<QWidget*>(watched);
+        if (!window->isWindow() || window->testAttribute(Qt::WA_KeyboardFocusChange))
+            return false;
+        QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+        for (QWidget* from : {QApplication::activeWindow(), owner})
+            if (from && from != window && from->testAttribute(Qt::WA_KeyboardFocusChange))
+                window->setAttribute(Qt::WA_KeyboardFocusChange);
+        return false;
+    }
+};
+
 bool g_installed = false;
 
 } // namespace
@@ -162,6 +182,9 @@ void InstallAccessibles() {
         return;
     g_installed = true;
     QAccessible::installFactory(&AccessibleFor);
+    auto* cues = new TKeyboardCues;
+    cues->setParent(qApp);
+    qApp->installEventFilter(cues);
 }
 
 } // namespace clipvane

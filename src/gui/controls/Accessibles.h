@@ -8,7 +8,8 @@ class QString;
 
 namespace clipvane {
 
-// Makes Qt's accessibility ask AccessibleFor first; safe to call more than once.
+// Makes Qt's accessibility ask AccessibleFor first, and lets a window opened from one driven by keys
+// show its focus at once. Run once the application exists; safe to call more than once.
 void InstallAccessibles();
 
 // The interface of the flat panel (a combo box), the shift image (a button), the click and URL labels

@@ -3,11 +3,10 @@
 #include <QColor>
 #include <QPainter>
 #include <QPalette>
+#include <QPen>
 #include <QRect>
 #include <QRegion>
 #include <QString>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QWidget>
 
 namespace clipvane {
@@ -64,13 +63,16 @@ void PaintParentBackground(const QWidget& control, QPainter& painter) {
 }
 
 void DrawFocusIndication(QPainter& painter, const QWidget& control, const QRect& rect) {
-    if (!control.hasFocus())
+    if (!control.hasFocus() || rect.isEmpty())
         return;
-    QStyleOptionFocusRect option;
-    option.initFrom(&control);
-    option.rect = rect;
-    option.backgroundColor = control.palette().color(control.backgroundRole());
-    control.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, &control);
+    // A dotted frame in the control's own text colour, rather than the style's focus frame: the
+    // links stand on the dark title banner, where the style's tinted frame cannot be seen.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(control.palette().color(control.foregroundRole()), 1, Qt::DotLine));
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.restore();
 }
 
 } // namespace clipvane

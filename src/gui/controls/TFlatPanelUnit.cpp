@@ -93,7 +93,7 @@ void TFlatPanel::paintEvent(QPaintEvent*) {
         } else {
             DrawDisabledText(painter, client, flags, m_caption, palette());
         }
-        DrawFocusIndication(painter, *this, client.adjusted(1, 1, -1, -1));
+        DrawFocusIndication(painter, *this, client.adjusted(2, 2, -2, -2));
     }
     onScreen.drawPixmap(0, 0, buffer);
 }
