@@ -72,12 +72,7 @@ def fresh(acc):
 
 def children(acc):
     fresh(acc)
-    found = []
-    for i in range(acc.childCount):
-        child = acc.getChildAtIndex(i)
-        if child is not None:
-            found.append(child)
-    return found
+    return [c for c in (acc.getChildAtIndex(i) for i in range(acc.childCount)) if c is not None]
 
 
 def walk(acc):
@@ -121,27 +116,15 @@ def showing(acc):
 
 
 def find(root, role, name):
-    for acc in walk(root):
-        if acc.getRole() == role and acc.name == name:
-            return acc
-    return None
-
-
-def must_find(root, role, name):
-    acc = find(root, role, name)
+    acc = next((a for a in walk(root) if a.getRole() == role and a.name == name), None)
     if acc is None:
-        raise Failure("no %s named %r" % (role, name))
+        raise Failure("no %s named %r" % (role.value_nick, name))
     return acc
 
 
-def application(name):
-    def probe():
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in children(desktop):
-            if app.name == name:
-                return app
-        return None
-    return wait_for("the program on the accessibility bus", probe)
+def application(pid):
+    return wait_for("the program on the accessibility bus", lambda: next(
+        (a for a in children(pyatspi.Registry.getDesktop(0)) if a.get_process_id() == pid), None))
 
 
 def window(app, title):
@@ -150,37 +133,31 @@ def window(app, title):
 
 
 def check_main_window(main):
-    expected = [
-        (pyatspi.ROLE_COMBO_BOX, "Profile: " + PROFILE_BEFORE, "ShowMenu"),
-        (pyatspi.ROLE_PUSH_BUTTON, "Profile list", "Press"),
-        (pyatspi.ROLE_PUSH_BUTTON, "Advanced menu", "Press"),
-        (pyatspi.ROLE_LINK, "Advanced", "Press"),
-        (pyatspi.ROLE_LINK, "Check for updates...", "Press"),
-        (pyatspi.ROLE_LINK, "Home Page", "Press"),
-        (pyatspi.ROLE_PUSH_BUTTON, "Convert...", "Press"),
-        (pyatspi.ROLE_TEXT, "Output Folder:", "SetFocus"),
+    if main.getRole() != pyatspi.ROLE_FRAME:
+        raise Failure("the main window reads as a " + main.getRoleName())
+    expected = [  # role, name, an action, the label it is labelled by
+        (pyatspi.ROLE_COMBO_BOX, "Profile: " + PROFILE_BEFORE, "ShowMenu", "Profile:"),
+        (pyatspi.ROLE_PUSH_BUTTON, "Profile list", "Press", None),
+        (pyatspi.ROLE_PUSH_BUTTON, "Advanced menu", "Press", None),
+        (pyatspi.ROLE_LINK, "Advanced", "Press", None),
+        (pyatspi.ROLE_LINK, "Check for updates...", "Press", None),
+        (pyatspi.ROLE_LINK, "Home Page", "Press", None),
+        (pyatspi.ROLE_PUSH_BUTTON, "Convert...", "Press", None),
+        (pyatspi.ROLE_TEXT, "Output Folder:", "SetFocus", "Output Folder:"),
     ]
-    for role, name, action in expected:
-        acc = must_find(main, role, name)
-        if action not in actions(acc):
-            raise Failure("%s lacks %s: %s" % (describe(acc), action, actions(acc)))
-    if labels_of(must_find(main, pyatspi.ROLE_TEXT, "Output Folder:")) != ["Output Folder:"]:
-        raise Failure("the output folder box is not labelled by its label")
-    if labels_of(must_find(main, pyatspi.ROLE_COMBO_BOX, "Profile: " + PROFILE_BEFORE)) != ["Profile:"]:
-        raise Failure("the profile box is not labelled by its label")
-    # Whatever acts has a name, and nothing that acts is an anonymous filler or a plain label.
+    for role, name, action, label in expected:
+        acc = find(main, role, name)
+        if action not in actions(acc) or (label and labels_of(acc) != [label]):
+            raise Failure("%s: actions %s, labelled by %s" % (describe(acc), actions(acc), labels_of(acc)))
+    # Whatever acts has a name, and nothing that acts reads as a filler, a label or a picture.
     for acc in walk(main):
-        acts = [a for a in actions(acc) if a != "SetFocus"]
-        if not acts:
-            continue
-        if not acc.name:
-            raise Failure("a %s acts (%s) but has no name" % (acc.getRoleName(), acts))
-        if acc.getRole() in (pyatspi.ROLE_FILLER, pyatspi.ROLE_LABEL, pyatspi.ROLE_IMAGE):
-            raise Failure("%s acts but reads as a %s" % (acc.name, acc.getRoleName()))
+        if [a for a in actions(acc) if a != "SetFocus"] and (not acc.name or acc.getRole() in (
+                pyatspi.ROLE_FILLER, pyatspi.ROLE_LABEL, pyatspi.ROLE_IMAGE)):
+            raise Failure("%s acts (%s)" % (describe(acc), actions(acc)))
 
 
 def choose_profile(main):
-    box = must_find(main, pyatspi.ROLE_COMBO_BOX, "Profile: " + PROFILE_BEFORE)
+    box = find(main, pyatspi.ROLE_COMBO_BOX, "Profile: " + PROFILE_BEFORE)
     # A screen reader learns of the new name from the event, without asking.
     announced = []
 
@@ -191,11 +168,11 @@ def choose_profile(main):
     menu = children(box)[0]
     do_action(box, "ShowMenu")
     wait_for("the profile menu", lambda: showing(menu))
-    group = must_find(menu, pyatspi.ROLE_MENU_ITEM, PROFILE_GROUP)
+    group = find(menu, pyatspi.ROLE_MENU_ITEM, PROFILE_GROUP)
     do_action(group, "ShowMenu")
     submenu = children(group)[0]
     wait_for("the group's menu", lambda: showing(submenu))
-    do_action(must_find(submenu, pyatspi.ROLE_MENU_ITEM, PROFILE_AFTER), "Press")
+    do_action(find(submenu, pyatspi.ROLE_MENU_ITEM, PROFILE_AFTER), "Press")
     wait_for("the profile box to read the new profile", lambda: fresh(box).name == "Profile: " + PROFILE_AFTER)
     wait_for("the new name to be announced", lambda: "Profile: " + PROFILE_AFTER in announced)
     pyatspi.Registry.deregisterEventListener(renamed, "object:property-change:accessible-name")
@@ -203,16 +180,16 @@ def choose_profile(main):
 
 
 def convert(app, main, source, output):
-    do_action(must_find(main, pyatspi.ROLE_PUSH_BUTTON, "Convert..."), "Press")
+    do_action(find(main, pyatspi.ROLE_PUSH_BUTTON, "Convert..."), "Press")
     dialog = window(app, "Select one or more video files")
     names = [acc for acc in walk(dialog) if acc.getRole() == pyatspi.ROLE_TEXT
              and pyatspi.STATE_EDITABLE in acc.getState().getStates() and "File name:" in labels_of(acc)]
     if len(names) != 1:
         raise Failure("the file dialog has %d file name boxes" % len(names))
     names[0].queryEditableText().setTextContents(source)
-    do_action(must_find(dialog, pyatspi.ROLE_PUSH_BUTTON, "Open"), "Press")
+    do_action(find(dialog, pyatspi.ROLE_PUSH_BUTTON, "Open"), "Press")
     batch = window(app, "Tarvix Clipvane (1/1)")
-    bar = must_find(batch, pyatspi.ROLE_PROGRESS_BAR, "Conversion progress")
+    bar = find(batch, pyatspi.ROLE_PROGRESS_BAR, "Conversion progress")
     wait_for("the progress to be read out", lambda: fresh(bar).queryValue().currentValue > 0)
     for label in ("Time elapsed: ", "Time estimated: "):
         if not any(label in labels_of(acc) for acc in walk(batch) if acc.getRole() == pyatspi.ROLE_LABEL):
@@ -257,10 +234,8 @@ def run(program, encoder):
             env.pop("WAYLAND_DISPLAY", None)
             os.environ["DISPLAY"] = env["DISPLAY"]
             app = subprocess.Popen([program], env=env)
-            accessible = application("clipvane")
+            accessible = application(app.pid)
             main = window(accessible, "Tarvix Clipvane")
-            if main.getRole() != pyatspi.ROLE_FRAME:
-                raise Failure("the main window reads as a " + main.getRoleName())
             check_main_window(main)
             choose_profile(main)
             convert(accessible, main, source, os.path.join(out, "clip.wav"))
@@ -269,11 +244,7 @@ def run(program, encoder):
         except Failure as failure:
             print("FAIL: %s" % failure)
             if accessible is not None:
-                for acc in children(accessible):
-                    print("  window open: " + describe(acc))
-                    for inner in walk(acc):
-                        if inner.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_TEXT) and inner.name:
-                            print("    " + describe(inner))
+                print("windows open: %s" % [describe(w) for w in children(accessible)])
             return 1
         finally:
             if app is not None:

@@ -4,6 +4,7 @@
 #include "gui/ConvertHint.h"
 #include "gui/Links.h"
 #include "gui/Main.h"
+#include "gui/Useanother.h"
 #include "gui/controls/Accessibles.h"
 #include "gui/controls/TFlatPanelUnit.h"
 #include "gui/profiles/ProfileMenu.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -28,7 +30,7 @@ namespace {
 
 const QString kMp3 = u"MP3 - MPEG Layer-3 Audio"_s;
 
-// The three windows the table reads, built as the program builds them.
+// The windows the table reads, built as the program builds them.
 struct TWindows {
     QTemporaryDir dir;
     TScriptedDialogs dialogs;
@@ -42,6 +44,8 @@ struct TWindows {
             window = std::move(main);
         } else if (which == u"about"_s) {
             window = std::make_unique<TfrmAbout>(nullptr);
+        } else if (which == u"ffmpeg"_s) {
+            window = std::make_unique<TfrmUseFFmpeg>(nullptr);
         } else {
             window = std::make_unique<TfrmConvert>(
                 nullptr, runner, std::vector<std::string>{dir.filePath(u"a.avi"_s).toStdString()});
@@ -67,16 +71,23 @@ QStringList LabelNames(QAccessibleInterface& iface) {
     return names;
 }
 
-// What an action or a key did: the named menu is up, or the address was opened.
-void VerifyEffect(const TWindows& windows, const QString& menu, const QUrl& url) {
-    if (!menu.isEmpty()) {
-        auto* popup = windows.window->findChild<QMenu*>(menu);
-        QVERIFY(popup);
-        QTRY_VERIFY(popup->isVisible());
-        popup->hide();
+// Presses Tab in `window` until `target` has the focus; false if it never comes.
+bool TabTo(QWidget& window, const QWidget& target) {
+    for (int tabs = 0; tabs < 20 && !target.hasFocus(); ++tabs)
+        QTest::keyClick(&window, Qt::Key_Tab);
+    return target.hasFocus();
+}
+
+// What an action or a key did: the menu named `effect` is up, or the address `effect` was opened.
+void VerifyEffect(const TWindows& windows, const QString& effect) {
+    if (effect.startsWith(u"https:"_s)) {
+        QTRY_COMPARE(windows.dialogs.openedUrls, QList<QUrl>{QUrl(effect)});
+        return;
     }
-    if (!url.isEmpty())
-        QTRY_COMPARE(windows.dialogs.openedUrls, QList<QUrl>{url});
+    auto* popup = windows.window->findChild<QMenu*>(effect);
+    QVERIFY(popup);
+    QTRY_VERIFY(popup->isVisible());
+    popup->hide();
 }
 
 } // namespace
@@ -94,77 +105,66 @@ private slots:
         QTest::addColumn<QString>("object");
         QTest::addColumn<int>("role");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("value"); // not checked when empty
         QTest::addColumn<QString>("label"); // a label it is labelled by, or empty
         QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("menu"); // the menu the action opens
-        QTest::addColumn<QUrl>("url");     // the page the action opens
+        QTest::addColumn<QString>("effect"); // see VerifyEffect
+        const auto row = [](const char* tag, const char* window, const char* object, QAccessible::Role role,
+                            const QString& name, const QString& label, const QString& action = {},
+                            const QString& effect = {}) {
+            QTest::newRow(tag) << QString::fromLatin1(window) << QString::fromLatin1(object) << int(role)
+                               << name << label << action << effect;
+        };
         const QString press = QAccessibleActionInterface::pressAction();
         const QString show = QAccessibleActionInterface::showMenuAction();
-        const int link = QAccessible::Link;
-        const int button = QAccessible::Button;
-        QTest::newRow("the profile box opens the profile menu")
-            << u"main"_s << u"fpType"_s << int(QAccessible::ComboBox) << u"Profile: "_s + kMp3 << kMp3
-            << u"Profile:"_s << show << u"pmType"_s << QUrl();
-        QTest::newRow("and so does its press")
-            << u"main"_s << u"fpType"_s << int(QAccessible::ComboBox) << u"Profile: "_s + kMp3 << kMp3
-            << u"Profile:"_s << press << u"pmType"_s << QUrl();
-        QTest::newRow("the arrow") << u"main"_s << u"suiArrowButton3"_s << button << u"Profile list"_s
-                                   << QString() << QString() << press << u"pmType"_s << QUrl();
-        QTest::newRow("the gear") << u"main"_s << u"WlmShiftImage1"_s << button << u"Advanced menu"_s
-                                  << QString() << QString() << press << u"suiPopupMenu1"_s << QUrl();
-        QTest::newRow("Advanced") << u"main"_s << u"lbEAddress"_s << link << u"Advanced"_s << QString()
-                                  << QString() << press << u"suiPopupMenu1"_s << QUrl();
-        QTest::newRow("updates") << u"main"_s << u"lUpdate"_s << link << u"Check for updates..."_s
-                                 << QString() << QString() << press << QString() << UpdatePageUrl();
-        QTest::newRow("the title") << u"main"_s << u"lTitle"_s << link << MakerSiteName() << QString()
-                                   << QString() << press << QString() << MakerSiteUrl();
-        QTest::newRow("the icon") << u"main"_s << u"Image1"_s << link << u"Home Page"_s << QString()
-                                  << QString() << press << QString() << HomePageUrl();
-        QTest::newRow("the output folder box")
-            << u"main"_s << u"eOutputFolder"_s << int(QAccessible::EditableText) << u"Output Folder:"_s
-            << QString() << u"Output Folder:"_s << QString() << QString() << QUrl();
-        QTest::newRow("the main window")
-            << u"main"_s << u"frmMain"_s << int(QAccessible::Window) << u"Tarvix Clipvane"_s << QString()
-            << QString() << QString() << QString() << QUrl();
-        QTest::newRow("the About link") << u"about"_s << u"lbEAddress"_s << link << MakerSiteName()
-                                        << QString() << QString() << press << QString() << HomePageUrl();
-        QTest::newRow("the progress bar")
-            << u"batch"_s << u"suiProgressBar2"_s << int(QAccessible::ProgressBar) << u"Conversion progress"_s
-            << u"0"_s << QString() << QString() << QString() << QUrl();
-        QTest::newRow("time elapsed")
-            << u"batch"_s << u"lTimeElapsed"_s << int(QAccessible::StaticText) << u"00:00"_s << QString()
-            << u"Time elapsed: "_s << QString() << QString() << QUrl();
-        QTest::newRow("time estimated")
-            << u"batch"_s << u"lTimeEstimated"_s << int(QAccessible::StaticText) << u"00:00"_s << QString()
-            << u"Time estimated: "_s << QString() << QString() << QUrl();
+        const QString profile = u"Profile: "_s + kMp3;
+        row("profile box, show menu", "main", "fpType", QAccessible::ComboBox, profile, u"Profile:"_s, show,
+            u"pmType"_s);
+        row("profile box, press", "main", "fpType", QAccessible::ComboBox, profile, u"Profile:"_s, press,
+            u"pmType"_s);
+        row("arrow", "main", "suiArrowButton3", QAccessible::Button, u"Profile list"_s, {}, press,
+            u"pmType"_s);
+        row("gear", "main", "WlmShiftImage1", QAccessible::Button, u"Advanced menu"_s, {}, press,
+            u"suiPopupMenu1"_s);
+        row("Advanced", "main", "lbEAddress", QAccessible::Link, u"Advanced"_s, {}, press,
+            u"suiPopupMenu1"_s);
+        row("updates", "main", "lUpdate", QAccessible::Link, u"Check for updates..."_s, {}, press,
+            UpdatePageUrl().toString());
+        row("title", "main", "lTitle", QAccessible::Link, MakerSiteName(), {}, press,
+            MakerSiteUrl().toString());
+        row("icon", "main", "Image1", QAccessible::Link, u"Home Page"_s, {}, press, HomePageUrl().toString());
+        row("output folder", "main", "eOutputFolder", QAccessible::EditableText, u"Output Folder:"_s,
+            u"Output Folder:"_s);
+        row("main window", "main", "frmMain", QAccessible::Window, u"Tarvix Clipvane"_s, {});
+        row("About link", "about", "lbEAddress", QAccessible::Link, MakerSiteName(), {}, press,
+            HomePageUrl().toString());
+        row("FFmpeg browser", "ffmpeg", "bBrowser", QAccessible::Button, u"Browse for FFmpeg"_s, {});
+        row("progress", "batch", "suiProgressBar2", QAccessible::ProgressBar, u"Conversion progress"_s, {});
+        row("time elapsed", "batch", "lTimeElapsed", QAccessible::StaticText, u"00:00"_s,
+            u"Time elapsed: "_s);
+        row("time estimated", "batch", "lTimeEstimated", QAccessible::StaticText, u"00:00"_s,
+            u"Time estimated: "_s);
     }
     void controls() {
         QFETCH(QString, window);
         QFETCH(QString, object);
         QFETCH(int, role);
         QFETCH(QString, name);
-        QFETCH(QString, value);
         QFETCH(QString, label);
         QFETCH(QString, action);
-        QFETCH(QString, menu);
-        QFETCH(QUrl, url);
+        QFETCH(QString, effect);
         TWindows windows(window);
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(windows.Find(object));
         QVERIFY(iface);
         QCOMPARE(int(iface->role()), role);
         QCOMPARE(iface->text(QAccessible::Name), name);
-        if (!value.isEmpty())
-            QCOMPARE(iface->text(QAccessible::Value), value);
         if (!label.isEmpty())
             QVERIFY2(LabelNames(*iface).contains(label), qPrintable(LabelNames(*iface).join(u'|')));
         if (action.isEmpty())
             return;
-        QAccessibleActionInterface* actions = iface->actionInterface();
-        QVERIFY(actions);
-        QVERIFY2(actions->actionNames().contains(action), qPrintable(actions->actionNames().join(u'|')));
-        actions->doAction(action);
-        VerifyEffect(windows, menu, url);
+        QVERIFY2(iface->actionInterface()->actionNames().contains(action),
+                 qPrintable(iface->actionInterface()->actionNames().join(u'|')));
+        iface->actionInterface()->doAction(action);
+        VerifyEffect(windows, effect);
     }
 
     // The menu's items are the box's children, and choosing one renames the box. (That the reader is
@@ -186,6 +186,7 @@ private slots:
         item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(box->Caption(), u"WAV - Waveform Audio"_s);
         QCOMPARE(iface->text(QAccessible::Name), u"Profile: WAV - Waveform Audio"_s);
+        QCOMPARE(iface->text(QAccessible::Value), u"WAV - Waveform Audio"_s);
         // Chosen by the reader, as by a click, the menus close.
         QVERIFY(!QApplication::activePopupWidget());
     }
@@ -196,39 +197,32 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("object");
         QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QUrl>("url");
-        QTest::newRow("profile box, Space")
-            << u"main"_s << u"fpType"_s << int(Qt::Key_Space) << u"pmType"_s << QUrl();
+        QTest::addColumn<QString>("effect"); // see VerifyEffect
+        QTest::newRow("profile box, Space") << u"main"_s << u"fpType"_s << int(Qt::Key_Space) << u"pmType"_s;
         QTest::newRow("profile box, Return")
-            << u"main"_s << u"fpType"_s << int(Qt::Key_Return) << u"pmType"_s << QUrl();
-        QTest::newRow("Advanced") << u"main"_s << u"lbEAddress"_s << int(Qt::Key_Space) << u"suiPopupMenu1"_s
-                                  << QUrl();
-        QTest::newRow("updates") << u"main"_s << u"lUpdate"_s << int(Qt::Key_Return) << QString()
-                                 << UpdatePageUrl();
-        QTest::newRow("the title") << u"main"_s << u"lTitle"_s << int(Qt::Key_Space) << QString()
-                                   << MakerSiteUrl();
-        QTest::newRow("the About link")
-            << u"about"_s << u"lbEAddress"_s << int(Qt::Key_Space) << QString() << HomePageUrl();
+            << u"main"_s << u"fpType"_s << int(Qt::Key_Return) << u"pmType"_s;
+        QTest::newRow("Advanced") << u"main"_s << u"lbEAddress"_s << int(Qt::Key_Space) << u"suiPopupMenu1"_s;
+        QTest::newRow("updates") << u"main"_s << u"lUpdate"_s << int(Qt::Key_Return)
+                                 << UpdatePageUrl().toString();
+        QTest::newRow("title") << u"main"_s << u"lTitle"_s << int(Qt::Key_Space) << MakerSiteUrl().toString();
+        QTest::newRow("About link") << u"about"_s << u"lbEAddress"_s << int(Qt::Key_Space)
+                                    << HomePageUrl().toString();
     }
     void keyboard() {
         QFETCH(QString, window);
         QFETCH(QString, object);
         QFETCH(int, key);
-        QFETCH(QString, menu);
-        QFETCH(QUrl, url);
+        QFETCH(QString, effect);
         TWindows windows(window);
         // Each window still opens with the focus where it always had it.
         QCOMPARE(QApplication::focusWidget(),
                  windows.Find(window == u"main"_s ? u"eOutputFolder"_s : u"bOK"_s));
         QWidget* target = windows.Find(object);
         const QImage unfocused = target->grab().toImage();
-        for (int tabs = 0; tabs < 20 && !target->hasFocus(); ++tabs)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QVERIFY(target->hasFocus());
+        QVERIFY(TabTo(*windows.window, *target));
         QVERIFY2(target->grab().toImage() != unfocused, "the focus is not drawn");
         QTest::keyClick(target, Qt::Key(key));
-        VerifyEffect(windows, menu, url);
+        VerifyEffect(windows, effect);
     }
 
     // A window opened from the keyboard shows its focus from the start; opened by the mouse, it looks
@@ -270,34 +264,19 @@ private slots:
 
     // The failure details behind "Show Details..." can be reached and read with the keyboard.
     void failureDetailsByKeyboard() {
-        QWidget owner;
-        owner.show();
         bool reached = false;
-        QTimer::singleShot(10000, &owner, [] { // a watchdog, should a check below fail
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                box->done(QMessageBox::Ok);
-        });
-        QTimer::singleShot(0, &owner, [&] {
+        QTimer::singleShot(0, qApp, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            QAbstractButton* details = nullptr;
-            for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
-                if (button->text().contains(u"Details"_s))
-                    details = button;
-            QVERIFY(details);
-            QVERIFY(QTest::qWaitForWindowActive(box));
-            for (int tabs = 0; tabs < 5 && !details->hasFocus(); ++tabs)
-                QTest::keyClick(box, Qt::Key_Tab);
-            QVERIFY(details->hasFocus());
+            QVERIFY(box && QTest::qWaitForWindowActive(box));
+            const auto close = qScopeGuard([box] { box->done(QMessageBox::Ok); });
+            QAbstractButton* details = box->buttons().value(1); // after OK
+            QVERIFY(details && TabTo(*box, *details));
             QTest::keyClick(details, Qt::Key_Space);
             auto* text = box->findChild<QTextEdit*>();
-            QTRY_VERIFY(text && text->isVisible());
-            for (int tabs = 0; tabs < 5 && !text->hasFocus(); ++tabs)
-                QTest::keyClick(box, Qt::Key_Tab);
-            reached = text->hasFocus() && text->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard);
-            box->done(QMessageBox::Ok);
+            QVERIFY(text && TabTo(*box, *text));
+            reached = text->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard);
         });
-        TQtDialogs().Message(&owner, QMessageBox::Information, u"Tarvix Clipvane"_s,
+        TQtDialogs().Message(nullptr, QMessageBox::Information, u"Tarvix Clipvane"_s,
                              u"a.avi, file conversion failed."_s, QMessageBox::Ok,
                              u"a.avi:\nThe encoder ended with exit code 1."_s);
         QVERIFY(reached);
