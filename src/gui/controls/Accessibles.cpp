@@ -8,7 +8,6 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
-#include <QPointer>
 
 #include <functional>
 
