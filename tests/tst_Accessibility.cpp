@@ -184,8 +184,10 @@ private slots:
         QAccessibleInterface* item = group->child(0)->child(4); // General Audio Format > WAV
         QCOMPARE(item->text(QAccessible::Name), u"WAV - Waveform Audio"_s);
 
+        QVERIFY(iface->state().collapsed && !iface->state().expanded);
         iface->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
         QTRY_VERIFY(windows.window->findChild<QMenu*>(u"pmType"_s)->isVisible());
+        QVERIFY(iface->state().expanded && !iface->state().collapsed);
         item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(box->Caption(), u"WAV - Waveform Audio"_s);
         QCOMPARE(iface->text(QAccessible::Name), u"Profile: WAV - Waveform Audio"_s);

@@ -120,6 +120,17 @@ public:
         return found;
     }
 
+    // Read as "collapsed" or "expanded", as a combo box is.
+    QAccessible::State state() const override {
+        QAccessible::State state = TClickAccessible::state();
+        const QWidget* menu = Panel()->PopupMenu();
+        state.hasPopup = menu != nullptr;
+        state.expandable = menu != nullptr;
+        state.expanded = menu && menu->isVisible();
+        state.collapsed = menu && !menu->isVisible();
+        return state;
+    }
+
     int childCount() const override { return Panel()->PopupMenu() ? 1 : 0; }
     QAccessibleInterface* child(int index) const override {
         QWidget* menu = Panel()->PopupMenu();
