@@ -12,5 +12,7 @@ apt-get install -y -q --no-install-recommends \
     clang-14 libclang-rt-14-dev \
     openssh-server openssh-client parallel dbus \
     qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
+# The screen-reader test (tests/atspi_walk.py): the accessibility bus and Debian's Python bindings.
+apt-get install -y -q --no-install-recommends at-spi2-core python3-pyatspi dbus-x11
 # The Windows installer and portable zip (scripts/package-windows.sh) and their check under Wine.
 apt-get install -y -q --no-install-recommends nsis zip xdotool

@@ -58,6 +58,11 @@ TfrmAbout::TfrmAbout(QWidget* owner)
     bOK = MakeDesignButton(this, "bOK", tr("&OK"), QRect(260, 211, 79, 23));
     bOK->setDefault(true);
     connect(bOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    // The link is reached by Tab after OK, which keeps the focus the box opens with.
+    lbEAddress->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(bOK, lbEAddress);
+    bOK->setFocus();
 }
 
 void TfrmAbout::showEvent(QShowEvent* event) {

@@ -2,13 +2,16 @@
 
 #include "core/Global.h"
 #include "gui/Dialogs.h"
+#include "gui/controls/Accessibles.h"
 
 #include <exception>
 
 namespace clipvane {
 
 TApplication::TApplication(int& argc, char** argv)
-    : QApplication(argc, argv) {}
+    : QApplication(argc, argv) {
+    InstallAccessibles();
+}
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {

@@ -52,6 +52,11 @@ TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<st
     Label6 = MakeDesignLabel(GroupBox2, "Label6", tr("Time estimated: "), 12, 96, 108);
     lTimeEstimated = MakeDesignLabel(GroupBox2, "lTimeEstimated", QStringLiteral("00:00"), 120, 96, 112);
 
+    // Read out as "Time elapsed: 00:00"; the bar is named for what it measures.
+    Label5->setBuddy(lTimeElapsed);
+    Label6->setBuddy(lTimeEstimated);
+    suiProgressBar2->setAccessibleName(tr("Conversion progress"));
+
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(280, 32, 32, 32);

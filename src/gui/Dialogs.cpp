@@ -35,6 +35,10 @@ QMessageBox::StandardButton TQtDialogs::Message(QWidget* parent, QMessageBox::Ic
         box.setDetailedText(details);
         // The encoder's lines are long: room for them, so that they are not wrapped out of shape.
         if (auto* edit = box.findChild<QTextEdit*>()) {
+            // Qt keeps the details out of the Tab order: a keyboard or screen reader user could not
+            // read them line by line.
+            edit->setFocusPolicy(Qt::StrongFocus);
+            edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             const QFontMetrics metrics(edit->font());
             int widest = 0;
             const QStringList lines = details.split(u'\n');

@@ -14,10 +14,12 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace clipvane {
 
@@ -191,6 +193,22 @@ void TfrmMain::CreateControls() {
     setTabOrder(bExit, eOutputFolder);
     setTabOrder(eOutputFolder, cbSameInput);
     setTabOrder(cbSameInput, bBrowser);
+
+    // For screen readers and the keyboard: names for the controls that show only a picture, labels
+    // tied to their boxes, and the acting labels and the profile box reachable by Tab, after the
+    // designed order so that the window still opens with the focus in the folder box.
+    lConvertTo->setBuddy(fpType);
+    lOutputFolder->setBuddy(eOutputFolder);
+    fpType->SetPopupMenu(m_picker->pmType());
+    suiArrowButton3->setAccessibleName(tr("Profile list"));
+    Image1->setAccessibleName(tr("Home Page"));
+    WlmShiftImage1->setAccessibleName(tr("Advanced menu"));
+    QWidget* previous = bBrowser;
+    for (QWidget* next : std::initializer_list<QWidget*>{fpType, lbEAddress, lUpdate, lTitle}) {
+        next->setFocusPolicy(Qt::TabFocus);
+        setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 } // namespace clipvane

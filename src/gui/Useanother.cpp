@@ -44,6 +44,9 @@ TfrmUseFFmpeg::TfrmUseFFmpeg(QWidget* owner)
     connect(bOK, &QPushButton::clicked, this, &TfrmUseFFmpeg::bOKClick);
     connect(bCancel, &QPushButton::clicked, this, &QDialog::reject);
 
+    // "..." says nothing to a screen reader.
+    bBrowser->setAccessibleName(tr("Browse for FFmpeg"));
+
     setTabOrder(bCancel, bDefault);
     setTabOrder(bDefault, bOK);
     setTabOrder(bOK, Edit1);

@@ -2,6 +2,7 @@
 // The click rule the custom controls share: a left press and a left release both inside the control,
 // as with a button.
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRect>
 
@@ -22,6 +23,14 @@ public:
         const bool click = m_leftPressed && rect.contains(event->position().toPoint());
         m_leftPressed = false;
         return click;
+    }
+
+    // Space, Return or Enter, unmodified: what presses a button that has the keyboard focus.
+    static bool ClickKey(const QKeyEvent* event) {
+        if (event->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        return event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+               event->key() == Qt::Key_Enter;
     }
 
 private:

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPainter>
 #include <QPalette>
+#include <QPen>
 #include <QRect>
 #include <QRegion>
 #include <QString>
@@ -58,6 +59,19 @@ void PaintParentBackground(const QWidget& control, QPainter& painter) {
     const QPoint target = behind.topLeft() - control.pos();
     painter.save();
     parent->render(&painter, target, QRegion(behind), QWidget::DrawWindowBackground);
+    painter.restore();
+}
+
+void DrawFocusIndication(QPainter& painter, const QWidget& control, const QRect& rect) {
+    if (!control.hasFocus() || rect.isEmpty())
+        return;
+    // A dotted frame in the control's own text colour, rather than the style's focus frame: the
+    // links stand on the dark title banner, where the style's tinted frame cannot be seen.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(control.palette().color(control.foregroundRole()), 1, Qt::DotLine));
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
     painter.restore();
 }
 

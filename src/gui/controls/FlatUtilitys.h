@@ -30,4 +30,8 @@ void DrawDisabledText(QPainter& painter, const QRect& rect, int flags, const QSt
 // without a parent. The caller guards against being painted again from inside the parent's painting.
 void PaintParentBackground(const QWidget& control, QPainter& painter);
 
+// A dotted frame on the outermost ring of `rect` in the control's text colour while `control` has the
+// keyboard focus; nothing otherwise.
+void DrawFocusIndication(QPainter& painter, const QWidget& control, const QRect& rect);
+
 } // namespace clipvane

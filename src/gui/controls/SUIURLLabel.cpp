@@ -1,9 +1,11 @@
 #include "gui/controls/SUIURLLabel.h"
 
 #include "gui/Dialogs.h"
+#include "gui/controls/FlatUtilitys.h"
 
 #include <QEnterEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QUrl>
 
 namespace clipvane {
@@ -76,6 +78,19 @@ void TsuiURLLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (m_click.Release(event, rect()))
         Click();
     QLabel::mouseReleaseEvent(event);
+}
+
+void TsuiURLLabel::keyPressEvent(QKeyEvent* event) {
+    if (TClickTracker::ClickKey(event))
+        Click();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void TsuiURLLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    QPainter painter(this);
+    DrawFocusIndication(painter, *this, rect());
 }
 
 void TsuiURLLabel::changeEvent(QEvent* event) {

@@ -2,6 +2,8 @@
 
 #include "gui/controls/FlatUtilitys.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -26,6 +28,9 @@ void TFlatPanel::SetCaption(const QString& caption) {
         return;
     m_caption = caption;
     update();
+    // A screen reader reads the caption in the panel's name.
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 QColor TFlatPanel::Color() const {
@@ -88,6 +93,7 @@ void TFlatPanel::paintEvent(QPaintEvent*) {
         } else {
             DrawDisabledText(painter, client, flags, m_caption, palette());
         }
+        DrawFocusIndication(painter, *this, client.adjusted(2, 2, -2, -2));
     }
     onScreen.drawPixmap(0, 0, buffer);
 }
@@ -105,8 +111,17 @@ void TFlatPanel::mousePressEvent(QMouseEvent* event) {
 
 void TFlatPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (m_click.Release(event, rect()))
-        emit clicked();
+        Click();
     QWidget::mouseReleaseEvent(event);
+}
+
+void TFlatPanel::keyPressEvent(QKeyEvent* event) {
+    // Alt+Down opens a combo box's list; the panel stands for one.
+    const bool altDown = event->key() == Qt::Key_Down && event->modifiers() == Qt::AltModifier;
+    if (TClickTracker::ClickKey(event) || altDown)
+        Click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace clipvane

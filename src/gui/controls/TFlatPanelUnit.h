@@ -5,6 +5,7 @@
 #include "gui/controls/ClickTracker.h"
 
 #include <QColor>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -43,7 +44,15 @@ public:
     Qt::Alignment Alignment() const { return m_alignment; }
     void SetAlignment(Qt::Alignment alignment);
 
+    // The menu a click opens, shown to screen readers as the panel's list, as a combo box shows its
+    // own; none by default.
+    QWidget* PopupMenu() const { return m_popupMenu; }
+    void SetPopupMenu(QWidget* menu) { m_popupMenu = menu; }
+
     QSize sizeHint() const override;
+
+    // What a click does; also run by Space, Return or Alt+Down while the panel has the focus.
+    void Click() { emit clicked(); }
 
 signals:
     void clicked();
@@ -53,6 +62,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool m_transparent = false;
@@ -63,6 +73,7 @@ private:
     Qt::Alignment m_alignment = Qt::AlignHCenter;
     TClickTracker m_click;
     bool m_painting = false;
+    QPointer<QWidget> m_popupMenu;
 };
 
 } // namespace clipvane

@@ -66,7 +66,7 @@ void TWlmShiftImage::mousePressEvent(QMouseEvent* event) {
 void TWlmShiftImage::mouseReleaseEvent(QMouseEvent* event) {
     // The position is taken while the image still sits where it was pressed.
     if (m_click.Release(event, rect()))
-        emit clicked();
+        Click();
     QWidget::mouseReleaseEvent(event);
     move(pos() - PressShift);
 }

@@ -31,11 +31,14 @@ public:
 
     QSize sizeHint() const override;
 
+    // What a click does, for a screen reader's press.
+    void Click() { emit clicked(); }
+
 signals:
     // Sent before the picture changes, and also while the image is disabled.
     void mouseEntered();
     void mouseLeft();
-    // A left press and release both on the image.
+    // A left press and release both on the image, or Click.
     void clicked();
 
 protected:

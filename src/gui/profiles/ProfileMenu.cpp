@@ -104,6 +104,11 @@ void TProfilePicker::BindItems() {
 }
 
 void TProfilePicker::ItemTriggered() {
+    // An item chosen by a screen reader's action leaves its menus open, where a click closes them.
+    for (QAction* top : m_menu->actions())
+        if (QMenu* group = top->menu())
+            group->hide();
+    m_menu->hide();
     TypeMenuClick(sender());
 }
 
