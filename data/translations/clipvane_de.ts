@@ -301,6 +301,10 @@ nicht gestartet werden, 130 abgebrochen.
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation>Konvertierungsfortschritt</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>
@@ -440,6 +444,18 @@ nicht gestartet werden, 130 abgebrochen.
         <source>Popup Profile Menu</source>
         <translation>Profilmenü öffnen</translation>
     </message>
+    <message>
+        <source>Profile list</source>
+        <translation>Profilliste</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Homepage</translation>
+    </message>
+    <message>
+        <source>Advanced menu</source>
+        <translation>Menü „Erweitert“</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
@@ -537,6 +553,10 @@ nicht gestartet werden, 130 abgebrochen.
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
         <translation>Diese Datei FFmpeg.exe existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Browse for FFmpeg</source>
+        <translation>FFmpeg suchen</translation>
     </message>
 </context>
 <context>

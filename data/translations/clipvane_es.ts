@@ -299,6 +299,10 @@ el codificador, 130 interrumpido.
         <source>Stop</source>
         <translation>Detener</translation>
     </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation>Progreso de la conversión</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>
@@ -438,6 +442,18 @@ el codificador, 130 interrumpido.
         <source>Popup Profile Menu</source>
         <translation>Abrir el menú de perfiles</translation>
     </message>
+    <message>
+        <source>Profile list</source>
+        <translation>Lista de perfiles</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Página web</translation>
+    </message>
+    <message>
+        <source>Advanced menu</source>
+        <translation>Menú Avanzado</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
@@ -535,6 +551,10 @@ el codificador, 130 interrumpido.
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
         <translation>Este archivo FFmpeg.exe no existe.</translation>
+    </message>
+    <message>
+        <source>Browse for FFmpeg</source>
+        <translation>Buscar FFmpeg</translation>
     </message>
 </context>
 <context>

@@ -303,6 +303,10 @@ n&apos;a pas pu être démarré, 130 interrompu.
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation>Progression de la conversion</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>
@@ -442,6 +446,18 @@ n&apos;a pas pu être démarré, 130 interrompu.
         <source>Popup Profile Menu</source>
         <translation>Ouvrir le menu des profils</translation>
     </message>
+    <message>
+        <source>Profile list</source>
+        <translation>Liste des profils</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Page d&apos;accueil</translation>
+    </message>
+    <message>
+        <source>Advanced menu</source>
+        <translation>Menu Avancé</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
@@ -539,6 +555,10 @@ n&apos;a pas pu être démarré, 130 interrompu.
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
         <translation>Ce fichier FFmpeg.exe n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Browse for FFmpeg</source>
+        <translation>Rechercher FFmpeg</translation>
     </message>
 </context>
 <context>

@@ -297,6 +297,10 @@ be started, 130 interrupted.
         <source>Stop</source>
         <translation>停止</translation>
     </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation>変換の進行状況</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>
@@ -436,6 +440,18 @@ be started, 130 interrupted.
         <source>Popup Profile Menu</source>
         <translation>形式メニューを表示</translation>
     </message>
+    <message>
+        <source>Profile list</source>
+        <translation>形式の一覧</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>ホームページ</translation>
+    </message>
+    <message>
+        <source>Advanced menu</source>
+        <translation>詳細設定メニュー</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
@@ -533,6 +549,10 @@ be started, 130 interrupted.
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
         <translation>この FFmpeg.exe ファイルは存在しません。</translation>
+    </message>
+    <message>
+        <source>Browse for FFmpeg</source>
+        <translation>FFmpeg を参照</translation>
     </message>
 </context>
 <context>

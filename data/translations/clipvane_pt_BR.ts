@@ -299,6 +299,10 @@ iniciar o codificador, 130 interrompido.
         <source>Stop</source>
         <translation>Parar</translation>
     </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation>Progresso da conversão</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>
@@ -438,6 +442,18 @@ iniciar o codificador, 130 interrompido.
         <source>Popup Profile Menu</source>
         <translation>Abrir o menu de perfis</translation>
     </message>
+    <message>
+        <source>Profile list</source>
+        <translation>Lista de perfis</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Página inicial</translation>
+    </message>
+    <message>
+        <source>Advanced menu</source>
+        <translation>Menu Avançado</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
@@ -535,6 +551,10 @@ iniciar o codificador, 130 interrompido.
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
         <translation>Este arquivo FFmpeg.exe não existe.</translation>
+    </message>
+    <message>
+        <source>Browse for FFmpeg</source>
+        <translation>Procurar o FFmpeg</translation>
     </message>
 </context>
 <context>

@@ -301,6 +301,10 @@ be started, 130 interrupted.
         <source>Stop</source>
         <translation>Стоп</translation>
     </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation>Ход конвертации</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>
@@ -440,6 +444,18 @@ be started, 130 interrupted.
         <source>Popup Profile Menu</source>
         <translation>Открыть меню профилей</translation>
     </message>
+    <message>
+        <source>Profile list</source>
+        <translation>Список профилей</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Домашняя страница</translation>
+    </message>
+    <message>
+        <source>Advanced menu</source>
+        <translation>Меню «Ещё»</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
@@ -537,6 +553,10 @@ be started, 130 interrupted.
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
         <translation>Этот файл FFmpeg.exe не существует.</translation>
+    </message>
+    <message>
+        <source>Browse for FFmpeg</source>
+        <translation>Выбрать FFmpeg</translation>
     </message>
 </context>
 <context>

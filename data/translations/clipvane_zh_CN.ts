@@ -297,6 +297,10 @@ be started, 130 interrupted.
         <source>Stop</source>
         <translation>停止</translation>
     </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation>转换进度</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>
@@ -436,6 +440,18 @@ be started, 130 interrupted.
         <source>Popup Profile Menu</source>
         <translation>弹出预设菜单</translation>
     </message>
+    <message>
+        <source>Profile list</source>
+        <translation>预设列表</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <source>Advanced menu</source>
+        <translation>高级菜单</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
@@ -533,6 +549,10 @@ be started, 130 interrupted.
     <message>
         <source>This FFmpeg.exe file does not exist.</source>
         <translation>此 FFmpeg.exe 文件不存在。</translation>
+    </message>
+    <message>
+        <source>Browse for FFmpeg</source>
+        <translation>浏览 FFmpeg</translation>
     </message>
 </context>
 <context>
