@@ -216,9 +216,7 @@ std::int32_t TConvertBatch::FileOfThisBatch(std::size_t slot, const std::string&
 void TConvertBatch::Refuse(std::size_t slot, std::int32_t status) {
     TConvertProcess& runner = *m_runners[slot];
     // Asked like any existing output, so No still means a quiet skip.
-    const bool yes = runner.Question &&
-                     runner.Question->AskYesNo(Substitute(Tr("TConvertProcess", "%1 has existed,overite it?"),
-                                                          {runner.OutputFile}));
+    const bool yes = runner.Question && runner.Question->AskYesNo(OverwriteQuestion(runner.OutputFile));
     auto info = std::make_unique<TProcessInfo>();
     info->Percent = kEndNoticePercent;
     info->Status = yes ? status : 0;

@@ -119,9 +119,7 @@ void TConvertProcess::Start() {
     // Whatever is there counts, a link dangling or not: the encoder would otherwise ask about a
     // folder itself, or create a file wherever a planted link points.
     if (const auto existing = platform::GetPathType(OutputFile); existing != platform::PathType::None) {
-        const bool yes =
-            Question &&
-            Question->AskYesNo(Substitute(Tr("TConvertProcess", "%1 has existed,overite it?"), {OutputFile}));
+        const bool yes = Question && Question->AskYesNo(OverwriteQuestion(OutputFile));
         if (!yes) {
             PostEnd(0);
             return;
@@ -406,6 +404,10 @@ void TConvertProcess::ClosePipes() {
     platform::CloseHandle(StdOutWrite);
     platform::CloseHandle(StdErrRead);
     platform::CloseHandle(StdErrWrite);
+}
+
+std::string OverwriteQuestion(const std::string& output) {
+    return Substitute(Tr("TConvertProcess", "%1 has existed,overite it?"), {output});
 }
 
 void TConvertProcess::RaiseError(const std::string& Text) {

@@ -21,6 +21,9 @@ namespace clipvane {
 struct THandOffHub;
 struct TWorkerLink;
 
+// The question asked before an existing `output` is replaced, in the user's language.
+std::string OverwriteQuestion(const std::string& output);
+
 class TConvertProcess final {
 public:
     TConvertProcess();

@@ -28,9 +28,9 @@ std::string Substitute(std::string_view text, std::initializer_list<std::string_
     std::string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::size_t index = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : 9;
-        if (text[i] == '%' && index < args.size()) {
-            result += args.begin()[index];
+        const char digit = i + 1 < text.size() ? text[i + 1] : '\0';
+        if (text[i] == '%' && digit >= '1' && digit <= '9' && std::size_t(digit - '1') < args.size()) {
+            result += args.begin()[digit - '1'];
             ++i;
         } else {
             result += text[i];
