@@ -1,24 +1,30 @@
 #!/bin/sh
 # Builds Qt for 64-bit Windows from Debian's own qt6-base source with mingw-w64 (posix threads), with
 # Debian's installed Qt as the host Qt for moc, rcc and uic, and installs it into a cache folder named
-# for the Qt version and this script's content, so a change of options here builds anew:
+# for the Qt version and a hash of everything that shapes the result (this script, the compiler, the
+# host Qt and the source package's version), so a change of any of them builds anew:
 #   /var/cache/clipvane/ as root, else ${XDG_CACHE_HOME:-~/.cache}/clipvane/
 # Prints the install folder on its last line. A present cache costs a second.
 #   sh scripts/build-windows-qt.sh
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 version=6.4.2
-hash=$(sha256sum "$here/build-windows-qt.sh" | cut -c1-12)
+if [ "$(id -u)" = 0 ] && ! command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1; then
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+        g++-mingw-w64-x86-64-posix ninja-build dpkg-dev >&2
+fi
+# The host Qt's package version is also the version of the qt6-base source apt-get fetches.
+hostqt=$(dpkg-query -W -f '${Version}' qt6-base-dev-tools 2>/dev/null || echo none)
+hash=$({
+    cat "$here/build-windows-qt.sh"
+    x86_64-w64-mingw32-g++-posix --version | head -n 1
+    echo "$hostqt"
+} | sha256sum | cut -c1-12)
 if [ "$(id -u)" = 0 ]; then cache=/var/cache/clipvane; else cache=${XDG_CACHE_HOME:-$HOME/.cache}/clipvane; fi
 prefix=$cache/qt-$version-mingw-$hash
 if [ -f "$prefix/.complete" ]; then
     echo "$prefix"
     exit 0
-fi
-
-if [ "$(id -u)" = 0 ] && ! command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1; then
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-        g++-mingw-w64-x86-64-posix ninja-build dpkg-dev >&2
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/clipvane-qt.XXXXXX")
@@ -32,10 +38,11 @@ if ! apt-get source --download-only qt6-base >"$work/source.log" 2>&1; then
         echo "build-windows-qt: apt-get source qt6-base failed; a deb-src entry is needed (run as root once)" >&2
         exit 1
     fi
+    suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
     cat >/etc/apt/sources.list.d/clipvane-src.sources <<EOF
 Types: deb-src
 URIs: http://deb.debian.org/debian
-Suites: bookworm
+Suites: $suite
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 EOF
@@ -60,7 +67,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 EOF
 
-# Off: what the +dfsg tarball lacks (wintab, sqlite), what the program does not use, and every
+# Off: what the +dfsg tarball lacks (wintab, sqlite), what the program does not use (modules,
+# widgets, image formats, rich-text writers: each one is build time on a cold machine), and every
 # system library, so nothing of the Linux host leaks into a Windows build.
 cmake -S "$src" -B build -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-posix.cmake" \
@@ -70,6 +78,12 @@ cmake -S "$src" -B build -G Ninja \
     -DFEATURE_tabletevent=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DINPUT_opengl=no \
     -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_printsupport=OFF -DFEATURE_direct2d=OFF \
     -DFEATURE_directwrite3=OFF -DFEATURE_icu=OFF -DFEATURE_openssl=OFF -DFEATURE_zstd=OFF \
+    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_textodfwriter=OFF \
+    -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF -DFEATURE_jpeg=OFF \
+    -DFEATURE_gif=OFF -DFEATURE_movie=OFF -DFEATURE_calendarwidget=OFF -DFEATURE_mdiarea=OFF \
+    -DFEATURE_dial=OFF -DFEATURE_lcdnumber=OFF -DFEATURE_undocommand=OFF -DFEATURE_undostack=OFF \
+    -DFEATURE_undogroup=OFF -DFEATURE_undoview=OFF -DFEATURE_colordialog=OFF -DFEATURE_fontdialog=OFF \
+    -DFEATURE_wizard=OFF -DFEATURE_pdf=OFF \
     -DFEATURE_pkg_config=OFF -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF \
     -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF -DFEATURE_system_harfbuzz=OFF \
     -DFEATURE_system_freetype=OFF -DFEATURE_system_doubleconversion=OFF \
