@@ -4,7 +4,7 @@ set -eu
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -q
 apt-get install -y -q --no-install-recommends \
-    ca-certificates g++ make cmake clang-format \
+    ca-certificates g++ make cmake clang-format ccache \
     qt6-base-dev qt6-base-dev-tools libgl-dev \
     ffmpeg xvfb xauth fonts-dejavu-core \
     g++-mingw-w64-x86-64-posix ninja-build wine wine64 openbox xdotool x11-utils imagemagick \

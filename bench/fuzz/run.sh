@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds the fuzz targets with clang's libFuzzer (ASan+UBSan) and runs each for SECONDS (default 60),
-# one after another, each on a working corpus in build-fuzz/ seeded from bench/fuzz/corpus/.
+# as many at once as there are cores, each on a working corpus in build-fuzz/ seeded from
+# bench/fuzz/corpus/.
 #   bench/fuzz/run.sh [SECONDS] [TARGET...]    targets: output_parser ini_read ini_write
 #                                              split_arguments profile_lookup (default: all)
 # Prints executions, coverage and crashes per target; exits 1 when a target found a crash or a
@@ -20,14 +21,30 @@ done
 
 status=0
 mkdir -p "$dir/crashes"
+# libFuzzer runs on one core: as many targets at once as there are cores.
+slots=$(nproc)
+running=0
+for target in $targets; do
+    mkdir -p "$dir/corpus/$target"
+    (
+        "$dir/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
+            -artifact_prefix="$dir/crashes/$target-" "$dir/corpus/$target" "bench/fuzz/corpus/$target" \
+            >"$dir/fuzz_$target.log" 2>&1
+        echo $? >"$dir/fuzz_$target.status"
+    ) &
+    running=$((running + 1))
+    if [ "$running" -ge "$slots" ]; then
+        wait
+        running=0
+    fi
+done
+wait
+
 printf '%-16s %8s %14s %8s %8s %8s\n' target seconds executions cov ft crashes
 for target in $targets; do
-    corpus="$dir/corpus/$target"
     log="$dir/fuzz_$target.log"
-    mkdir -p "$corpus"
     crashes=0
-    if ! "$dir/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
-        -artifact_prefix="$dir/crashes/$target-" "$corpus" "bench/fuzz/corpus/$target" >"$log" 2>&1; then
+    if [ "$(cat "$dir/fuzz_$target.status")" != 0 ]; then
         crashes=1
         status=1
     fi
