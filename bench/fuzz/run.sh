@@ -27,10 +27,13 @@ running=0
 for target in $targets; do
     mkdir -p "$dir/corpus/$target"
     (
-        "$dir/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
+        if "$dir/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
             -artifact_prefix="$dir/crashes/$target-" "$dir/corpus/$target" "bench/fuzz/corpus/$target" \
-            >"$dir/fuzz_$target.log" 2>&1
-        echo $? >"$dir/fuzz_$target.status"
+            >"$dir/fuzz_$target.log" 2>&1; then
+            echo 0 >"$dir/fuzz_$target.status"
+        else
+            echo 1 >"$dir/fuzz_$target.status"
+        fi
     ) &
     running=$((running + 1))
     if [ "$running" -ge "$slots" ]; then
