@@ -3,6 +3,7 @@
 # under Wine, the fuzz targets for a minute each, then the suite under ASan+UBSan and under TSan.
 set -eu
 cd "$(dirname "$0")/.."
+[ "$(id -u)" != 0 ] || sh scripts/install-test-deps.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen LANG=C.UTF-8
 # Several builds of the same sources (normal, Windows, sanitizers) share what they can through ccache,
