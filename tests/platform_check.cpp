@@ -3,6 +3,7 @@
 // Under Wine, run it as an ordinary user: root opens read-only files regardless of their attribute.
 
 #include "Check.h"
+#include "core/platform/Ownership.h"
 #include "core/platform/Platform.h"
 
 #ifdef _WIN32
@@ -126,6 +127,51 @@ void RenamesAndPathTypes() {
     Check(!MoveFileTo(a, b, false) && FileExists(a), "a rename without replacing keeps what is there");
     Check(MoveFileTo(a, b, true) && !FileExists(a) && GetPathType(b) == PathType::File, "a rename replaces");
     Check(RemoveFile(b) && GetPathType(b) == PathType::None && RemoveFile(b), "a file is removed, twice");
+    std::filesystem::remove_all(root);
+}
+
+// The writer's lock keeps another holder out but never the encoder's writes; a dead process is seen
+// as gone, a live one with a stamp of its own.
+void WorkFileLockAndWriters() {
+    const std::string root = (std::filesystem::temp_directory_path() / "clipvane-lock-check").string();
+    std::filesystem::remove_all(root);
+    std::filesystem::create_directories(root);
+    const std::string file = root + PathSeparator() + "work.mp3";
+    std::ofstream(file) << "begun";
+    Handle lock = kNoHandle, second = kNoHandle;
+    Check(TryLockFile(file, lock), "a free file is locked");
+    Check(!TryLockFile(file, second) && second == kNoHandle, "a held lock is refused to another holder");
+    { std::ofstream(file, std::ios::app) << " and written on"; }
+    std::ifstream written(file);
+    const std::string text((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
+    Check(text == "begun and written on", "the lock refuses no writer");
+    const std::string identity = LockedFileIdentity(lock);
+    Check(!identity.empty(), "the locked file names itself");
+    std::string mark;
+    if (WriteOwnerMark(lock, file, "mark " + identity))
+        Check(ReadOwnerMark(lock, file, mark) && mark == "mark " + identity, "the mark reads back");
+    else
+        std::printf("note: this file system keeps no marks\n");
+    Check(LockedFileIsOurs(lock), "our own file is ours");
+    clipvane::platform::CloseHandle(lock);
+    Check(TryLockFile(file, second), "a lock is free again once its holder lets go");
+    Check(RemoveLockedFile(second, file) && GetPathType(file) == PathType::None && second == kNoHandle,
+          "the locked file is removed");
+
+    std::string stamp, again;
+    Check(ProcessStart(OwnProcessId(), stamp) == ProcessLife::Running && !stamp.empty(), "we run");
+    Check(ProcessStart(OwnProcessId(), again) == ProcessLife::Running && again == stamp, "our stamp holds");
+    Pipes pipes;
+    ChildProcess child;
+    Check(pipes.Spawn(g_self, "--child-hang", child), "a child starts");
+    const std::int64_t pid = child.pid;
+    std::string childStamp;
+    Check(ProcessStart(pid, childStamp) == ProcessLife::Running && childStamp != stamp, "the child runs");
+    Check(TerminateChild(child, 9) && ReapChild(child, 10000), "the child ends");
+    const ProcessLife after = ProcessStart(pid, again);
+    Check(after == ProcessLife::Gone || (after == ProcessLife::Running && again != childStamp),
+          "an ended child is gone");
+    Check(!MachineIdentity().empty(), "the machine has a name");
     std::filesystem::remove_all(root);
 }
 
@@ -309,6 +355,7 @@ int main(int argc, char** argv) {
     MissingProgramIsNotFound();
     ExitStatusAndBoundedReap();
     RenamesAndPathTypes();
+    WorkFileLockAndWriters();
     CopiedHandleKeepsThePipe();
     FilesAndFolders();
 #ifdef _WIN32

@@ -1,6 +1,7 @@
 // End to end: clipvane-cli as a user runs it, with the real encoder and the scripted fake one.
 #include "TestFiles.h"
 #include "TestProcesses.h"
+#include "core/platform/Ownership.h"
 #include "core/profiles/ProfileCatalog.h"
 
 #include <QDir>
@@ -37,11 +38,15 @@ struct TRun {
     QByteArray err;
 };
 
-TRun RunCli(const QStringList& args, int timeoutMs = 60000, const QString& language = {}) {
+// `languages`: the user's list of preferred languages (LANGUAGE), as desktops write it.
+TRun RunCli(const QStringList& args, int timeoutMs = 60000, const QString& language = {},
+            const QString& languages = {}) {
     QProcess process;
     if (!language.isEmpty()) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("LANGUAGE"));
+        if (!languages.isEmpty())
+            environment.insert(QStringLiteral("LANGUAGE"), languages);
         environment.remove(QStringLiteral("LC_ALL"));
         environment.remove(QStringLiteral("LC_MESSAGES"));
         environment.insert(QStringLiteral("LANG"), language);
@@ -132,6 +137,23 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.out.contains("reason clip.avi The encoder wrote no output file.\n"),
                  run.out.constData());
+    }
+
+    // The first language the user lists that we can show wins, English included.
+    void firstListedLanguageWins_data() {
+        QTest::addColumn<QString>("languages");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("English, then German: English") << u"en_US:de"_s << true;
+        QTest::newRow("German, then English: German") << u"de:en_US"_s << false;
+        QTest::newRow("one we have no catalog for, then German: German") << u"it:de"_s << false;
+    }
+    void firstListedLanguageWins() {
+        QFETCH(QString, languages);
+        QFETCH(bool, english);
+        const QByteArray english_help = RunCli({u"--help"_s}).out;
+        const TRun help = RunCli({u"--help"_s}, 60000, u"de_DE.UTF-8"_s, languages);
+        QCOMPARE(help.exitCode, 0);
+        QCOMPARE(help.out == english_help, english);
     }
 
     void listShowsTheCatalogInMenuOrder() {
@@ -418,6 +440,75 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(!ProcessAlive(pid), 5000);
         for (const qint64 pid : encoder + wrapped) // ours now, as the subreaper
             ::waitpid(static_cast<pid_t>(pid), nullptr, WNOHANG);
+    }
+
+    // A killed run leaves its work file. The next run removes it only when it can prove it the dead
+    // run's own: a user's file of such a name, a restored copy and a file whose lock a writer
+    // elsewhere still holds all stay.
+    void leftoversOfAKilledRun_data() {
+        QTest::addColumn<QString>("then"); // what becomes of the leftover before the next run
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("left as it was: removed") << u"plain"_s << true;
+        QTest::newRow("backed up and restored with its attributes (cp -a): kept") << u"copy"_s << false;
+        QTest::newRow("its lock held by a writer elsewhere: kept") << u"lock"_s << false;
+        QTest::newRow("a user's file named like an older work file: kept") << u"user"_s << false;
+    }
+    void leftoversOfAKilledRun() {
+        QFETCH(QString, then);
+        QFETCH(bool, removed);
+        const QString folder = Path(u"leftover-"_s + then);
+        QVERIFY(QDir().mkpath(folder));
+        const auto lockHeld = [](const QString& path) {
+            platform::Handle lock = platform::kNoHandle;
+            const bool free = platform::TryLockFile(path.toStdString(), lock);
+            platform::CloseHandle(lock);
+            return !free;
+        };
+        QString leftover = folder + u"/.clip.clipvane-0011223344556677.wav"_s;
+        if (then == u"user"_s) {
+            QVERIFY(WriteFile(leftover, "mine"));
+        } else {
+            QProcess killed;
+            killed.setProgram(QStringLiteral(CLIPVANE_CLI_PATH));
+            killed.setArguments({u"--ffmpeg"_s, QStringLiteral(FAKE_ENCODER_PATH), u"-p"_s,
+                                 u"ffmpeg -i %1 --write-args --ticks 100000 20 %1.wav"_s, u"-o"_s, folder,
+                                 m_clip});
+            killed.start();
+            QVERIFY(killed.waitForStarted());
+            QList<qint64> encoder;
+            QTRY_VERIFY_WITH_TIMEOUT(!(encoder = ChildrenOf(killed.processId())).isEmpty(), 10000);
+            // The run holds the lock once its encoder has created the file.
+            QTRY_VERIFY_WITH_TIMEOUT(
+                [&] {
+                    const QStringList work =
+                        QDir(folder).entryList({u".clip.clipvane-*"_s}, QDir::Files | QDir::Hidden);
+                    return work.size() == 1 && lockHeld(leftover = folder + u'/' + work.first());
+                }(),
+                20000);
+            killed.kill();
+            QVERIFY(killed.waitForFinished(10000));
+            QTRY_VERIFY_WITH_TIMEOUT(!ProcessAlive(encoder.first()), 5000);
+            ::waitpid(static_cast<pid_t>(encoder.first()), nullptr, WNOHANG);
+        }
+        if (then == u"copy"_s) {
+            QCOMPARE(QProcess::execute(u"cp"_s, {u"-a"_s, leftover, leftover + u".bak"_s}), 0);
+            QVERIFY(QFile::remove(leftover));
+            QVERIFY(QFile::rename(leftover + u".bak"_s, leftover));
+            platform::Handle lock = platform::kNoHandle;
+            std::string mark;
+            QVERIFY(platform::TryLockFile(leftover.toStdString(), lock));
+            QVERIFY(platform::ReadOwnerMark(lock, leftover.toStdString(), mark)); // it came along
+            platform::CloseHandle(lock);
+        }
+        platform::Handle held = platform::kNoHandle;
+        if (then == u"lock"_s)
+            QVERIFY(platform::TryLockFile(leftover.toStdString(), held));
+        const TRun run = RunCli({u"--ffmpeg"_s, QStringLiteral(FAKE_ENCODER_PATH), u"-p"_s,
+                                 u"ffmpeg -i %1 --time 00:00:01.00 %1.wav"_s, u"-o"_s, folder, m_clip});
+        platform::CloseHandle(held);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(QFile::exists(folder + u"/clip.wav"_s));
+        QCOMPARE(QFile::exists(leftover), !removed);
     }
 
     // Up to N encoders at once, failures named in the list's order whatever order they end in, and

@@ -16,6 +16,7 @@
 
 #include <fcntl.h>
 #include <grp.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
@@ -227,6 +228,20 @@ private slots:
         ReleaseChild(child);
         QVERIFY(!ProcessExists(pid));
         QCOMPARE(WaitForChild(child, 0), WaitResult::Failed); // the record is cleared
+    }
+
+    // A quit request wakes the watcher of its notice; read out, the notice is quiet again, so a
+    // watcher that cannot act at once (a box is up) is not woken without end.
+    void quitNoticeIsReadOut() {
+        InstallQuitHandler();
+        QVERIFY(QuitNoticeHandle() != kNoHandle);
+        ::raise(SIGTERM);
+        ::raise(SIGTERM);
+        pollfd notice{QuitNoticeHandle(), POLLIN, 0};
+        QCOMPARE(::poll(&notice, 1, 0), 1);
+        DrainQuitNotice();
+        QCOMPARE(::poll(&notice, 1, 0), 0);
+        QVERIFY(QuitRequested());
     }
 };
 

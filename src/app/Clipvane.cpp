@@ -70,8 +70,12 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<QSocketNotifier> quitNotice;
     if (platform::QuitNoticeHandle() != platform::kNoHandle) {
         quitNotice = std::make_unique<QSocketNotifier>(platform::QuitNoticeHandle(), QSocketNotifier::Read);
-        QObject::connect(quitNotice.get(), &QSocketNotifier::activated, &frmMain,
-                         [&frmMain] { frmMain.EndSession(); });
+        QObject::connect(quitNotice.get(), &QSocketNotifier::activated, &frmMain, [&frmMain] {
+            // Read out, or the notifier fires again at once while a close-time
+            // box runs its own event loop, and spins a core until it is answered.
+            platform::DrainQuitNotice();
+            frmMain.EndSession();
+        });
     }
 #else
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain,

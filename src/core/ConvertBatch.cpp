@@ -200,12 +200,15 @@ void TConvertBatch::StartCurrent(std::size_t slot) {
 std::int32_t TConvertBatch::FileOfThisBatch(std::size_t slot, const std::string& output) const {
     if (IsSameFile(m_fileList[m_slotIndex[slot]], output))
         return kStatusOutputIsInput;
-    for (const std::string& input : m_fileList)
-        if (IsSameFile(input, output))
-            return kStatusOutputIsBatchFile;
-    for (const std::string& written : m_written)
-        if (IsSameFile(written, output))
-            return kStatusOutputWrittenByBatch;
+    if (!m_inputFilesKnown) {
+        for (const std::string& input : m_fileList)
+            m_inputFiles.Add(input);
+        m_inputFilesKnown = true;
+    }
+    if (m_inputFiles.Contains(output))
+        return kStatusOutputIsBatchFile;
+    if (m_writtenFiles.Contains(output))
+        return kStatusOutputWrittenByBatch;
     // Another slot's output does not exist until its encoder is done: the names must differ.
     for (std::size_t other = 0; other < m_slotOutput.size(); ++other)
         if (other != slot && !m_slotOutput[other].empty() && m_slotOutput[other] == output)
@@ -270,6 +273,7 @@ TConvertBatch::OnEndNotice(const TProcessInfo& info,
     } else {
         m_converted[index] = true;
         m_written.push_back(runner.OutputFile);
+        m_writtenFiles.Add(runner.OutputFile);
     }
     m_slotOutput[slot].clear();
     CollectFailures();

@@ -4,6 +4,7 @@
 
 #include "core/ConversionJob.h"
 #include "core/ConvertThread.h"
+#include "core/FileSet.h"
 
 #include <QPointer>
 
@@ -126,6 +127,11 @@ private:
     std::size_t m_nextIndex = 0;
     std::size_t m_ended = 0;
     std::vector<std::string> m_written; // outputs of files that converted
+    // The inputs and the written outputs by identity, so that checking a file costs the same
+    // whatever the size of the batch. The inputs are looked at when the first file starts.
+    mutable TFileSet m_inputFiles;
+    mutable bool m_inputFilesKnown = false;
+    TFileSet m_writtenFiles;
     bool m_stopped = false;
 };
 

@@ -1,7 +1,6 @@
 #include "core/ConvertThread.h"
 
 #include "core/ConvertWorker.h"
-#include "core/WorkFile.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -172,6 +171,7 @@ void TConvertProcess::Start() {
             ReapOrHandOver(nullptr, std::exchange(m_workFile, {}));
         }
         ProcessInformation = {};
+        m_workLock.Release();
         m_workFile.clear();
         throw;
     }
@@ -208,6 +208,7 @@ void TConvertProcess::Stop(std::uint32_t ExitCode) {
 void TConvertProcess::Teardown(std::uint32_t exitCode) {
     AskWorkerToTerminate();
     ClosePipes();
+    m_workLock.Release();
     if (ProcessInformation.process != platform::kNoHandle) {
         platform::TerminateChild(ProcessInformation, exitCode);
         // Whatever the encoder wrote goes with it: no half file is ever left.
@@ -264,6 +265,10 @@ void TConvertProcess::ServeHandOffs() {
         bool ok = false;
         // A worker of an earlier child must not read or tear down the current one.
         if (link == m_current) {
+            // The encoder creates its output some time after it starts: the first hand-off after
+            // that takes the lock, which tells another run's cleanup that the file is alive.
+            if (!m_workLock.Held() && !m_workFile.empty())
+                m_workLock.TryTake(m_workFile);
             BytesAvailable = bytes;
             try {
                 switch (call) {
@@ -329,6 +334,7 @@ void TConvertProcess::ProcessEnded() {
     // The child has exited: reaping it does not block.
     platform::ExitStatus exit; // unknown unless reaped: the file then fails
     const std::string work = std::exchange(m_workFile, {});
+    m_workLock.Release(); // the file is renamed or removed now, or handed to a reaper
     std::int32_t status = 0;
     if (!platform::ReapChild(ProcessInformation, kReapMs, &exit)) {
         ReapOrHandOver(nullptr, work); // it said it ended, yet it is still there

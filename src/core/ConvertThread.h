@@ -6,6 +6,7 @@
 #include "core/OutputParser.h"
 #include "core/ProcessInfoEvent.h"
 #include "core/Question.h"
+#include "core/WorkFile.h"
 #include "core/platform/Platform.h"
 
 #include <QObject>
@@ -107,7 +108,8 @@ private:
     std::string m_runWorkFile;                 // the work file of the current file, kept past its end
     TPipeTail m_outTail;
     TPipeTail m_errTail;
-    std::string m_workFile; // what the running encoder writes, empty when none
+    std::string m_workFile;   // what the running encoder writes, empty when none
+    TWorkFileLock m_workLock; // held from when the encoder has created m_workFile
     std::string m_commandLine;
     std::vector<std::string> m_arguments;
     std::shared_ptr<THandOffHub> m_hub;

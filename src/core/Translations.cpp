@@ -47,13 +47,21 @@ bool LoadTranslations(const QLocale& locale, const QString& folder) {
     for (const auto& translator : Installed())
         QCoreApplication::removeTranslator(translator.get());
     Installed().clear();
-    if (!Install(locale, QStringLiteral("clipvane"), folder))
-        return false;
-    // Qt's own texts (the buttons of message boxes, the file dialog): shipped beside the program's
-    // catalogs on Windows, from the system's Qt elsewhere.
-    if (!Install(locale, QStringLiteral("qtbase"), folder))
-        Install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return true;
+    // Qt's loader would walk the user's whole list past English, which has no catalog of its own
+    // ("en_US:de" would show German): the first language listed that we can show wins.
+    for (const QString& name : locale.uiLanguages()) {
+        const QLocale wanted(name);
+        if (wanted.language() == QLocale::English || name == u"C" || name == u"POSIX")
+            return false;
+        if (wanted.language() == QLocale::C || !Install(wanted, QStringLiteral("clipvane"), folder))
+            continue; // a language we have no catalog for
+        // Qt's own texts (the buttons of message boxes, the file dialog): shipped beside the program's
+        // catalogs on Windows, from the system's Qt elsewhere.
+        if (!Install(wanted, QStringLiteral("qtbase"), folder))
+            Install(wanted, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        return true;
+    }
+    return false;
 }
 
 void TranslateCoreTexts() {

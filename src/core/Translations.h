@@ -13,8 +13,9 @@ inline constexpr const char* kCatalogLanguages[] = {"de", "fr", "es", "pt_BR", "
 // the installed share folder next to its bin folder.
 QString TranslationsFolder();
 
-// Installs the program's catalog and Qt's own for `locale`, replacing those installed before. False
-// when the program has no catalog for it: every text then stays English.
+// Installs the program's catalog and Qt's own for the first language in `locale`'s list (the user's
+// whole list, for the system's locale) that has one, replacing those installed before. False when
+// English comes first or no language has a catalog: every text then stays English.
 bool LoadTranslations(const QLocale& locale, const QString& folder = TranslationsFolder());
 
 // Sends the core's texts (failure reasons, the overwrite question, error messages) through the

@@ -185,6 +185,8 @@ bool InterruptRequested();
 void InstallQuitHandler();
 bool QuitRequested();
 Handle QuitNoticeHandle();
+// Empties QuitNoticeHandle(), so that a watcher of it is woken once per request, not without end.
+void DrainQuitNotice();
 
 #ifdef _WIN32
 // The single-instance hand-over as Windows does it: the running program owns a hidden top-level window

@@ -732,6 +732,12 @@ Handle QuitNoticeHandle() {
     return g_wakeRead;
 }
 
+void DrainQuitNotice() {
+    char bytes[64];
+    while (g_wakeRead >= 0 && ::read(g_wakeRead, bytes, sizeof bytes) > 0) {
+    }
+}
+
 bool InterruptRequested() {
     if (g_interrupted != 0)
         return true;

@@ -577,6 +577,8 @@ Handle QuitNoticeHandle() {
     return kNoHandle;
 }
 
+void DrainQuitNotice() {} // no notice handle here
+
 bool InterruptRequested() {
     return ::InterlockedCompareExchange(&g_interrupted, 0, 0) != 0;
 }

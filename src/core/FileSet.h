@@ -1,0 +1,27 @@
+#pragma once
+// Files known by what they are rather than by how their names are spelt: a path that names one of
+// them through another spelling or a link is found too, at the cost of one look at the disk per
+// question, however many files the set holds.
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <unordered_set>
+#include <utility>
+
+namespace clipvane {
+
+class TFileSet final {
+public:
+    // A file that does not exist yet is known by its name alone.
+    void Add(const std::string& path);
+    // True when `path` is, or names the same existing file as, one that was added.
+    bool Contains(const std::string& path) const;
+    bool Empty() const { return m_names.empty(); }
+
+private:
+    std::unordered_set<std::string> m_names;
+    std::set<std::pair<std::uint64_t, std::uint64_t>> m_files; // volume, index
+};
+
+} // namespace clipvane
