@@ -1,14 +1,14 @@
 #include "core/WorkFile.h"
 
+#include "core/Path.h"
 #include "core/platform/Platform.h"
 
 #include <atomic>
 #include <cctype>
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <random>
-#include <system_error>
+#include <vector>
 
 namespace clipvane {
 
@@ -37,17 +37,6 @@ std::string Hex(std::uint64_t value) {
     for (int i = 15; i >= 0; --i, value >>= 4)
         text[static_cast<std::size_t>(i)] = digits[value & 15];
     return text;
-}
-
-bool IsSeparator(char c) {
-    return c == '/' || c == platform::PathSeparator();
-}
-
-std::size_t NameStart(const std::string& path) {
-    std::size_t nameStart = path.size();
-    while (nameStart > 0 && !IsSeparator(path[nameStart - 1]))
-        --nameStart;
-    return nameStart;
 }
 
 // The parts of a work file's name around its random digits: "." + stem + ".clipvane-", and the extension.
@@ -79,19 +68,14 @@ bool IsWorkFileOf(const std::string& name, const std::string& outputName) {
 }
 
 void RemoveStaleWorkFiles(const std::string& output) {
-    const std::size_t nameStart = NameStart(output);
-    const std::string folder = output.substr(0, nameStart);
-    const std::string outputName = output.substr(nameStart);
-    std::error_code error;
-    const std::string listed = folder.empty() ? std::string(".") : folder;
-    std::filesystem::directory_iterator entries(
-        std::filesystem::path(std::u8string(listed.begin(), listed.end())), error);
-    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
-        const std::u8string name = entries->path().filename().u8string();
-        const std::string bytes(name.begin(), name.end());
-        if (!IsWorkFileOf(bytes, outputName))
+    const std::string folder = ExtractFilePath(output);
+    const std::string outputName = ExtractFileName(output);
+    std::vector<std::string> names;
+    platform::ListFolder(folder, names);
+    for (const std::string& name : names) {
+        if (!IsWorkFileOf(name, outputName))
             continue;
-        const std::string path = folder + bytes;
+        const std::string path = folder + name;
         // In use: another run (this program's or a second one's) is writing it right now.
         if (platform::GetPathType(path) == platform::PathType::File && !platform::IsFileInUse(path))
             platform::RemoveFile(path);
@@ -99,9 +83,8 @@ void RemoveStaleWorkFiles(const std::string& output) {
 }
 
 std::string WorkFileFor(const std::string& output) {
-    const std::size_t nameStart = NameStart(output);
-    const std::string folder = output.substr(0, nameStart);
-    const auto [head, ext] = WorkNameParts(output.substr(nameStart));
+    const std::string folder = ExtractFilePath(output);
+    const auto [head, ext] = WorkNameParts(ExtractFileName(output));
     std::string candidate;
     for (int attempt = 0; attempt < 100; ++attempt) {
         candidate = folder + head + Hex(RandomBits()) + ext;
