@@ -14,12 +14,23 @@ chown -R "$(stat -c %u "$work")" "$work/bin"
 wine_prefix_boot
 booted=$(date +%s)
 
+# Wine's default locale, and two whose ANSI code pages (932, 1252) differ from it or from each other: a
+# name that passes through the ANSI code page anywhere loses characters in one of them.
+locales="C.UTF-8 ja_JP.UTF-8 de_DE.UTF-8"
+for lang in $locales; do
+    locale -a | grep -qix "$(echo "$lang" | sed 's/UTF-8/utf8/')" || {
+        echo "the locale $lang is missing (scripts/install-deps.sh generates it)" >&2
+        exit 1
+    }
+done
+
 passed=0
 failed=0
+for lang in $locales; do
 for check in "$work"/bin/*_check.exe; do
-    echo "== $(basename "$check")"
+    echo "== $(basename "$check") ($lang)"
     # A file, not a pipe: a child the check failed to end would hold a pipe open until the prefix goes.
-    wine_env timeout 300 wine "$check" >"$work/raw.txt" 2>&1 || true
+    wine_env env LANG="$lang" LC_ALL="$lang" timeout 300 wine "$check" >"$work/raw.txt" 2>&1 || true
     tr -d '\r' <"$work/raw.txt" >"$work/out.txt" # the checks write text mode: CR LF
     cat "$work/out.txt"
     summary=$(grep -E '^[0-9]+ passed, [0-9]+ failed$' "$work/out.txt" | tail -n 1 || true)
@@ -31,6 +42,7 @@ for check in "$work"/bin/*_check.exe; do
     passed=$((passed + ${summary%% *}))
     rest=${summary#*, }
     failed=$((failed + ${rest%% *}))
+done
 done
 checked=$(date +%s)
 
@@ -58,6 +70,60 @@ if [ -f "$build/windows-dll-path.txt" ]; then
         set -- $(echo "$totals" | sed 's/[^0-9 ]//g')
         passed=$((passed + $1))
         failed=$((failed + $2))
+    done
+fi
+
+# clipvane-cli.exe with names in several scripts, in each locale, through the fake encoder: the names
+# reach it whole (it records the arguments it got in each output), the outputs are named whole, and
+# the failed file is named whole in the --machine lines, which are UTF-8.
+cli=$build/src/cli/clipvane-cli.exe
+if [ -f "$build/windows-dll-path.txt" ] && [ -f "$cli" ]; then
+    winepath=$(wine_dll_path "$build")
+    names='Música/vídeo ñ
+Рабочий стол/файл
+Ωμέγα
+東京の動画/夏 休み
+🎬 clip'
+    for lang in $locales; do
+        echo "== clipvane-cli.exe ($lang)"
+        in=$work/cli-$lang/in
+        out=$work/cli-$lang/out
+        set --
+        while IFS= read -r name; do
+            mkdir -p "$(dirname "$in/$name")"
+            printf 'input\n' >"$in/$name.wav"
+            set -- "$@" "$(windows_path "$in/$name.wav")"
+        done <<NAMES
+$names
+NAMES
+        chown -R "$(stat -c %u "$work")" "$work/cli-$lang"
+        wine_env env LANG="$lang" LC_ALL="$lang" WINEPATH="$winepath" timeout 300 wine "$cli" --machine \
+            --ffmpeg "$(windows_path "$build/tests/fake_encoder.exe")" -o "$(windows_path "$out")" \
+            -p 'ffmpeg -i %1 --write-args --err-output :refused --fail-on Ωμέγα %1.mp3' "$@" \
+            >"$work/cli.txt" 2>"$work/cli-err.txt" && code=0 || code=$?
+        tr -d '\r' <"$work/cli.txt" >"$work/cli-out.txt"
+        bad=
+        [ "$code" = 1 ] || bad="exit $code, not 1"
+        while IFS= read -r name; do
+            base=$(basename "$name")
+            if [ "$base" = Ωμέγα ]; then
+                [ ! -e "$out/$base.mp3" ] || bad="$bad; the failed file left an output"
+                grep -qF "reason $base.wav $(windows_path "$out/$base.mp3"):refused" "$work/cli-out.txt" ||
+                    bad="$bad; no reason line naming $base.wav"
+            elif ! tr -d '\r' <"$out/$base.mp3" 2>/dev/null | grep -qxF "arg:$(windows_path "$in/$name.wav")"; then
+                bad="$bad; $base.mp3 missing or its encoder did not get $name.wav whole"
+            fi
+        done <<NAMES
+$names
+NAMES
+        if [ -n "$bad" ]; then
+            cat "$work/cli-out.txt" "$work/cli-err.txt"
+            echo "FAIL clipvane-cli.exe ($lang): $bad"
+            failed=$((failed + 1))
+        else
+            echo "PASS clipvane-cli.exe ($lang): five names in five scripts converted or named whole"
+            passed=$((passed + 1))
+        fi
     done
 fi
 finished=$(date +%s)

@@ -2,6 +2,7 @@
 // Small file helpers shared by the tests that check what lands on disk.
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTest>
@@ -12,6 +13,23 @@ inline bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
+
+// A scratch folder's template whose name holds Latin, Cyrillic, Greek and CJK letters and a character
+// beyond the BMP: no ANSI code page can spell it, so a path that passes through one is caught.
+inline QString ScriptsFolderTemplate() {
+    return QDir::tempPath() + QStringLiteral(u"/clipvane Música Рабочий Ωμέγα 東京 🎬-XXXXXX");
+}
+
+#ifdef Q_OS_WIN
+// A name the ANSI code page in use holds whole: what an earlier build wrote to settings.ini in it.
+inline QString AnsiCodePageName() {
+    for (const QString& name : {QStringLiteral(u"Música Vidéos"), QStringLiteral(u"東京の動画"),
+                                QStringLiteral(u"Рабочий стол"), QStringLiteral(u"Ωμέγα")})
+        if (QString::fromLocal8Bit(name.toLocal8Bit()) == name)
+            return name;
+    return {};
+}
+#endif
 
 // Empty when the file cannot be read.
 inline QByteArray ReadFile(const QString& path) {

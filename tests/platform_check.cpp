@@ -4,6 +4,7 @@
 
 #include "Check.h"
 #include "core/platform/Ownership.h"
+#include "core/WorkFile.h"
 #include "core/platform/Platform.h"
 
 #ifdef _WIN32
@@ -12,6 +13,7 @@
 #include <share.h>
 #endif
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -19,6 +21,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 using namespace clipvane::platform;
 using clipvane::check::Check;
@@ -272,9 +275,73 @@ void FileHeldByAnotherProcessIsInUse() {
     ::SetFileAttributesW(Wide(file).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// Names in several scripts, one beyond the BMP: none of them survives the ANSI code page.
+const std::vector<std::string> kScriptNames = {
+    "C:\\users\\u\\M\u00fasica\\v\u00eddeo \u00f1.wav",
+    "\u0420\u0430\u0431\u043e\u0447\u0438\u0439 \u0441\u0442\u043e\u043b",
+    "\u03a9\u03bc\u03ad\u03b3\u03b1.avi",
+    "\u6771\u4eac\u306e\u52d5\u753b\\\u590f \u4f11\u307f.wav",
+    "\U0001F3AC clip.mp4",
+};
+
+// A program's arguments reach it whole, whatever the ANSI code page: the narrow argv holds "?" for
+// every character that page lacks.
+void ArgumentsComeWhole() {
+    std::string line = "\"" + g_self + "\" --child-args";
+    std::string expected;
+    for (const std::string& name : kScriptNames) {
+        line += " \"" + name + "\"";
+        expected += name + "\r\n";
+    }
+    const TChildRun run = RunChild(line);
+    Check(run.Exited && Joined(run.Out) == expected, "the program's arguments come whole in every script",
+          "child saw: " + Joined(run.Out));
+}
+
+// The folder listing and the same-file test name what is there, in every script.
+void FoldersListedInEveryScript() {
+    const std::string folder = ScratchFolder("listing " + kForeignName);
+    std::vector<std::string> made;
+    for (const std::string& path : kScriptNames) {
+        const std::string name = path.substr(path.find_last_of('\\') + 1);
+        made.push_back(name);
+        WriteBytes(folder + name, "x");
+    }
+    std::vector<std::string> names;
+    Check(ListFolder(folder, names), "a folder with foreign letters is listed");
+    std::sort(names.begin(), names.end());
+    std::sort(made.begin(), made.end());
+    Check(names == made, "every name is listed whole");
+    Check(IsSameFile(folder + made[0], folder + ".\\" + made[0]) &&
+              !IsSameFile(folder + made[0], folder + made[1]),
+          "the same file is told from another under foreign names");
+    // A name that is no valid UTF-16 (Windows allows a lone surrogate) still lists, and the search for
+    // stale work files beside it goes on: a conversion must not fail on a stranger's file, nor remove
+    // one that only looks like a work file.
+    const HANDLE odd = ::CreateFileW(Wide(folder).append(L"odd \xD800.txt").c_str(), GENERIC_WRITE, 0,
+                                     nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (odd != INVALID_HANDLE_VALUE)
+        ::CloseHandle(odd);
+    WriteBytes(folder + ".out.clipvane-0123456789abcdef.mp3", "stale");
+    bool threw = false;
+    try {
+        clipvane::RemoveStaleWorkFiles(folder + "out.mp3");
+    } catch (...) {
+        threw = true;
+    }
+    Check(odd != INVALID_HANDLE_VALUE && !threw && FileExists(folder + ".out.clipvane-0123456789abcdef.mp3"),
+          "a name that is no valid UTF-16 stops neither the listing nor the search for work files");
+}
+
 // The child side of the checks above; the arguments come as UTF-16, as the OS passes them.
-int RunChildMode(int count, wchar_t** args) {
+int RunChildMode(int count, wchar_t** args, int argc, char** argv) {
     const std::wstring mode = args[1];
+    if (mode == L"--child-args") {
+        const std::vector<std::string> given = ProgramArguments(argc, argv);
+        for (std::size_t i = 2; i < given.size(); ++i)
+            std::printf("%s\n", given[i].c_str());
+        return 0;
+    }
     if (mode == L"--child-std-types") {
         const auto type = [](DWORD id) {
             switch (::GetFileType(::GetStdHandle(id))) {
@@ -345,7 +412,7 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::strncmp(argv[1], "--child-", 8) == 0) {
         int count = 0;
         wchar_t** args = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-        return RunChildMode(count, args);
+        return RunChildMode(count, args, argc, argv);
     }
     if (g_self.size() < 4 || g_self.substr(g_self.size() - 4) != ".exe")
         g_self += ".exe";
@@ -360,6 +427,8 @@ int main(int argc, char** argv) {
     FilesAndFolders();
 #ifdef _WIN32
     ChildGetsOnlyItsThreeHandles();
+    ArgumentsComeWhole();
+    FoldersListedInEveryScript();
     FileHeldByAnotherProcessIsInUse();
     ClassWindowTakesThePostedMessage();
 #endif

@@ -125,6 +125,42 @@ void ReadOnlyFolderRefusesTheSave() {
     SetFolderWritable(folder, true);
 }
 
+// settings.ini as an earlier build wrote it: its paths in the ANSI code page, which it took the names
+// through. They read as their own characters and are written back as UTF-8.
+void EarlierBuildsFileReadsWhole() {
+    std::wstring name;
+    std::string ansi;
+    for (const wchar_t* candidate : {L"M\u00fasica Vid\u00e9os", L"\u6771\u4eac\u306e\u52d5\u753b",
+                                     L"\u0420\u0430\u0431\u043e\u0447\u0438\u0439 \u0441\u0442\u043e\u043b",
+                                     L"\u03a9\u03bc\u03ad\u03b3\u03b1"}) {
+        char bytes[64];
+        BOOL lost = FALSE;
+        const int n = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, candidate, -1, bytes, sizeof bytes,
+                                            nullptr, &lost);
+        if (n > 1 && !lost) {
+            name = candidate;
+            ansi.assign(bytes, static_cast<std::size_t>(n - 1));
+            break;
+        }
+    }
+    const std::string folder = ScratchFolder("earlier build");
+    WriteBytes(folder + kIni, "[Options]\r\nOutputDirectory=C:\\" + ansi +
+                                  "\\\r\nOutputFormat=MP3 - MPEG Layer-3 Audio\r\nSameInput=0\r\n"
+                                  "AnotherFFmpeg=C:\\" +
+                                  ansi + "\\ffmpeg.exe\r\nNotUseAnotherFFmpeg=0\r\n");
+    const TSettings loaded = LoadSettings(folder);
+    const std::string utf8 = Utf8(name);
+    Check(!name.empty() && loaded.OutputDirectory == "C:\\" + utf8 + "\\" &&
+              loaded.AnotherFFmpeg == "C:\\" + utf8 + "\\ffmpeg.exe",
+          "an earlier build's settings.ini reads in the ANSI code page",
+          "read: " + loaded.OutputDirectory + " | " + loaded.AnotherFFmpeg);
+    Check(SaveError(folder, loaded).empty() &&
+              ReadBytes(folder + kIni).find("\r\nOutputDirectory=C:\\" + utf8 + "\\\r\n") !=
+                  std::string::npos &&
+              LoadSettings(folder) == loaded,
+          "it is written back as UTF-8 and reads the same", ReadBytes(folder + kIni));
+}
+
 // The shell's per-user folder lives in the registry; a value of our own shows the path is read whole.
 class TAppDataRedirect final {
 public:
@@ -194,6 +230,7 @@ void AppDataFolderComesFromTheShell() {
 int main() {
     SettingsLiveUnderForeignLetters();
     ReadOnlyFolderRefusesTheSave();
+    EarlierBuildsFileReadsWhole();
     AppDataFolderComesFromTheShell();
     return Summary();
 }

@@ -2,6 +2,7 @@
 #include "TestFiles.h"
 #include "core/BatchProgress.h"
 #include "core/ConvertBatch.h"
+#include "core/platform/Platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -163,7 +164,7 @@ private slots:
         std::filesystem::create_hard_link(Utf8(dir.filePath(QStringLiteral("d/clip.mp3"))),
                                           Utf8(dir.filePath(QStringLiteral("d/hard.mp3"))), error);
         QVERIFY(!error);
-        QCOMPARE(IsSameFile(Utf8(dir.filePath(a)), Utf8(dir.filePath(b))), same);
+        QCOMPARE(platform::IsSameFile(Utf8(dir.filePath(a)), Utf8(dir.filePath(b))), same);
     }
 
     void endNotices_data() {

@@ -1,4 +1,5 @@
 #include "ScriptedDialogs.h"
+#include "TestFiles.h"
 #include "gui/Global.h"
 
 #include <QApplication>
@@ -28,7 +29,7 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(QString, chosen);
         QFETCH(QString, initial);
-        QTemporaryDir dir;
+        QTemporaryDir dir(ScriptsFolderTemplate());
         folder.replace(u'@', dir.path());
         const QString before = folder;
         TScriptedDialogs dialogs;

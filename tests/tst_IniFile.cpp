@@ -58,6 +58,11 @@ private slots:
         QTest::newRow("BOM and CRLF")                  << QByteArray("\xEF\xBB\xBF[Options]\r\nK=v\r\n") << "v";
         QTest::newRow("non-ASCII")                     << QByteArray("[Options]\nK=Vid\xC3\xA9os/\xE5\x8B\x95\n")
                                                        << QStringLiteral(u"Vidéos/動");
+#ifdef Q_OS_WIN
+        QTest::newRow("a line an earlier build wrote in the ANSI code page")
+                                                       << "[Options]\r\nK=" + AnsiCodePageName().toLocal8Bit() + "\r\n"
+                                                       << AnsiCodePageName();
+#endif
         QTest::newRow("cut at 2047 characters")        << "[Options]\nK=" + QByteArray(3000, 'a') << QString(2047, u'a');
         QTest::newRow("cut counts characters, not bytes")
             << "[Options]\nK=" + QByteArray(2045, 'a') + "\xC3\xA9\xC3\xA9\xC3\xA9" << QString(2045, u'a') + QStringLiteral(u"éé");
@@ -134,6 +139,12 @@ private slots:
                                      << QByteArray("[Options]\r\nK=\r\n");
         QTest::newRow("a CR that ends another value stays, in a file of LF lines")
             << QByteArray("[Options]\nA=x\r\r\n") << "v" << QByteArray("[Options]\nA=x\r\r\nK=v\n");
+#ifdef Q_OS_WIN
+        QTest::newRow("a line an earlier build wrote in the ANSI code page is written back as UTF-8")
+            << "[Options]\r\nA=" + AnsiCodePageName().toLocal8Bit() + "\r\n"
+            << "v"
+            << "[Options]\r\nA=" + AnsiCodePageName().toUtf8() + "\r\nK=v\r\n";
+#endif
     }
     void writeString() {
         QFETCH(QByteArray, before);

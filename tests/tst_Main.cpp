@@ -40,7 +40,7 @@ QStringList Seen(const TScriptedDialogs& dialogs) {
 }
 
 struct TMainSetup {
-    QTemporaryDir dir;
+    QTemporaryDir dir{ScriptsFolderTemplate()};
     TScriptedDialogs dialogs;
 
     QString Path(const QString& name) const { return dir.filePath(name); }
@@ -365,10 +365,19 @@ private slots:
             << QByteArray(
                    "[Options]\nOutputDirectory=/x\x01\x1b\t\ry\nOutputFormat=MP3 - MPEG Layer-3 Audio\n")
             << kMp3 << QByteArray("OutputDirectory=/x\x01\x1b\ty\n");
+#ifdef Q_OS_WIN
+        const QString legacy = AnsiCodePageName();
+        QTest::newRow(
+            "a file an earlier build wrote in the ANSI code page reads whole, is rewritten as UTF-8")
+            << "[Options]\r\nOutputDirectory=C:\\" + legacy.toLocal8Bit() +
+                   "\r\nOutputFormat=ffmpeg -i %1 -ab 1 " + legacy.toLocal8Bit() + "\r\n"
+            << u"ffmpeg -i %1 -ab 1 "_s + legacy << "OutputDirectory=C:\\" + legacy.toUtf8() + "\r\n";
+#else
         const QByteArray latin1 =
             "[Options]\r\nOutputDirectory=/m\xe9\r\nOutputFormat=ffmpeg -i %1 -ab 1 %1.\xff\r\n";
         QTest::newRow("bytes that are no UTF-8 are written back unchanged")
             << latin1 << u"ffmpeg -i %1 -ab 1 %1.\ufffd"_s << latin1;
+#endif
     }
     void badSettingsFile() {
         QFETCH(QByteArray, contents);

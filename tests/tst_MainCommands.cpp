@@ -25,7 +25,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 struct TSetup {
-    QTemporaryDir dir;
+    QTemporaryDir dir{ScriptsFolderTemplate()};
     TScriptedDialogs dialogs;
     std::unique_ptr<TfrmMain> window =
         std::make_unique<TfrmMain>([this] { return dir.path().toStdString() + '/'; });

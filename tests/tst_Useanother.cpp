@@ -48,7 +48,7 @@ private slots:
         QFETCH(QString, buttons);
         QFETCH(QString, stored);
         TScriptedDialogs dialogs;
-        QTemporaryDir dir;
+        QTemporaryDir dir(ScriptsFolderTemplate());
         const QString program = dir.filePath(u"program/"_s);
         QVERIFY(QDir().mkpath(program) && WriteFile(dir.filePath(u"other.bin"_s), "x"));
         if (path == u"+") // the program folder is injected, so a test can put an encoder beside it

@@ -1,6 +1,8 @@
 // clipvane-cli: the catalog and the batch of the desktop program, from a terminal.
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
+#include "cli/ConsoleOutput.h"
+#include "core/Path.h"
 #include "core/Translations.h"
 #include "core/platform/Platform.h"
 #include "core/profiles/ProfileCatalog.h"
@@ -28,17 +30,17 @@ int UsageError(const std::string& message) {
     return kExitUsage;
 }
 
-// Absolute, so that no relative name can be taken for an encoder option. Bytes as given: a
-// file name need not be valid UTF-8, and a trip through QString would change it.
-std::string AbsolutePath(const std::string& path) {
-    return platform::AbsolutePath(path);
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    std::vector<std::string> args(argv + 1, argv + argc);
+    // Bytes as given on Linux (a file name need not be valid UTF-8, and a trip through QString would
+    // change it); the whole names on Windows, whatever the ANSI code page.
+    std::vector<std::string> args = platform::ProgramArguments(argc, argv);
+    if (!args.empty())
+        args.erase(args.begin());
+    TConsoleOutput out(std::cout, platform::TStream::Output);
+    TConsoleOutput err(std::cerr, platform::TStream::Error);
 
     TCliOptions options;
     std::string error;
@@ -69,6 +71,7 @@ int main(int argc, char* argv[]) {
         return UsageError(message);
     }
     job.NotUseAnotherFFmpeg = options.FFmpeg.empty();
+    // Absolute, so that no relative name can be taken for an encoder option.
     job.FFmpegPath = options.FFmpeg.empty() ? std::string() : AbsolutePath(options.FFmpeg);
     std::vector<std::string> files;
     for (const std::string& file : options.Files)

@@ -4,29 +4,9 @@
 
 #include <QCoreApplication>
 
-#include <filesystem>
 #include <memory>
-#include <system_error>
 
 namespace clipvane {
-
-namespace {
-bool IsSeparator(char c) {
-    return c == platform::PathSeparator() || c == '/';
-}
-
-std::size_t FileNameStart(const std::string& path) {
-    for (std::size_t i = path.size(); i > 0; --i) {
-        if (IsSeparator(path[i - 1]))
-            return i;
-    }
-    return 0;
-}
-} // namespace
-
-std::string ExtractFileName(const std::string& path) {
-    return path.substr(FileNameStart(path));
-}
 
 std::string ChangeFileExt(const std::string& path, const std::string& ext) {
     const std::size_t nameStart = FileNameStart(path);
@@ -40,19 +20,7 @@ std::string OutputPathFor(const std::string& input, bool sameInput, const std::s
                           const std::string& outputExt) {
     if (sameInput)
         return ChangeFileExt(input, outputExt);
-    std::string folder = outputFolder;
-    if (folder.empty() || !IsSeparator(folder.back()))
-        folder += platform::PathSeparator();
-    return folder + ChangeFileExt(ExtractFileName(input), outputExt);
-}
-
-bool IsSameFile(const std::string& a, const std::string& b) {
-    // UTF-8 bytes in, so the same names reach the file system on every OS.
-    const std::filesystem::path pa(std::u8string(a.begin(), a.end()));
-    const std::filesystem::path pb(std::u8string(b.begin(), b.end()));
-    std::error_code error;
-    const bool same = std::filesystem::equivalent(pa, pb, error);
-    return !error && same;
+    return WithSeparator(outputFolder) + ChangeFileExt(ExtractFileName(input), outputExt);
 }
 
 namespace {
@@ -198,7 +166,7 @@ void TConvertBatch::StartCurrent(std::size_t slot) {
 }
 
 std::int32_t TConvertBatch::FileOfThisBatch(std::size_t slot, const std::string& output) const {
-    if (IsSameFile(m_fileList[m_slotIndex[slot]], output))
+    if (platform::IsSameFile(m_fileList[m_slotIndex[slot]], output))
         return kStatusOutputIsInput;
     if (!m_inputFilesKnown) {
         for (const std::string& input : m_fileList)

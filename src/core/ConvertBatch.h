@@ -5,6 +5,7 @@
 #include "core/ConversionJob.h"
 #include "core/ConvertThread.h"
 #include "core/FileSet.h"
+#include "core/Path.h"
 
 #include <QPointer>
 
@@ -18,18 +19,12 @@ class QObject;
 
 namespace clipvane {
 
-// The file-name part of a path (after the last separator).
-std::string ExtractFileName(const std::string& path);
-
 // The path with the extension of its file-name part replaced by `ext` (appended when there is none).
 std::string ChangeFileExt(const std::string& path, const std::string& ext);
 
 // The output path of one input: beside it when `sameInput`, else in `outputFolder`.
 std::string OutputPathFor(const std::string& input, bool sameInput, const std::string& outputFolder,
                           const std::string& outputExt);
-
-// True when both paths name one existing file (same file system object, links and case included).
-bool IsSameFile(const std::string& a, const std::string& b);
 
 // End-notice statuses posted by the batch itself: the output path names a file that the batch must
 // keep, so the encoder was not run. The input file itself (the encoder would truncate its own input),

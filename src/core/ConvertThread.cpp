@@ -1,6 +1,8 @@
 #include "core/ConvertThread.h"
 
 #include "core/ConvertWorker.h"
+#include "core/Path.h"
+#include "core/WorkFile.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -13,13 +15,6 @@ namespace clipvane {
 
 namespace {
 
-std::string FileNameOf(const std::string& path) {
-    std::size_t start = path.size();
-    while (start > 0 && path[start - 1] != '/' && path[start - 1] != platform::PathSeparator())
-        --start;
-    return path.substr(start);
-}
-
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
     if (from.empty())
         return;
@@ -31,7 +26,7 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 // lines name the output in its place, as a full path and as a bare name.
 std::string ShowOutputName(std::string line, const std::string& workFile, const std::string& output) {
     ReplaceAll(line, workFile, output);
-    ReplaceAll(line, FileNameOf(workFile), FileNameOf(output));
+    ReplaceAll(line, ExtractFileName(workFile), ExtractFileName(output));
     return line;
 }
 

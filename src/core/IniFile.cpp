@@ -110,7 +110,8 @@ TIniText Parse(std::string_view bytes) {
         std::string_view line = bytes.substr(0, end);
         if (line.ends_with('\r'))
             line.remove_suffix(1);
-        text.lines.emplace_back(line);
+        // A line an earlier Windows build wrote in the ANSI code page reads as the same characters.
+        text.lines.push_back(platform::Utf8FromLegacyText(std::string(line)));
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
     }
     return text;

@@ -2,6 +2,7 @@
 
 #include "core/Global.h"
 #include "core/IniFile.h"
+#include "core/Path.h"
 #include "core/platform/Platform.h"
 
 #include <algorithm>
@@ -39,10 +40,7 @@ TIniFile SettingsFile(const std::string& folder) {
 namespace {
 std::string ProductFolder(const std::string& appDataFolder) {
     const char separator = platform::PathSeparator();
-    std::string folder = appDataFolder;
-    if (folder.back() != separator && folder.back() != '/')
-        folder += separator;
-    return folder + "Tarvix" + separator + "Clipvane" + separator;
+    return WithSeparator(appDataFolder) + "Tarvix" + separator + "Clipvane" + separator;
 }
 } // namespace
 

@@ -1,17 +1,18 @@
 #include "core/WorkFile.h"
 
+#include "core/Path.h"
 #include "core/platform/Ownership.h"
 
 #include <atomic>
 #include <cctype>
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <mutex>
 #include <random>
 #include <string_view>
 #include <system_error>
 #include <unordered_map>
+#include <vector>
 
 namespace clipvane {
 
@@ -40,17 +41,6 @@ std::string Hex(std::uint64_t value) {
     for (int i = 15; i >= 0; --i, value >>= 4)
         text[static_cast<std::size_t>(i)] = digits[value & 15];
     return text;
-}
-
-bool IsSeparator(char c) {
-    return c == '/' || c == platform::PathSeparator();
-}
-
-std::size_t NameStart(const std::string& path) {
-    std::size_t nameStart = path.size();
-    while (nameStart > 0 && !IsSeparator(path[nameStart - 1]))
-        --nameStart;
-    return nameStart;
 }
 
 std::uint64_t NameHash(std::string_view text) {
@@ -194,20 +184,15 @@ bool IsWorkFileOf(const std::string& name, const std::string& outputName) {
 }
 
 void RemoveStaleWorkFiles(const std::string& output) {
-    const std::size_t nameStart = NameStart(output);
-    const std::string folder = output.substr(0, nameStart);
-    const std::string listed = folder.empty() ? std::string(".") : folder;
-    if (!SweepDue(platform::AbsolutePath(listed)))
+    const std::string folder = ExtractFilePath(output);
+    if (!SweepDue(AbsolutePath(folder.empty() ? std::string(".") : folder)))
         return;
-    std::error_code error;
-    std::filesystem::directory_iterator entries(
-        std::filesystem::path(std::u8string(listed.begin(), listed.end())), error);
-    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
-        const std::u8string name = entries->path().filename().u8string();
-        const std::string bytes(name.begin(), name.end());
+    std::vector<std::string> names;
+    platform::ListFolder(folder, names);
+    for (const std::string& name : names) {
         TWorkName parts;
-        if (ParseWorkName(bytes, parts) && WriterIsGone(parts))
-            RemoveIfProvablyLeft(folder + bytes);
+        if (ParseWorkName(name, parts) && WriterIsGone(parts))
+            RemoveIfProvablyLeft(folder + name);
     }
 }
 
@@ -215,7 +200,7 @@ std::string WorkFileFor(const std::string& output, std::int64_t writerPid) {
     const std::string writer = WriterTag(writerPid);
     if (writer.empty())
         return {};
-    const std::size_t nameStart = NameStart(output);
+    const std::size_t nameStart = FileNameStart(output);
     const std::string outputName = output.substr(nameStart);
     const auto [head, ext] = WorkNameParts(outputName);
     const std::string prefix = output.substr(0, nameStart) + head + std::string(kInfix) +

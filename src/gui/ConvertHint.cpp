@@ -129,7 +129,7 @@ void TfrmConvert::StartFiles(bool first) {
 }
 
 void TfrmConvert::ShowCurrentFile() {
-    const QString name = QString::fromStdString(ExtractFileName(m_batch.Runner().OutputFile));
+    const QString name = PathText(ExtractFileName(m_batch.Runner().OutputFile));
     lConvertName->setText(
         lConvertName->fontMetrics().elidedText(name, Qt::ElideMiddle, lConvertName->width()));
     lConvertName->setToolTip(name);

@@ -133,7 +133,7 @@ void TConvertSlots::Show() {
     for (std::size_t slot = 0; slot < m_runners.size(); ++slot)
         if (m_running[slot])
             running.emplace_back(m_batch->SlotIndex(slot),
-                                 QString::fromStdString(ExtractFileName(m_runners[slot]->OutputFile)));
+                                 PathText(ExtractFileName(m_runners[slot]->OutputFile)));
     std::sort(running.begin(), running.end());
     QStringList names;
     for (const auto& entry : running)

@@ -1,16 +1,15 @@
 #include "gui/Global.h"
 
+#include "core/Path.h"
 #include "core/platform/Platform.h"
 #include "gui/Dialogs.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace clipvane {
 
 bool BrowseForFolder(QWidget* owner, const QString& title, QString& folder) {
-    const QString initial =
-        platform::DirectoryExists(QFile::encodeName(folder).toStdString()) ? folder : QString();
+    const QString initial = platform::DirectoryExists(PathBytes(folder)) ? folder : QString();
     const QString chosen = TDialogs::Instance().ExistingDirectory(owner, title, initial);
     if (chosen.isEmpty())
         return false;

@@ -2,6 +2,7 @@
 
 #include "core/ConvertThread.h"
 #include "core/Global.h"
+#include "core/Path.h"
 #include "core/ProcessInfo.h"
 #include "core/Settings.h"
 #include "core/platform/Platform.h"
@@ -21,7 +22,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
@@ -42,20 +42,6 @@ const QString kAllFiles = QStringLiteral("*.*");
 const QString kAllFiles = QStringLiteral("*");
 #endif
 
-std::string PathBytes(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-QString PathText(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-// The folder part of a path, with its separator.
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of(platform::PathSeparator() == '\\' ? "\\/" : "/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 // An INI value is one line: a line break read from a hand-edited file cannot be written back, and
 // would stop every key after it from being saved.
 std::string OneLine(std::string value) {
@@ -63,17 +49,11 @@ std::string OneLine(std::string value) {
     return value;
 }
 
-std::string AbsolutePath(const std::string& path) {
-    if (QDir::isAbsolutePath(PathText(path)))
-        return path;
-    return PathBytes(QDir::currentPath()) + platform::PathSeparator() + path;
-}
-
 // One block per failed file: its name, then why it failed.
 QString FailureDetails(const std::vector<TFailure>& failures) {
     QStringList blocks;
     for (const TFailure& failure : failures) {
-        QString block = QString::fromStdString(failure.Name) + QStringLiteral(":");
+        QString block = PathText(failure.Name) + QStringLiteral(":");
         for (const std::string& line : failure.Reason)
             block += QStringLiteral("\n") + QString::fromStdString(line);
         blocks << block;
@@ -336,8 +316,8 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
     for (const QString& name : names)
         files.push_back(PathBytes(QDir::toNativeSeparators(name)));
     if (cbSameInput->isChecked())
-        SameInputFolder = FolderOf(files.front());
-    LastInputFolder = FolderOf(files.front());
+        SameInputFolder = ExtractFilePath(files.front());
+    LastInputFolder = ExtractFilePath(files.front());
 
     const std::size_t atOnce = RunnersFor(ConvertAtOnce, files.size(),
                                           static_cast<unsigned>(std::max(1, QThread::idealThreadCount())));
@@ -364,7 +344,7 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
     const std::vector<TFailure> failures = batch.Batch().Failures();
     QStringList failedNames;
     for (const TFailure& failure : failures)
-        failedNames << QString::fromStdString(failure.Name);
+        failedNames << PathText(failure.Name);
     const QString details = FailureDetails(failures);
     ShowMessage(this, QMessageBox::Information, FailureSummary(this, failedNames, details), QMessageBox::Ok,
                 details);

@@ -1,5 +1,6 @@
 // The main window's secondary commands: the output folder's browser and viewer, the Advanced menu
 // and the web pages.
+#include "core/Path.h"
 #include "core/platform/Platform.h"
 #include "gui/About.h"
 #include "gui/Global.h"
@@ -11,20 +12,11 @@
 #include <QCheckBox>
 #include <QCursor>
 #include <QDir>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 
 namespace clipvane {
-
-namespace {
-
-QString PathText(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-} // namespace
 
 void TfrmMain::CreateAdvancedMenu() {
     suiPopupMenu1 = new QMenu(this);

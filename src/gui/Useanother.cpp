@@ -1,12 +1,12 @@
 #include "gui/Useanother.h"
 
+#include "core/Path.h"
 #include "core/platform/Platform.h"
 #include "gui/DialogLayout.h"
 #include "gui/Dialogs.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -93,14 +93,12 @@ void TfrmUseFFmpeg::bBrowserClick() {
 }
 
 void TfrmUseFFmpeg::bDefaultClick() {
-    Edit1->setText(QFile::decodeName(QByteArray::fromStdString(ProgramFolder())) +
-                   QString::fromUtf8(platform::EncoderFileName()));
+    Edit1->setText(PathText(ProgramFolder()) + QString::fromUtf8(platform::EncoderFileName()));
 }
 
 void TfrmUseFFmpeg::bOKClick() {
     // A folder of the encoder's name is refused like a missing file: only a file can be run.
-    if (cbNotUseAnother->isChecked() ||
-        platform::FileExists(QFile::encodeName(Edit1->text()).toStdString())) {
+    if (cbNotUseAnother->isChecked() || platform::FileExists(PathBytes(Edit1->text()))) {
         accept();
         return;
     }
@@ -109,10 +107,10 @@ void TfrmUseFFmpeg::bOKClick() {
 
 bool RunUseAnotherFFmpeg(QWidget* owner, std::string& anotherFFmpeg, bool& notUseAnotherFFmpeg) {
     TfrmUseFFmpeg dialog(owner);
-    dialog.SetChoice(QFile::decodeName(QByteArray::fromStdString(anotherFFmpeg)), notUseAnotherFFmpeg);
+    dialog.SetChoice(PathText(anotherFFmpeg), notUseAnotherFFmpeg);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    anotherFFmpeg = QFile::encodeName(dialog.Path()).toStdString();
+    anotherFFmpeg = PathBytes(dialog.Path());
     notUseAnotherFFmpeg = dialog.NotUseAnother();
     return true;
 }

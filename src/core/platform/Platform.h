@@ -141,6 +141,12 @@ enum class PathType { None, File, Folder, Link, Other };
 // What is at the path itself: a symbolic link (or another reparse point) is a link, never followed.
 PathType GetPathType(const std::string& path);
 
+// True when both paths name one existing file system object (links followed, case as the system has it).
+bool IsSameFile(const std::string& a, const std::string& b);
+
+// The names in a folder (without "." and ".."). False when it cannot be listed.
+bool ListFolder(const std::string& folder, std::vector<std::string>& names);
+
 // The whole contents of a file. False on failure, with LastError set.
 bool ReadWholeFile(const std::string& path, std::string& contents);
 
@@ -168,6 +174,18 @@ char PathSeparator();
 const char* EncoderFileName();
 
 enum class TStream { Input, Output, Error };
+
+// The program's arguments, argv[0] first, as UTF-8. Windows reads them from the UTF-16 command line, so
+// no name passes through the ANSI code page; elsewhere they are argv's bytes.
+std::vector<std::string> ProgramArguments(int argc, char** argv);
+
+// Text that an earlier build or another program may have written in the ANSI code page (Windows), as
+// UTF-8. Text that is valid UTF-8 already, and any text on Linux, comes back unchanged.
+std::string Utf8FromLegacyText(const std::string& text);
+
+// Writes UTF-8 text to the stream as characters when it is a Windows console, which shows bytes in its
+// own code page. False, with nothing written, where the stream takes the bytes as they are.
+bool WriteConsoleText(TStream stream, const std::string& text);
 
 // True when the process's standard stream is an interactive terminal (console).
 bool IsTerminal(TStream stream);

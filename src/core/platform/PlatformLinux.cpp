@@ -256,6 +256,27 @@ std::string ErrorText(int code) {
     return ::strerror_r(code, buffer, sizeof buffer);
 }
 
+bool IsSameFile(const std::string& a, const std::string& b) {
+    struct stat sa {};
+    struct stat sb {};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+bool ListFolder(const std::string& folder, std::vector<std::string>& names) {
+    names.clear();
+    DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!listing)
+        return false;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..")
+            names.emplace_back(name);
+    }
+    ::closedir(listing);
+    return true;
+}
+
 bool ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
@@ -687,6 +708,18 @@ extern "C" void OnInterruptSignal(int) {
     errno = saved;
 }
 } // namespace
+
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv, argv + argc);
+}
+
+std::string Utf8FromLegacyText(const std::string& text) {
+    return text; // names are bytes here: nothing tells another encoding apart
+}
+
+bool WriteConsoleText(TStream /*stream*/, const std::string& /*text*/) {
+    return false; // a terminal takes UTF-8 bytes
+}
 
 bool IsTerminal(TStream stream) {
     const int fd = stream == TStream::Input    ? STDIN_FILENO

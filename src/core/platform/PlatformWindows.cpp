@@ -10,6 +10,7 @@
 #endif
 #include <windows.h>
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 // windows.h maps these names to its A/W variants; ours are plain functions of our own namespace.
@@ -434,6 +435,44 @@ bool ForceDirectories(const std::string& path) {
     return ::CreateDirectoryW(Wide(trimmed).c_str(), nullptr) || DirectoryExists(trimmed);
 }
 
+namespace {
+bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
+    // No access asked for and everything shared: a file another program holds open is still named.
+    const HANDLE file =
+        ::CreateFileW(Wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool known = ::GetFileInformationByHandle(file, &info) != 0;
+    ::CloseHandle(file);
+    return known;
+}
+} // namespace
+
+bool IsSameFile(const std::string& a, const std::string& b) {
+    BY_HANDLE_FILE_INFORMATION ia{};
+    BY_HANDLE_FILE_INFORMATION ib{};
+    return !a.empty() && !b.empty() && FileIdentity(a, ia) && FileIdentity(b, ib) &&
+           ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber && ia.nFileIndexHigh == ib.nFileIndexHigh &&
+           ia.nFileIndexLow == ib.nFileIndexLow;
+}
+
+bool ListFolder(const std::string& folder, std::vector<std::string>& names) {
+    names.clear();
+    WIN32_FIND_DATAW found;
+    const HANDLE search = ::FindFirstFileW(
+        Wide(WithSeparator(folder.empty() ? std::string(".") : folder) + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return ::GetLastError() == ERROR_FILE_NOT_FOUND; // a drive's empty root lists nothing, not even "."
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..")
+            names.push_back(Narrow(name));
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return true;
+}
+
 bool ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
     // Shared for delete too, so a writer replacing the file meanwhile is not refused.
@@ -552,6 +591,45 @@ BOOL WINAPI OnConsoleControl(DWORD type) {
     return FALSE;
 }
 } // namespace
+
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+    int count = 0;
+    wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (!wide)
+        return std::vector<std::string>(argv, argv + argc);
+    std::vector<std::string> args;
+    for (int i = 0; i < count; ++i)
+        args.push_back(Narrow(wide[i]));
+    ::LocalFree(wide);
+    return args;
+}
+
+std::string Utf8FromLegacyText(const std::string& text) {
+    const int length = static_cast<int>(text.size());
+    if (text.empty() ||
+        ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), length, nullptr, 0) > 0)
+        return text;
+    const int size = ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), size);
+    return Narrow(wide);
+}
+
+bool WriteConsoleText(TStream stream, const std::string& text) {
+    const HANDLE handle = ::GetStdHandle(stream == TStream::Error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    DWORD mode = 0;
+    if (stream == TStream::Input || !::GetConsoleMode(handle, &mode))
+        return false;
+    const std::wstring wide = Wide(text);
+    for (std::size_t done = 0; done < wide.size();) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(wide.size() - done, 16384));
+        if (!::WriteConsoleW(handle, wide.data() + done, chunk, &written, nullptr) || written == 0)
+            break;
+        done += written;
+    }
+    return true;
+}
 
 bool IsTerminal(TStream stream) {
     const DWORD id = stream == TStream::Input    ? STD_INPUT_HANDLE
