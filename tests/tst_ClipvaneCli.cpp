@@ -18,10 +18,12 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <fcntl.h>
@@ -40,8 +42,10 @@ struct TRun {
 
 // `languages`: the user's list of preferred languages (LANGUAGE), as desktops write it.
 TRun RunCli(const QStringList& args, int timeoutMs = 60000, const QString& language = {},
-            const QString& languages = {}) {
+            const QString& languages = {}, const std::function<void()>& inChild = {}) {
     QProcess process;
+    if (inChild)
+        process.setChildProcessModifier(inChild);
     if (!language.isEmpty()) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("LANGUAGE"));
@@ -544,6 +548,28 @@ private slots:
             most = std::max(most, alive += event.second);
         QVERIFY2(most == 3, qPrintable(u"at most %1 encoders ran at once"_s.arg(most)));
         QCOMPARE(QDir(Path(QStringLiteral("jobs-out"))).entryList(QDir::Files).size(), names.size() - 2);
+    }
+    // More jobs than the open-file limit leaves room for: as many run as fit, and every file converts.
+    void jobsWithinTheDescriptorLimit() {
+        const QString in = Path(QStringLiteral("limit-in"));
+        QVERIFY(QDir().mkpath(in));
+        QStringList files;
+        for (int i = 0; i < 40; ++i) {
+            files << in + u"/f%1.wav"_s.arg(i);
+            QVERIFY(WriteFile(files.last(), "input"));
+        }
+        const TRun run =
+            RunCli(QStringList{u"--jobs"_s, u"999"_s, u"--ffmpeg"_s, QStringLiteral(FAKE_ENCODER_PATH),
+                               u"-p"_s, u"ffmpeg -i %1 --time 00:00:01.00 %1.mp3"_s, u"-o"_s,
+                               Path(QStringLiteral("limit-out"))} +
+                       files,
+                   60000, {}, {}, [] {
+                       const rlimit limit{64, 64};
+                       ::setrlimit(RLIMIT_NOFILE, &limit);
+                   });
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+        QVERIFY2(run.err.contains("files at once, the most this machine allows"), run.err.constData());
+        QCOMPARE(QDir(Path(QStringLiteral("limit-out"))).entryList(QDir::Files).size(), files.size());
     }
     void parallelJobsInterrupted() {
         QStringList files;

@@ -1,5 +1,6 @@
 #include "QueuedQuestion.h"
 #include "TestFiles.h"
+#include "TestProcesses.h"
 #include "core/BatchProgress.h"
 #include "core/ConvertBatch.h"
 #include "core/platform/Platform.h"
@@ -10,10 +11,19 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 using namespace clipvane;
 using namespace Qt::StringLiterals;
@@ -44,6 +54,38 @@ TProcessInfo EndNotice(const QString& mark, int status = 0) {
 std::string Utf8(const QString& text) {
     return text.toStdString();
 }
+
+#ifndef _WIN32
+// Leaves this process exactly `free` descriptors to open while it lives: the holes below the highest
+// open one are filled first, then the open-file limit is set just above.
+class TDescriptorLimit final {
+public:
+    explicit TDescriptorLimit(int free) {
+        ::getrlimit(RLIMIT_NOFILE, &m_saved);
+        int highest = 2;
+        for (const QString& name :
+             QDir(u"/proc/self/fd"_s).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+            highest = std::max(highest, name.toInt());
+        const rlimit full{rlim_t(highest + 1), m_saved.rlim_max};
+        ::setrlimit(RLIMIT_NOFILE, &full);
+        for (int fd; (fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;)
+            m_fillers.push_back(fd);
+        const rlimit limit{rlim_t(highest + 1 + free), m_saved.rlim_max};
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+    }
+    ~TDescriptorLimit() {
+        for (const int fd : m_fillers)
+            ::close(fd);
+        ::setrlimit(RLIMIT_NOFILE, &m_saved);
+    }
+    TDescriptorLimit(const TDescriptorLimit&) = delete;
+    TDescriptorLimit& operator=(const TDescriptorLimit&) = delete;
+
+private:
+    rlimit m_saved{};
+    std::vector<int> m_fillers;
+};
+#endif
 
 } // namespace
 
@@ -381,6 +423,106 @@ private slots:
                 OutputPathFor(files[0], folder.isEmpty(), Utf8(dir.filePath(folder)), Utf8(ext));
             QVERIFY(ReadFile(QString::fromStdString(firstOutput)).contains(firstInput));
         }
+    }
+
+    // Out of descriptors: the file fails with the OS's words and the batch goes on, or, while another
+    // file's encoder runs, the file waits for that one to end and free what it holds.
+    void startWithoutDescriptors_data() {
+        QTest::addColumn<int>("runners");
+        QTest::addColumn<int>("free"); // descriptors left to open
+        QTest::addColumn<QString>("failed");
+        QTest::newRow("no other encoder runs: each file fails, the batch ends")
+            << 1 << 3 << u"a.wav, b.wav, "_s;
+        QTest::newRow("another encoder runs: started again when it ends") << 2 << 12 << QString();
+    }
+    void startWithoutDescriptors() {
+#ifdef _WIN32
+        QSKIP("Windows sets no open-file limit");
+#else
+        QFETCH(int, runners);
+        QFETCH(int, free);
+        QFETCH(QString, failed);
+        QTemporaryDir dir;
+        std::vector<std::string> files;
+        for (const QString& name : {u"a.wav"_s, u"b.wav"_s}) {
+            QVERIFY(WriteFile(dir.filePath(name), "input"));
+            files.push_back(Utf8(dir.filePath(name)));
+        }
+        std::vector<std::unique_ptr<TConvertProcess>> own;
+        std::vector<TConvertProcess*> pointers;
+        for (int i = 0; i < runners; ++i)
+            pointers.push_back(own.emplace_back(std::make_unique<TConvertProcess>()).get());
+        TNoticeSink sinks[2];
+        TConvertBatch batch(pointers, files);
+        batch.Job.OutputExt = ".mp3";
+        batch.Job.FFmpegParams = "--time 00:00:01.00 ";
+        batch.Job.FFmpegPath = FAKE_ENCODER_PATH;
+        batch.Job.NotUseAnotherFFmpeg = false;
+        batch.NotifyWindow = &sinks[0];
+        batch.SetSlotNotifyWindow(1 % runners, &sinks[1 % runners]);
+        QStringList shown;
+        {
+            const TDescriptorLimit limit(free);
+            batch.Begin();
+            for (auto action = TConvertBatch::TEndAction::StartNext;
+                 action != TConvertBatch::TEndAction::Close;) {
+                const auto ended = [&] {
+                    for (std::size_t slot = 0; slot < std::size_t(runners); ++slot)
+                        for (const TProcessInfo& info : sinks[slot].notices)
+                            if (info.IsEndNotice())
+                                return int(slot);
+                    return -1;
+                };
+                QTRY_VERIFY_WITH_TIMEOUT(ended() >= 0, 20000);
+                const auto slot = std::size_t(ended());
+                const TProcessInfo end = sinks[slot].notices.back();
+                sinks[slot].notices.clear();
+                action = batch.OnEndNotice(
+                    end, [&](const std::string& text) { shown << QString::fromStdString(text); }, slot);
+                if (action == TConvertBatch::TEndAction::StartNext)
+                    batch.StartCurrent(slot);
+            }
+        }
+        QCOMPARE(QString::fromStdString(batch.FailedFiles), failed);
+        QVERIFY2(shown.isEmpty(), qPrintable(shown.join(u'\n')));
+        if (!failed.isEmpty())
+            QCOMPARE(QString::fromStdString(batch.Reason(1).at(0)),
+                     dir.filePath(u"b.mp3"_s) +
+                         u" was not written: the encoder could not be started (Too many open files)."_s);
+        for (const QString& name : {u"a.mp3"_s, u"b.mp3"_s})
+            QCOMPARE(QFile::exists(dir.filePath(name)), failed.isEmpty());
+#endif
+    }
+
+    // Files whose encoders have ended are kept when a later start finds no encoder, even when the
+    // event loop has not yet turned to hand their ends over.
+    void finishedFileIsKeptWhenALaterStartFails() {
+        QTemporaryDir dir;
+        std::vector<std::string> files;
+        for (const QString& name : {u"a.wav"_s, u"b.wav"_s}) {
+            QVERIFY(WriteFile(dir.filePath(name), "input"));
+            files.push_back(Utf8(dir.filePath(name)));
+        }
+        TConvertProcess first, second;
+        TNoticeSink sink;
+        TConvertBatch batch({&first, &second}, files);
+        batch.Job.OutputExt = ".mp3";
+        batch.Job.FFmpegParams = "--write-args --time 00:00:01.00 ";
+        batch.Job.FFmpegPath = FAKE_ENCODER_PATH;
+        batch.Job.NotUseAnotherFFmpeg = false;
+        batch.NotifyWindow = &sink;
+        batch.SetSlotNotifyWindow(1, &sink);
+        QVERIFY(batch.StartCurrent(0));
+        const std::int64_t pid = first.ProcessInformation.pid;
+        for (int i = 0; i < 2000 && ProcessAlive(pid); ++i)
+            QThread::msleep(5); // waits on the encoder's exit, not on the event loop
+        QVERIFY(!ProcessAlive(pid));
+        batch.Job.FFmpegPath = Utf8(dir.filePath(u"missing"_s));
+        QVERIFY_THROWS_EXCEPTION(EOSError, batch.StartCurrent(1));
+        QVERIFY(ReadFile(dir.filePath(u"a.mp3"_s))
+                    .contains(QByteArray("arg:" + dir.filePath(u"a.wav"_s).toUtf8())));
+        QCOMPARE(batch.Converted(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(batch.FailedFiles), u"b.wav, "_s);
     }
 
     void outputThatIsTheInputIsNeverEncoded_data() {

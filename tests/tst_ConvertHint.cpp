@@ -23,6 +23,8 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <tuple>
+#include <utility>
 
 using namespace clipvane;
 using namespace Qt::StringLiterals;
@@ -475,6 +477,9 @@ private slots:
         QTest::addColumn<bool>("secondFile");
         QTest::addColumn<QString>("error");
         QTest::addColumn<QString>("why");
+        // With two at once the encoder (the fake one, `encoder` "fake") works for a.avi and b.avi and
+        // loses its run bit before c.avi starts.
+        QTest::addColumn<int>("atOnce");
 #ifdef Q_OS_WIN
         // Windows words its errors in the user's language: the OS's own text for "not found".
         const QString missing = QString::fromStdString(platform::ErrorText(2));
@@ -482,16 +487,19 @@ private slots:
         const QString missing = u"No such file or directory"_s;
 #endif
         QTest::newRow("missing, first file")
-            << QByteArray() << false << false << u"Error while creating convert process!2."_s << missing;
+            << QByteArray() << false << false << u"Error while creating convert process!2."_s << missing << 1;
         QTest::newRow("missing, second file")
-            << QByteArray() << false << true << u"Error while creating convert process!2."_s << missing;
+            << QByteArray() << false << true << u"Error while creating convert process!2."_s << missing << 1;
 #ifndef Q_OS_WIN
         QTest::newRow("script without #!")
             << QByteArray("echo hi\n") << true << false << u"Error while creating convert process!8."_s
-            << u"Exec format error"_s;
+            << u"Exec format error"_s << 1;
         QTest::newRow("no run bit") << QByteArray("#!/bin/sh\n") << false << false
-                                    << u"Error while creating convert process!13."_s
-                                    << u"Permission denied"_s;
+                                    << u"Error while creating convert process!13."_s << u"Permission denied"_s
+                                    << 1;
+        QTest::newRow("two at once: the run bit lost after two started")
+            << QByteArray("fake") << true << false << u"Error while creating convert process!13."_s
+            << u"Permission denied"_s << 2;
 #endif
     }
     void startFailureEndsTheBatch() {
@@ -500,32 +508,71 @@ private slots:
         QFETCH(bool, secondFile);
         QFETCH(QString, error);
         QFETCH(QString, why);
+        QFETCH(int, atOnce);
         TBatchSetup setup;
         TScriptedDialogs dialogs;
         if (secondFile)
             QVERIFY(WriteFile(setup.Path(u"a.mp3"_s), "old")); // declined: a.avi fails, b.avi starts
-        auto window = setup.Window({u"a.avi"_s, u"b.avi"_s, u"c.avi"_s}, "");
+        auto window = setup.Window({u"a.avi"_s, u"b.avi"_s, u"c.avi"_s}, atOnce > 1 ? "--hang " : "",
+                                   std::size_t(atOnce));
         const QString path = setup.Path(u"encoder"_s);
-        if (!encoder.isEmpty()) {
+        if (encoder == "fake")
+            QVERIFY(QFile::copy(QStringLiteral(FAKE_ENCODER_PATH), path));
+        else if (!encoder.isEmpty())
             QVERIFY(WriteFile(path, encoder));
+        if (!encoder.isEmpty())
             QFile::setPermissions(path, executable ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                    : QFile::ReadOwner | QFile::WriteOwner);
-        }
         window->Job().FFmpegPath = path.toStdString();
-        QCOMPARE(RunModal(*window), int(QDialog::Rejected));
+        std::size_t started = secondFile ? 1 : 0, waiting = 2;
+        const int result = RunModal(*window, [&] {
+            if (atOnce == 1)
+                return;
+            QTRY_VERIFY(window->Batch().Runner(0).HasWorker() && window->Batch().Runner(1).HasWorker());
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+            // a.avi's encoder ends: its slot takes c.avi, whose encoder cannot start.
+            platform::TerminateChild(window->Batch().Runner(0).ProcessInformation, 9);
+        });
+        if (atOnce > 1)
+            std::tie(started, waiting) = std::pair(std::size_t(2), std::size_t(1));
+        QCOMPARE(result, int(QDialog::Rejected));
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].icon, QMessageBox::Critical);
         QCOMPARE(dialogs.messages[0].text, error);
         QCOMPARE(QString::fromStdString(window->FailedFiles()), u"a.avi, b.avi, c.avi, "_s);
         const auto failures = window->Batch().Failures();
         QCOMPARE(failures.size(), std::size_t(3));
-        const std::size_t started = secondFile ? 1 : 0;
         QCOMPARE(QString::fromStdString(failures[started].Reason.at(0)),
                  u"The encoder %1 could not be started: %2."_s.arg(path, why));
-        QCOMPARE(QString::fromStdString(failures[2].Reason.at(0)),
+        QCOMPARE(QString::fromStdString(failures[waiting].Reason.at(0)),
                  u"Not converted: the encoder could not be started (%1)."_s.arg(why));
-        QVERIFY(!setup.runner.Running);
-        QVERIFY(!setup.runner.HasWorker());
+        for (std::size_t slot = 0; slot < window->Batch().Slots(); ++slot) {
+            QVERIFY(!window->Batch().Runner(slot).Running);
+            QVERIFY(!window->Batch().Runner(slot).HasWorker());
+        }
+    }
+
+    // a.avi and a.mkv into one a.mp3, two at once: a.mkv waits for a.avi, then is asked about a file
+    // that is there, and Yes fails it for the true reason.
+    void twoAtOnceShareAnOutput() {
+        TBatchSetup setup;
+        TScriptedDialogs dialogs;
+        setup.question.answers.enqueue(true);
+        QList<bool> existed;
+        setup.question.whileAsked = [&] { existed << QFile::exists(setup.Path(u"a.mp3"_s)); };
+        auto window = setup.Window({u"a.avi"_s, u"a.mkv"_s},
+                                   "--write-args --time 00:00:01.00 --only-for a.avi --sleep 300 ", 2);
+        QCOMPARE(RunModal(*window), int(QDialog::Rejected));
+        QCOMPARE(existed, QList<bool>{true});
+        QVERIFY(
+            ReadFile(setup.Path(u"a.mp3"_s)).contains(QByteArray("arg:" + setup.Path(u"a.avi"_s).toUtf8())));
+        QCOMPARE(QString::fromStdString(window->FailedFiles()), u"a.mkv, "_s);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text,
+                 setup.Path(u"a.mp3"_s) + u" was written by this batch already, convert process failed!"_s);
+        QCOMPARE(window->Batch().Failures().at(0).Reason,
+                 std::vector<std::string>{setup.Path(u"a.mp3"_s).toStdString() +
+                                          " was written by this batch already."});
     }
 
     void longNameIsCutWithTheWholeNameAsHint() {

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #include <functional>
@@ -198,7 +199,8 @@ private slots:
             entries << (action->isSeparator() ? u"-"_s : action->text());
         QCOMPARE(entries,
                  (QStringList{u"&Home Page"_s, u"-"_s, u"&Use another FFmpeg"_s, u"-"_s, u"&Donate"_s, u"-"_s,
-                              u"Convert several files at once"_s, u"-"_s, u"&About..."_s}));
+                              u"Convert several files at once (up to %1)"_s.arg(QThread::idealThreadCount()),
+                              u"-"_s, u"&About..."_s}));
     }
 
     // The mark shows whether files convert at once; a click switches and the choice is saved.
@@ -206,16 +208,20 @@ private slots:
         QTest::addColumn<QByteArray>("stored"); // the key's line in settings.ini, empty: none
         QTest::addColumn<bool>("mark");
         QTest::addColumn<QByteArray>("saved");
-        QTest::newRow("missing: one at a time") << QByteArray() << false << QByteArray("ConvertAtOnce=0");
-        QTest::newRow("1") << QByteArray("ConvertAtOnce=1") << false << QByteArray("ConvertAtOnce=0");
-        QTest::newRow("0: one per core")
-            << QByteArray("ConvertAtOnce=0") << true << QByteArray("ConvertAtOnce=1");
-        QTest::newRow("hand-set 3") << QByteArray("ConvertAtOnce=3") << true << QByteArray("ConvertAtOnce=1");
+        QTest::addColumn<int>("upTo"); // the count the item names; 0: one per core
+        const QByteArray zero("ConvertAtOnce=0"), one("ConvertAtOnce=1");
+        QTest::newRow("missing: one at a time") << QByteArray() << false << zero << 0;
+        QTest::newRow("1") << one << false << zero << 0;
+        QTest::newRow("0: one per core") << zero << true << one << 0;
+        QTest::newRow("hand-set 3") << QByteArray("ConvertAtOnce=3") << true << one << 3;
+        QTest::newRow("hand-set 1000: four per core at most")
+            << QByteArray("ConvertAtOnce=1000") << true << one << 4 * QThread::idealThreadCount();
     }
     void convertAtOnceItem() {
         QFETCH(QByteArray, stored);
         QFETCH(bool, mark);
         QFETCH(QByteArray, saved);
+        QFETCH(int, upTo);
         TSetup setup;
         setup.window.reset();
         const QString ini = setup.dir.filePath(u"settings.ini"_s);
@@ -224,6 +230,8 @@ private slots:
         setup.window->iAboutClick();
         Child<QMenu>(*setup.window, "suiPopupMenu1")->hide();
         QCOMPARE(setup.Item("miConvertAtOnce").isChecked(), mark);
+        QCOMPARE(setup.Item("miConvertAtOnce").text(), u"Convert several files at once (up to %1)"_s.arg(
+                                                           upTo == 0 ? QThread::idealThreadCount() : upTo));
         setup.Item("miConvertAtOnce").trigger(); // as a click on the item does, toggling its mark
         setup.window->close();
         QVERIFY2(ReadFile(ini).contains(QByteArray(saved + "\n")), ReadFile(ini).constData());

@@ -212,20 +212,25 @@ private slots:
     void runnersFor_data() {
         QTest::addColumn<int>("atOnce");
         QTest::addColumn<int>("files");
+        QTest::addColumn<int>("allowed"); // encoders the machine's limits leave room for
         QTest::addColumn<int>("runners");
         // clang-format off
-        QTest::newRow("one at a time")          << 1 << 12 << 1;
-        QTest::newRow("0: one per core")        << 0 << 12 << 4;
-        QTest::newRow("N")                      << 3 << 12 << 3;
-        QTest::newRow("never more than files")  << 0 << 2  << 2;
-        QTest::newRow("hand-set above files")   << 50 << 6 << 6;
+        QTest::newRow("one at a time")                  << 1 << 12 << 100 << 1;
+        QTest::newRow("0: one per core")                << 0 << 12 << 100 << 4;
+        QTest::newRow("N")                              << 3 << 12 << 100 << 3;
+        QTest::newRow("never more than files")          << 0 << 2  << 100 << 2;
+        QTest::newRow("hand-set above files")           << 50 << 6 << 100 << 6;
+        QTest::newRow("1000 from settings.ini: four per core") << 1000 << 300 << 100 << 16;
+        QTest::newRow("no more than the limits allow")  << 1000 << 300 << 9 << 9;
+        QTest::newRow("limits leave none: still one")   << 3 << 12 << 0 << 1;
         // clang-format on
     }
     void runnersFor() {
         QFETCH(int, atOnce);
         QFETCH(int, files);
+        QFETCH(int, allowed);
         QFETCH(int, runners);
-        QCOMPARE(RunnersFor(atOnce, std::size_t(files), 4), std::size_t(runners));
+        QCOMPARE(RunnersFor(atOnce, std::size_t(files), 4, std::size_t(allowed)), std::size_t(runners));
     }
 
     void chooseOutputDirectory_data() {

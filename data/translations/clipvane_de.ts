@@ -24,7 +24,9 @@ Converts each FILE with the encoder, one after another unless --jobs says otherw
       --ffmpeg PATH       use this encoder instead of &quot;ffmpeg&quot; found on the search path
       --overwrite MODE    ask before replacing an existing output (default on a terminal),
                           or answer yes or no without asking (no: the default otherwise)
-  -j, --jobs N            convert N files at once (0: one per processor core; default 1)
+  -j, --jobs N            convert up to N files at once (0: one per processor core;
+                          default 1), never more than 4 per core or than the limits
+                          on open files and processes allow
       --machine           print one line per notice: progress/exit/signal/end/failed
   -l, --list              list the profiles: group, caption, extension, arguments
   -h, --help              show this help
@@ -48,8 +50,9 @@ anderes festlegt.
       --overwrite MODE    vor dem Ersetzen einer vorhandenen Ausgabedatei fragen (Standard in
                           einem Terminal) oder ohne Nachfrage yes oder no antworten (no: sonst
                           der Standard)
-  -j, --jobs N            N Dateien gleichzeitig konvertieren (0: eine je Prozessorkern;
-                          Standard 1)
+  -j, --jobs N            bis zu N Dateien gleichzeitig konvertieren (0: eine je
+                          Prozessorkern; Standard 1), nie mehr als 4 je Kern oder als
+                          die Grenzen für offene Dateien und Prozesse erlauben
       --machine           eine Zeile je Meldung ausgeben: progress/exit/signal/end/failed
   -l, --list              die Profile auflisten: Gruppe, Bezeichnung, Endung, Argumente
   -h, --help              diese Hilfe anzeigen
@@ -125,6 +128,10 @@ nicht gestartet werden, 130 abgebrochen.
     <message>
         <source>%1 was written by this batch already.</source>
         <translation>%1 wurde in diesem Stapel bereits geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: the encoder could not be started (%2).</source>
+        <translation>%1 wurde nicht geschrieben: Der Encoder konnte nicht gestartet werden (%2).</translation>
     </message>
     <message>
         <source>%1 exists and was not overwritten.</source>
@@ -353,8 +360,8 @@ nicht gestartet werden, 130 abgebrochen.
         <translation>&amp;Spenden</translation>
     </message>
     <message>
-        <source>Convert several files at once</source>
-        <translation>Mehrere Dateien gleichzeitig konvertieren</translation>
+        <source>Convert several files at once (up to %1)</source>
+        <translation>Mehrere Dateien gleichzeitig konvertieren (bis zu %1)</translation>
     </message>
     <message>
         <source>&amp;About...</source>

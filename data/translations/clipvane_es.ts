@@ -24,7 +24,9 @@ Converts each FILE with the encoder, one after another unless --jobs says otherw
       --ffmpeg PATH       use this encoder instead of &quot;ffmpeg&quot; found on the search path
       --overwrite MODE    ask before replacing an existing output (default on a terminal),
                           or answer yes or no without asking (no: the default otherwise)
-  -j, --jobs N            convert N files at once (0: one per processor core; default 1)
+  -j, --jobs N            convert up to N files at once (0: one per processor core;
+                          default 1), never more than 4 per core or than the limits
+                          on open files and processes allow
       --machine           print one line per notice: progress/exit/signal/end/failed
   -l, --list              list the profiles: group, caption, extension, arguments
   -h, --help              show this help
@@ -47,7 +49,9 @@ Convierte cada FILE con el codificador, uno tras otro salvo que --jobs indique o
       --overwrite MODE    pregunta antes de reemplazar una salida existente (predeterminado
                           en un terminal), o responde yes o no sin preguntar (no: predeterminado
                           en los demás casos)
-  -j, --jobs N            convierte N archivos a la vez (0: uno por núcleo; predeterminado: 1)
+  -j, --jobs N            convierte hasta N archivos a la vez (0: uno por núcleo;
+                          predeterminado: 1), nunca más de 4 por núcleo ni más de lo
+                          que permiten los límites de archivos abiertos y procesos
       --machine           imprime una línea por aviso: progress/exit/signal/end/failed
   -l, --list              lista los perfiles: grupo, nombre, extensión, argumentos
   -h, --help              muestra esta ayuda
@@ -123,6 +127,10 @@ el codificador, 130 interrumpido.
     <message>
         <source>%1 was written by this batch already.</source>
         <translation>Este lote ya ha escrito %1.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: the encoder could not be started (%2).</source>
+        <translation>%1 no se escribió: no se pudo iniciar el codificador (%2).</translation>
     </message>
     <message>
         <source>%1 exists and was not overwritten.</source>
@@ -351,8 +359,8 @@ el codificador, 130 interrumpido.
         <translation>&amp;Donar</translation>
     </message>
     <message>
-        <source>Convert several files at once</source>
-        <translation>Convertir varios archivos a la vez</translation>
+        <source>Convert several files at once (up to %1)</source>
+        <translation>Convertir varios archivos a la vez (hasta %1)</translation>
     </message>
     <message>
         <source>&amp;About...</source>

@@ -24,7 +24,9 @@ Converts each FILE with the encoder, one after another unless --jobs says otherw
       --ffmpeg PATH       use this encoder instead of &quot;ffmpeg&quot; found on the search path
       --overwrite MODE    ask before replacing an existing output (default on a terminal),
                           or answer yes or no without asking (no: the default otherwise)
-  -j, --jobs N            convert N files at once (0: one per processor core; default 1)
+  -j, --jobs N            convert up to N files at once (0: one per processor core;
+                          default 1), never more than 4 per core or than the limits
+                          on open files and processes allow
       --machine           print one line per notice: progress/exit/signal/end/failed
   -l, --list              list the profiles: group, caption, extension, arguments
   -h, --help              show this help
@@ -50,8 +52,9 @@ autrement.
       --overwrite MODE    demander avant de remplacer un fichier de sortie existant (par défaut
                           dans un terminal), ou répondre yes ou no sans demander (no : par
                           défaut sinon)
-  -j, --jobs N            convertir N fichiers à la fois (0 : un par cœur de processeur ; 1 par
-                          défaut)
+  -j, --jobs N            convertir jusqu&apos;à N fichiers à la fois (0 : un par cœur de
+                          processeur ; 1 par défaut), jamais plus de 4 par cœur ni plus
+                          que les limites de fichiers ouverts et de processus
       --machine           afficher une ligne par notification : progress/exit/signal/end/failed
   -l, --list              lister les profils : groupe, nom, extension, arguments
   -h, --help              afficher cette aide
@@ -127,6 +130,10 @@ n&apos;a pas pu être démarré, 130 interrompu.
     <message>
         <source>%1 was written by this batch already.</source>
         <translation>%1 a déjà été écrit par ce lot.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: the encoder could not be started (%2).</source>
+        <translation>%1 n&apos;a pas été écrit&#xa0;: l&apos;encodeur n&apos;a pas pu être démarré (%2).</translation>
     </message>
     <message>
         <source>%1 exists and was not overwritten.</source>
@@ -355,8 +362,8 @@ n&apos;a pas pu être démarré, 130 interrompu.
         <translation>Faire un &amp;don</translation>
     </message>
     <message>
-        <source>Convert several files at once</source>
-        <translation>Convertir plusieurs fichiers à la fois</translation>
+        <source>Convert several files at once (up to %1)</source>
+        <translation>Convertir plusieurs fichiers à la fois (jusqu&apos;à %1)</translation>
     </message>
     <message>
         <source>&amp;About...</source>

@@ -24,7 +24,9 @@ Converts each FILE with the encoder, one after another unless --jobs says otherw
       --ffmpeg PATH       use this encoder instead of &quot;ffmpeg&quot; found on the search path
       --overwrite MODE    ask before replacing an existing output (default on a terminal),
                           or answer yes or no without asking (no: the default otherwise)
-  -j, --jobs N            convert N files at once (0: one per processor core; default 1)
+  -j, --jobs N            convert up to N files at once (0: one per processor core;
+                          default 1), never more than 4 per core or than the limits
+                          on open files and processes allow
       --machine           print one line per notice: progress/exit/signal/end/failed
   -l, --list              list the profiles: group, caption, extension, arguments
   -h, --help              show this help
@@ -46,7 +48,8 @@ be started, 130 interrupted.
       --ffmpeg PATH       検索パス上の &quot;ffmpeg&quot; ではなく、このエンコーダーを使う
       --overwrite MODE    既存の出力を置き換える前に確認する (端末での既定)、
                           または確認せずに yes か no で答える (no: それ以外での既定)
-  -j, --jobs N            N 個のファイルを同時に変換する (0: プロセッサコアごとに 1 つ、既定 1)
+  -j, --jobs N            最大 N 個のファイルを同時に変換する (0: プロセッサコアごとに 1 つ、
+                          既定 1)。コアあたり 4 つまで、開けるファイル数とプロセス数の上限まで
       --machine           通知ごとに 1 行出力する: progress/exit/signal/end/failed
   -l, --list              プロファイルを一覧表示する: グループ、名前、拡張子、引数
   -h, --help              このヘルプを表示する
@@ -122,6 +125,10 @@ be started, 130 interrupted.
     <message>
         <source>%1 was written by this batch already.</source>
         <translation>%1 はこの一括変換で既に書き込まれています。</translation>
+    </message>
+    <message>
+        <source>%1 was not written: the encoder could not be started (%2).</source>
+        <translation>%1 は書き込まれませんでした: エンコーダーを起動できませんでした (%2)。</translation>
     </message>
     <message>
         <source>%1 exists and was not overwritten.</source>
@@ -349,8 +356,8 @@ be started, 130 interrupted.
         <translation>寄付(&amp;D)</translation>
     </message>
     <message>
-        <source>Convert several files at once</source>
-        <translation>複数のファイルを同時に変換</translation>
+        <source>Convert several files at once (up to %1)</source>
+        <translation>複数のファイルを同時に変換 (最大 %1 個)</translation>
     </message>
     <message>
         <source>&amp;About...</source>

@@ -24,7 +24,9 @@ Converts each FILE with the encoder, one after another unless --jobs says otherw
       --ffmpeg PATH       use this encoder instead of &quot;ffmpeg&quot; found on the search path
       --overwrite MODE    ask before replacing an existing output (default on a terminal),
                           or answer yes or no without asking (no: the default otherwise)
-  -j, --jobs N            convert N files at once (0: one per processor core; default 1)
+  -j, --jobs N            convert up to N files at once (0: one per processor core;
+                          default 1), never more than 4 per core or than the limits
+                          on open files and processes allow
       --machine           print one line per notice: progress/exit/signal/end/failed
   -l, --list              list the profiles: group, caption, extension, arguments
   -h, --help              show this help
@@ -47,7 +49,9 @@ Converte cada FILE com o codificador, um após o outro, a menos que --jobs diga 
       --overwrite MODE    pergunta antes de substituir uma saída existente (padrão em um
                           terminal), ou responde yes ou no sem perguntar (no: o padrão nos
                           demais casos)
-  -j, --jobs N            converte N arquivos ao mesmo tempo (0: um por núcleo; padrão: 1)
+  -j, --jobs N            converte até N arquivos ao mesmo tempo (0: um por núcleo;
+                          padrão: 1), nunca mais de 4 por núcleo nem além do que os
+                          limites de arquivos abertos e processos permitem
       --machine           imprime uma linha por aviso: progress/exit/signal/end/failed
   -l, --list              lista os perfis: grupo, nome, extensão, argumentos
   -h, --help              mostra esta ajuda
@@ -123,6 +127,10 @@ iniciar o codificador, 130 interrompido.
     <message>
         <source>%1 was written by this batch already.</source>
         <translation>%1 já foi gravado por este lote.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: the encoder could not be started (%2).</source>
+        <translation>%1 não foi gravado: não foi possível iniciar o codificador (%2).</translation>
     </message>
     <message>
         <source>%1 exists and was not overwritten.</source>
@@ -351,8 +359,8 @@ iniciar o codificador, 130 interrompido.
         <translation>&amp;Doar</translation>
     </message>
     <message>
-        <source>Convert several files at once</source>
-        <translation>Converter vários arquivos ao mesmo tempo</translation>
+        <source>Convert several files at once (up to %1)</source>
+        <translation>Converter vários arquivos ao mesmo tempo (até %1)</translation>
     </message>
     <message>
         <source>&amp;About...</source>

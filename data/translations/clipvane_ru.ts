@@ -24,7 +24,9 @@ Converts each FILE with the encoder, one after another unless --jobs says otherw
       --ffmpeg PATH       use this encoder instead of &quot;ffmpeg&quot; found on the search path
       --overwrite MODE    ask before replacing an existing output (default on a terminal),
                           or answer yes or no without asking (no: the default otherwise)
-  -j, --jobs N            convert N files at once (0: one per processor core; default 1)
+  -j, --jobs N            convert up to N files at once (0: one per processor core;
+                          default 1), never more than 4 per core or than the limits
+                          on open files and processes allow
       --machine           print one line per notice: progress/exit/signal/end/failed
   -l, --list              list the profiles: group, caption, extension, arguments
   -h, --help              show this help
@@ -47,8 +49,9 @@ be started, 130 interrupted.
       --overwrite MODE    спрашивать перед заменой существующего выходного файла
                           (по умолчанию в терминале) или без вопроса отвечать yes или no
                           (no: по умолчанию в остальных случаях)
-  -j, --jobs N            конвертировать N файлов одновременно (0: по одному на ядро
-                          процессора; по умолчанию 1)
+  -j, --jobs N            конвертировать до N файлов одновременно (0: по одному на ядро
+                          процессора; по умолчанию 1), не больше 4 на ядро и не больше,
+                          чем позволяют лимиты открытых файлов и процессов
       --machine           выводить по строке на событие: progress/exit/signal/end/failed
   -l, --list              показать профили: группа, название, расширение, аргументы
   -h, --help              показать эту справку
@@ -124,6 +127,10 @@ be started, 130 interrupted.
     <message>
         <source>%1 was written by this batch already.</source>
         <translation>%1 уже записан при этом запуске.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: the encoder could not be started (%2).</source>
+        <translation>%1 не записан: не удалось запустить кодировщик (%2).</translation>
     </message>
     <message>
         <source>%1 exists and was not overwritten.</source>
@@ -353,8 +360,8 @@ be started, 130 interrupted.
         <translation>&amp;Пожертвовать</translation>
     </message>
     <message>
-        <source>Convert several files at once</source>
-        <translation>Конвертировать несколько файлов сразу</translation>
+        <source>Convert several files at once (up to %1)</source>
+        <translation>Конвертировать несколько файлов сразу (до %1)</translation>
     </message>
     <message>
         <source>&amp;About...</source>

@@ -24,7 +24,9 @@ Converts each FILE with the encoder, one after another unless --jobs says otherw
       --ffmpeg PATH       use this encoder instead of &quot;ffmpeg&quot; found on the search path
       --overwrite MODE    ask before replacing an existing output (default on a terminal),
                           or answer yes or no without asking (no: the default otherwise)
-  -j, --jobs N            convert N files at once (0: one per processor core; default 1)
+  -j, --jobs N            convert up to N files at once (0: one per processor core;
+                          default 1), never more than 4 per core or than the limits
+                          on open files and processes allow
       --machine           print one line per notice: progress/exit/signal/end/failed
   -l, --list              list the profiles: group, caption, extension, arguments
   -h, --help              show this help
@@ -46,7 +48,8 @@ be started, 130 interrupted.
       --ffmpeg PATH       使用此编码器，而非在搜索路径中找到的 &quot;ffmpeg&quot;
       --overwrite MODE    替换已有的输出前询问 (在终端上为默认)，
                           或不询问直接回答 yes 或 no (no: 其他情况下的默认)
-  -j, --jobs N            同时转换 N 个文件 (0: 每个处理器核心一个；默认 1)
+  -j, --jobs N            最多同时转换 N 个文件 (0: 每个处理器核心一个；默认 1)，
+                          每核心不超过 4 个，也不超过打开文件数和进程数的限制
       --machine           每条通知输出一行: progress/exit/signal/end/failed
   -l, --list              列出预设: 分组、名称、扩展名、参数
   -h, --help              显示此帮助
@@ -122,6 +125,10 @@ be started, 130 interrupted.
     <message>
         <source>%1 was written by this batch already.</source>
         <translation>%1 已由本批次写入。</translation>
+    </message>
+    <message>
+        <source>%1 was not written: the encoder could not be started (%2).</source>
+        <translation>%1 未写入: 无法启动编码器 (%2)。</translation>
     </message>
     <message>
         <source>%1 exists and was not overwritten.</source>
@@ -349,8 +356,8 @@ be started, 130 interrupted.
         <translation>捐赠(&amp;D)</translation>
     </message>
     <message>
-        <source>Convert several files at once</source>
-        <translation>同时转换多个文件</translation>
+        <source>Convert several files at once (up to %1)</source>
+        <translation>同时转换多个文件 (最多 %1 个)</translation>
     </message>
     <message>
         <source>&amp;About...</source>

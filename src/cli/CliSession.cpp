@@ -85,7 +85,7 @@ void TCliSession::Begin() {
             m_batch->StartCurrent(slot);
             if (FinishIfInterrupted())
                 return;
-            DrawProgressLine(slot, "");
+            DrawProgressLine(slot, ""); // none for a slot left without a file
         }
         m_batch->FailedFiles.clear();
     } catch (const std::exception& error) {

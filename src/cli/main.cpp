@@ -3,6 +3,7 @@
 #include "cli/CliSession.h"
 #include "cli/ConsoleOutput.h"
 #include "core/Path.h"
+#include "core/Settings.h"
 #include "core/Translations.h"
 #include "core/platform/Platform.h"
 #include "core/profiles/ProfileCatalog.h"
@@ -86,8 +87,11 @@ int main(int argc, char* argv[]) {
     if (!options.OverwriteGiven)
         options.Overwrite = platform::IsTerminal(platform::TStream::Input) ? TOverwrite::Ask : TOverwrite::No;
 
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     const std::size_t jobs =
-        options.Jobs == 0 ? std::max(1u, std::thread::hardware_concurrency()) : options.Jobs;
+        RunnersFor(static_cast<std::int32_t>(options.Jobs), files.size(), cores, EncodersAllowed(cores));
+    if (options.Jobs > jobs && files.size() > jobs && !options.Machine)
+        std::cerr << "clipvane-cli: " << jobs << " files at once, the most this machine allows\n";
     TCliSession session(options, std::move(job), std::move(files), options.OutputDir.empty(), outputFolder,
                         jobs);
     QObject::connect(&session, &TCliSession::finished, &app, [&app](int code) { app.exit(code); });

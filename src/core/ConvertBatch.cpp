@@ -58,6 +58,10 @@ TRefusal Refusal(std::int32_t status) {
         return {QT_TRANSLATE_NOOP("TConvertBatch",
                                   "%1 was written by this batch already, convert process failed!"),
                 QT_TRANSLATE_NOOP("TConvertBatch", "%1 was written by this batch already.")};
+    // No message box: the batch goes on, and the summary names the file with its reason.
+    case kStatusNotStarted:
+        return {nullptr, QT_TRANSLATE_NOOP("TConvertBatch",
+                                           "%1 was not written: the encoder could not be started (%2).")};
     default:
         return {nullptr, nullptr};
     }
@@ -129,40 +133,90 @@ void TConvertBatch::Begin() {
     FailedFiles.clear();
 }
 
-void TConvertBatch::StartCurrent(std::size_t slot) {
-    const std::size_t index = m_slotIndex[slot];
-    if (m_stopped || index >= m_fileList.size())
-        return;
-    TConvertProcess& runner = *m_runners[slot];
-    runner.Running = true;
-    runner.InputFile = m_fileList[index];
-    runner.OutputFile = OutputPathFor(runner.InputFile, SameInput(), OutputFolder(), Job.OutputExt);
-    runner.NotifyWindow = slot == 0 ? NotifyWindow : m_slotNotify[slot];
-    runner.FFmpegParams = Job.FFmpegParams;
-    runner.FFmpegPath = Job.FFmpegPath;
-    runner.NotUseAnotherFFmpeg = Job.NotUseAnotherFFmpeg;
-    // The encoder truncates its output before it reads its input: it would destroy the file. And no
-    // "Yes" may make one file of the batch destroy another.
-    if (const std::int32_t refusal = FileOfThisBatch(slot, runner.OutputFile); refusal != 0) {
-        Refuse(slot, refusal);
-        return;
-    }
-    m_slotOutput[slot] = runner.OutputFile;
-    try {
-        runner.Start();
-    } catch (const EOSError& error) {
-        EndOnStartFailure(slot, platform::ErrorText(error.Code));
-        throw;
-    } catch (const std::exception& error) {
-        EndOnStartFailure(slot, error.what());
-        throw;
-    }
-    // Stopped while Start asked about an existing output: Start went on regardless, and nobody
-    // would ever stop that encoder.
-    if (m_stopped) {
+bool TConvertBatch::StartCurrent(std::size_t slot) {
+    std::set<std::size_t> tried;
+    for (;;) {
+        const std::size_t index = m_slotIndex[slot];
+        if (m_stopped || index >= m_fileList.size())
+            return false;
+        TConvertProcess& runner = *m_runners[slot];
+        runner.InputFile = m_fileList[index];
+        runner.OutputFile = OutputPathFor(runner.InputFile, SameInput(), OutputFolder(), Job.OutputExt);
+        // Its output does not exist until the other encoder is done: asked now, the user would be
+        // asked about a file that is not there.
+        if (OtherSlotWrites(slot, runner.OutputFile)) {
+            tried.insert(index);
+            m_putAside.insert(index);
+            m_slotIndex[slot] = NextFile(tried);
+            continue;
+        }
         runner.Running = true;
-        runner.Stop(0);
+        runner.NotifyWindow = slot == 0 ? NotifyWindow : m_slotNotify[slot];
+        runner.FFmpegParams = Job.FFmpegParams;
+        runner.FFmpegPath = Job.FFmpegPath;
+        runner.NotUseAnotherFFmpeg = Job.NotUseAnotherFFmpeg;
+        // The encoder truncates its output before it reads its input: it would destroy the file. And
+        // no "Yes" may make one file of the batch destroy another.
+        if (const std::int32_t refusal = FileOfThisBatch(slot, runner.OutputFile); refusal != 0) {
+            Refuse(slot, refusal);
+            return true;
+        }
+        m_slotOutput[slot] = runner.OutputFile;
+        try {
+            runner.Start();
+        } catch (const EOSError& error) {
+            if (!platform::IsResourceShortage(error.Code)) {
+                EndOnStartFailure(slot, platform::ErrorText(error.Code));
+                throw;
+            }
+            runner.Running = false;
+            m_slotOutput[slot].clear();
+            if (!OtherSlotBusy(slot)) {
+                PostEnd(slot, kStatusNotStarted, error.Code);
+                return true;
+            }
+            // What another file's encoder holds is freed when it ends: the next slot to free tries
+            // this file again, and this slot rests, as the machine cannot run that many.
+            m_putAside.insert(index);
+            m_slotIndex[slot] = m_fileList.size();
+            return false;
+        } catch (const std::exception& error) {
+            EndOnStartFailure(slot, error.what());
+            throw;
+        }
+        // Stopped while Start asked about an existing output: Start went on regardless, and nobody
+        // would ever stop that encoder.
+        if (m_stopped) {
+            runner.Running = true;
+            runner.Stop(0);
+        }
+        return true;
     }
+}
+
+std::size_t TConvertBatch::NextFile(const std::set<std::size_t>& tried) {
+    for (auto it = m_putAside.begin(); it != m_putAside.end(); ++it) {
+        if (tried.count(*it) == 0) {
+            const std::size_t index = *it;
+            m_putAside.erase(it);
+            return index;
+        }
+    }
+    return m_nextIndex < m_fileList.size() ? m_nextIndex++ : m_fileList.size();
+}
+
+bool TConvertBatch::OtherSlotWrites(std::size_t slot, const std::string& output) const {
+    for (std::size_t other = 0; other < m_slotOutput.size(); ++other)
+        if (other != slot && m_slotOutput[other] == output)
+            return true;
+    return false;
+}
+
+bool TConvertBatch::OtherSlotBusy(std::size_t slot) const {
+    for (std::size_t other = 0; other < m_slotIndex.size(); ++other)
+        if (other != slot && m_slotIndex[other] < m_fileList.size())
+            return true;
+    return false;
 }
 
 std::int32_t TConvertBatch::FileOfThisBatch(std::size_t slot, const std::string& output) const {
@@ -177,10 +231,6 @@ std::int32_t TConvertBatch::FileOfThisBatch(std::size_t slot, const std::string&
         return kStatusOutputIsBatchFile;
     if (m_writtenFiles.Contains(output))
         return kStatusOutputWrittenByBatch;
-    // Another slot's output does not exist until its encoder is done: the names must differ.
-    for (std::size_t other = 0; other < m_slotOutput.size(); ++other)
-        if (other != slot && !m_slotOutput[other].empty() && m_slotOutput[other] == output)
-            return kStatusOutputWrittenByBatch;
     return 0;
 }
 
@@ -188,9 +238,15 @@ void TConvertBatch::Refuse(std::size_t slot, std::int32_t status) {
     TConvertProcess& runner = *m_runners[slot];
     // Asked like any existing output, so No still means a quiet skip.
     const bool yes = runner.Question && runner.Question->AskYesNo(OverwriteQuestion(runner.OutputFile));
+    PostEnd(slot, yes ? status : 0, 0);
+}
+
+void TConvertBatch::PostEnd(std::size_t slot, std::int32_t status, int osError) {
+    const TConvertProcess& runner = *m_runners[slot];
     auto info = std::make_unique<TProcessInfo>();
     info->Percent = kEndNoticePercent;
-    info->Status = yes ? status : 0;
+    info->Status = status;
+    info->OSError = osError;
     if (runner.NotifyWindow)
         QCoreApplication::postEvent(runner.NotifyWindow, new TProcessInfoEvent(std::move(info)));
 }
@@ -199,6 +255,12 @@ void TConvertBatch::EndOnStartFailure(std::size_t slot, const std::string& why) 
     const std::size_t index = m_slotIndex[slot];
     const std::string encoder =
         Job.NotUseAnotherFFmpeg ? std::string(platform::EncoderFileName()) : Job.FFmpegPath;
+    // An encoder that has finished its file is done with it, whatever happens to the files after it.
+    for (std::size_t other = 0; other < m_runners.size(); ++other) {
+        TProcessInfo end;
+        if (other != slot && m_slotIndex[other] < m_fileList.size() && m_runners[other]->EndIfExited(end))
+            Record(other, end);
+    }
     Stop();
     for (std::size_t i = 0; i < m_fileList.size(); ++i) {
         if (m_failed[i] || m_converted[i])
@@ -235,6 +297,24 @@ TConvertBatch::OnEndNotice(const TProcessInfo& info,
     if (m_stopped || index >= m_fileList.size())
         return TEndAction::Ignore;
     TConvertProcess& runner = *m_runners[slot];
+    Record(slot, info);
+    CollectFailures();
+    if (const std::string reason = RefusalText(info.Status, runner.OutputFile, info.OSError);
+        showFailure && !reason.empty())
+        showFailure(reason);
+    // The user may have stopped the batch while the message was up.
+    if (m_stopped)
+        return TEndAction::Ignore;
+    ++m_ended;
+    m_slotIndex[slot] = NextFile();
+    if (m_ended == m_fileList.size())
+        return TEndAction::Close;
+    return m_slotIndex[slot] < m_fileList.size() ? TEndAction::StartNext : TEndAction::Idle;
+}
+
+void TConvertBatch::Record(std::size_t slot, const TProcessInfo& info) {
+    const std::size_t index = m_slotIndex[slot];
+    const TConvertProcess& runner = *m_runners[slot];
     if (!info.Converted()) {
         m_failed[index] = true;
         m_reasons[index] = FailureReason(info, runner.OutputFile);
@@ -244,18 +324,6 @@ TConvertBatch::OnEndNotice(const TProcessInfo& info,
         m_writtenFiles.Add(runner.OutputFile);
     }
     m_slotOutput[slot].clear();
-    CollectFailures();
-    if (const std::string reason = RefusalText(info.Status, runner.OutputFile, info.OSError);
-        showFailure && !reason.empty())
-        showFailure(reason);
-    // The user may have stopped the batch while the message was up.
-    if (m_stopped)
-        return TEndAction::Ignore;
-    ++m_ended;
-    m_slotIndex[slot] = m_nextIndex < m_fileList.size() ? m_nextIndex++ : m_fileList.size();
-    if (m_ended == m_fileList.size())
-        return TEndAction::Close;
-    return m_slotIndex[slot] < m_fileList.size() ? TEndAction::StartNext : TEndAction::Idle;
 }
 
 void TConvertBatch::Stop() {

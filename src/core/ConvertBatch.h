@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,9 @@ std::string OutputPathFor(const std::string& input, bool sameInput, const std::s
 inline constexpr std::int32_t kStatusOutputIsInput = 3;
 inline constexpr std::int32_t kStatusOutputIsBatchFile = 6;
 inline constexpr std::int32_t kStatusOutputWrittenByBatch = 7;
+// The encoder could not be started for lack of resources (descriptors, processes, memory), and no
+// other file of the batch was running to free them.
+inline constexpr std::int32_t kStatusNotStarted = 8;
 
 // What the user is told when the file was refused with this end-notice status, for the output
 // `output`; empty for a status that is no refusal.
@@ -87,12 +91,17 @@ public:
     // throws; the batch has then ended (see StartCurrent).
     void Begin();
     // Sets the slot's runner's job fields and starts the slot's file. An output that is one of the
-    // batch's inputs, an output it wrote or one another slot is writing is never handed to the
-    // encoder, whatever the answer: after the usual overwrite question the batch posts an end notice
-    // of its own (status 0 on No, the refusal's status on Yes).
-    // When the encoder cannot be started, the batch ends: every encoder stops, the file and every
-    // file not converted yet fail with the OS's reason, and Start's error is thrown on.
-    void StartCurrent(std::size_t slot = 0);
+    // batch's inputs or an output it wrote is never handed to the encoder, whatever the answer: after
+    // the usual overwrite question the batch posts an end notice of its own (status 0 on No, the
+    // refusal's status on Yes). A file whose output another slot is writing waits until that slot's
+    // file has ended, and the slot takes the next file meanwhile.
+    // A start that fails for lack of resources leaves the file to the next slot that frees while
+    // another slot is busy, and fails it with the OS's words (kStatusNotStarted) when none is.
+    // When the encoder cannot be started at all, the batch ends: files whose encoders have ended are
+    // kept, every other encoder stops, the file and every file not converted yet fail with the OS's
+    // reason, and Start's error is thrown on.
+    // False when the slot is left without a file.
+    bool StartCurrent(std::size_t slot = 0);
 
     // Idle: the slot has nothing left while other slots still convert.
     enum class TEndAction { Ignore, StartNext, Close, Idle };
@@ -107,7 +116,13 @@ public:
 
 private:
     std::int32_t FileOfThisBatch(std::size_t slot, const std::string& output) const;
+    bool OtherSlotWrites(std::size_t slot, const std::string& output) const;
+    bool OtherSlotBusy(std::size_t slot) const;
+    // The next file to hand out: one put aside first, in the list's order, skipping `tried`.
+    std::size_t NextFile(const std::set<std::size_t>& tried = {});
     void Refuse(std::size_t slot, std::int32_t status);
+    void PostEnd(std::size_t slot, std::int32_t status, int osError);
+    void Record(std::size_t slot, const TProcessInfo& info);
     void CollectFailures();
     void EndOnStartFailure(std::size_t slot, const std::string& why);
 
@@ -120,6 +135,7 @@ private:
     std::vector<bool> m_converted;                   // per file
     std::vector<std::vector<std::string>> m_reasons; // per file, why it failed
     std::size_t m_nextIndex = 0;
+    std::set<std::size_t> m_putAside; // files that wait for an output or for resources to free
     std::size_t m_ended = 0;
     std::vector<std::string> m_written; // outputs of files that converted
     // The inputs and the written outputs by identity, so that checking a file costs the same

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 
+#include <algorithm>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -136,7 +137,13 @@ void TConvertProcess::Start() {
 
     // What a killed program left of this output goes before a new work file joins it.
     RemoveStaleWorkFiles(OutputFile);
-    CreatePipes();
+    try {
+        CreatePipes();
+    } catch (...) {
+        // Out of descriptors: the ends made so far must not stay with a runner that may never start again.
+        ClosePipes();
+        throw;
+    }
     m_overwrite = overwrite;
     m_workFile = WorkFileFor(OutputFile);
     m_runWorkFile = m_workFile;
@@ -319,6 +326,38 @@ void TConvertProcess::ParseOutput(const char* Buffer, std::int32_t Count, TPipeT
 }
 
 void TConvertProcess::ProcessEnded() {
+    PostEnd(EndExited());
+}
+
+bool TConvertProcess::EndIfExited(TProcessInfo& end) {
+    if (!Running || !m_worker || ProcessInformation.process == platform::kNoHandle ||
+        platform::WaitForChild(ProcessInformation, 0) != platform::WaitResult::Exited)
+        return false;
+    // What the encoder wrote last is read here, as the worker would have before handing over the end;
+    // bounded, in case something it left behind still writes.
+    for (int reads = 0; reads < 64; ++reads) {
+        std::uint32_t outBytes = 0, errBytes = 0;
+        const bool out = platform::PeekPipe(StdOutRead, outBytes) && outBytes > 0;
+        const bool err = platform::PeekPipe(StdErrRead, errBytes) && errBytes > 0;
+        if (!out && !err)
+            break;
+        try {
+            BytesAvailable = out ? outBytes : errBytes;
+            out ? ReadStdOut() : ReadStdErr();
+        } catch (...) {
+            break;
+        }
+    }
+    // The worker may have asked to hand over this same end meanwhile: it must not end the file twice.
+    m_current.reset();
+    const std::int32_t status = EndExited();
+    FlushTails();
+    end = EndInfo(status, 0);
+    Running = false;
+    return true;
+}
+
+std::int32_t TConvertProcess::EndExited() {
     AskWorkerToTerminate();
     ClosePipes();
     // The pipes are drained: a last line without an ending still counts (it may be the only "time=").
@@ -347,12 +386,16 @@ void TConvertProcess::ProcessEnded() {
         platform::RemoveFile(work);
     }
     m_exit = exit;
-    PostEnd(status);
+    return status;
 }
 
 void TConvertProcess::PostEnd(std::int32_t Status, int osError) {
     if (m_ran)
         FlushTails();
+    Post(EndInfo(Status, osError));
+}
+
+TProcessInfo TConvertProcess::EndInfo(std::int32_t Status, int osError) const {
     TProcessInfo info;
     info.Percent = kEndNoticePercent;
     info.TimeElapsed = Parse.HasProgress ? "some" : "";
@@ -368,7 +411,7 @@ void TConvertProcess::PostEnd(std::int32_t Status, int osError) {
         for (std::string& line : info.Lines)
             line = ShowOutputName(line, m_runWorkFile, OutputFile);
     }
-    Post(info);
+    return info;
 }
 
 void TConvertProcess::FlushTails() {
@@ -405,6 +448,17 @@ void TConvertProcess::ClosePipes() {
     platform::CloseHandle(StdOutWrite);
     platform::CloseHandle(StdErrRead);
     platform::CloseHandle(StdErrWrite);
+}
+
+std::size_t EncodersAllowed(unsigned cores) {
+    // Held while an encoder runs: the read ends of its output pipes and its process handle, and the
+    // worker's copies of all three.
+    constexpr std::size_t kHandles = 6;
+    // Left for the program itself and for the pipes of the one encoder being started.
+    constexpr std::size_t kSpare = 32;
+    // The encoder, about a thread per core of its own, and the worker that watches it.
+    const std::size_t tasks = std::size_t{2} + std::max(1u, cores);
+    return platform::ChildrenAllowed(kHandles, tasks, kSpare);
 }
 
 std::string OverwriteQuestion(const std::string& output) {

@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -24,6 +25,10 @@ struct TWorkerLink;
 
 // The question asked before an existing `output` is replaced, in the user's language.
 std::string OverwriteQuestion(const std::string& output);
+
+// How many encoders this process can run at once on a machine with `cores` processor cores, by its
+// open-file and process limits (what one running encoder holds, and the threads the encoder runs).
+std::size_t EncodersAllowed(unsigned cores);
 
 class TConvertProcess final {
 public:
@@ -51,6 +56,9 @@ public:
     void Start();
     // Ends the running conversion at once; no end notice. Does nothing unless Running.
     void Stop(std::uint32_t ExitCode);
+    // When the encoder has exited but its end has not been handed over yet: ends the file as that
+    // would (its output kept when it converted) and gives the end notice in `end` instead of posting it.
+    bool EndIfExited(TProcessInfo& end);
 
     // The file the running encoder writes; it becomes OutputFile once the file has converted.
     const std::string& WorkFile() const { return m_workFile; }
@@ -93,6 +101,8 @@ private:
     void Teardown(std::uint32_t exitCode);
     bool ReapOrHandOver(platform::ExitStatus* status, const std::string& discard);
     void StartWorker();
+    std::int32_t EndExited();
+    TProcessInfo EndInfo(std::int32_t Status, int osError) const;
     void ReadPipe(platform::Handle pipe, const char* errorText, TPipeTail& tail);
     void Post(const TProcessInfo& info);
     void FlushTails();

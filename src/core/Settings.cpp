@@ -124,10 +124,11 @@ std::string ChooseOutputDirectory(const std::string& boxText, const std::string&
     return platform::DirectoryExists(boxText) ? boxText : remembered;
 }
 
-std::size_t RunnersFor(std::int32_t convertAtOnce, std::size_t files, unsigned cores) {
+std::size_t RunnersFor(std::int32_t convertAtOnce, std::size_t files, unsigned cores, std::size_t allowed) {
+    const std::size_t perCore = kRunnersPerCore * std::max(1u, cores);
     const std::size_t wanted =
         convertAtOnce == 0 ? std::max(1u, cores) : static_cast<std::size_t>(std::max(1, convertAtOnce));
-    return std::clamp<std::size_t>(wanted, 1, std::max<std::size_t>(files, 1));
+    return std::max<std::size_t>(std::min({wanted, perCore, allowed, files}), 1);
 }
 
 } // namespace clipvane

@@ -16,7 +16,7 @@ struct TSettings {
     std::string AnotherFFmpeg;
     bool NotUseAnotherFFmpeg = true;
     // Files converted at once by the desktop program: 1 one after another, 0 one per processor
-    // core, N up to N.
+    // core, N up to N (as the machine allows: see RunnersFor).
     std::int32_t ConvertAtOnce = 1;
 
     bool operator==(const TSettings&) const = default;
@@ -61,8 +61,12 @@ void SaveSettings(const std::string& folder, const TSettings& settings);
 // folder remembered before.
 std::string ChooseOutputDirectory(const std::string& boxText, const std::string& remembered);
 
-// How many runners a batch of `files` uses for the value of "ConvertAtOnce" on a machine with
-// `cores` processor cores: at least one, never more than there are files.
-std::size_t RunnersFor(std::int32_t convertAtOnce, std::size_t files, unsigned cores);
+// At most this many files convert at once per processor core: more only share the same cores.
+inline constexpr std::size_t kRunnersPerCore = 4;
+
+// How many runners a batch of `files` uses for the value of "ConvertAtOnce" (or --jobs) on a machine
+// with `cores` processor cores where `allowed` encoders can run at once: at least one, never more than
+// there are files, four per core or `allowed`.
+std::size_t RunnersFor(std::int32_t convertAtOnce, std::size_t files, unsigned cores, std::size_t allowed);
 
 } // namespace clipvane

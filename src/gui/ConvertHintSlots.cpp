@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QScopeGuard>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -67,18 +68,24 @@ void TConvertSlots::Attach(TConvertBatch& batch, TSlotsView view,
 void TConvertSlots::Begin() {
     m_clock.start();
     for (std::size_t slot = 0; slot < m_runners.size(); ++slot)
-        Start(slot);
+        m_waiting.push_back(slot);
+    StartWaiting();
 }
 
-void TConvertSlots::Start(std::size_t slot) {
-    m_waiting.push_back(slot);
-    if (m_busy == 0)
-        StartWaiting();
-}
-
-// One slot after another: a question keeps the others waiting until it has been answered.
+// One slot after another: a question keeps the others waiting until it has been answered. A few per
+// turn of the event loop, so that the window paints, Stop works and finished files end in between.
 void TConvertSlots::StartWaiting() {
-    while (m_busy == 0 && !m_waiting.empty()) {
+    for (std::size_t started = 0; m_busy == 0 && !m_waiting.empty(); ++started) {
+        if (started == kStartsPerTurn) {
+            if (!m_turnPending) {
+                m_turnPending = true;
+                QTimer::singleShot(0, m_view.Window, [this] {
+                    m_turnPending = false;
+                    StartWaiting();
+                });
+            }
+            return;
+        }
         const std::size_t slot = m_waiting.front();
         m_waiting.pop_front();
         if (m_batch->Stopped() || m_batch->SlotIndex(slot) >= m_batch->Count())
@@ -86,11 +93,17 @@ void TConvertSlots::StartWaiting() {
         ++m_busy;
         const auto done = qScopeGuard([this] { --m_busy; });
         try {
-            m_batch->StartCurrent(slot);
-            m_running[slot] = true;
+            m_running[slot] = m_batch->StartCurrent(slot);
         } catch (...) {
-            // No end notice comes for this file; the other slots go on, and Stop ends the batch.
+            m_running[slot] = false;
             m_view.ReportError();
+            // The encoder cannot be started: the batch has ended, and its summary says why.
+            if (m_batch->Stopped()) {
+                m_waiting.clear();
+                Show();
+                m_view.Close();
+                return;
+            }
         }
         Show();
     }

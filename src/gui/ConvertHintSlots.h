@@ -51,7 +51,6 @@ public:
     void OnNotice(std::size_t slot, const TProcessInfo& info);
 
 private:
-    void Start(std::size_t slot);
     void StartWaiting();
     void Show();
 
@@ -67,6 +66,9 @@ private:
     // A question or a failure message is up: slots that want to start wait their turn.
     int m_busy = 0;
     std::deque<std::size_t> m_waiting;
+    // Starts per turn of the event loop: a start forks and asks the file system a few things.
+    static constexpr std::size_t kStartsPerTurn = 4;
+    bool m_turnPending = false;
 };
 
 } // namespace clipvane

@@ -319,8 +319,8 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
         SameInputFolder = ExtractFilePath(files.front());
     LastInputFolder = ExtractFilePath(files.front());
 
-    const std::size_t atOnce = RunnersFor(ConvertAtOnce, files.size(),
-                                          static_cast<unsigned>(std::max(1, QThread::idealThreadCount())));
+    const auto cores = static_cast<unsigned>(std::max(1, QThread::idealThreadCount()));
+    const std::size_t atOnce = RunnersFor(ConvertAtOnce, files.size(), cores, EncodersAllowed(cores));
     TfrmConvert batch(this, *m_runner, std::move(files), atOnce);
     batch.Job().OutputExt = GetOutputExt(profile);
     batch.Job().FFmpegParams = GetFFmpegParams(profile);

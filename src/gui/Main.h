@@ -80,6 +80,7 @@ public:
     void UseanotherFFMpeg1Click();
     void About1Click();
     void miConvertAtOnceClick();
+    QString AtOnceText() const;
     // A later start asked for the window: shown, restored and brought to the front.
     void WMShowMain();
     // The program is asked to end (a signal, the end of the session): handled as a close of the

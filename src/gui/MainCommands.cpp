@@ -1,6 +1,8 @@
 // The main window's secondary commands: the output folder's browser and viewer, the Advanced menu
 // and the web pages.
 #include "core/Path.h"
+#include "core/ConvertThread.h"
+#include "core/Settings.h"
 #include "core/platform/Platform.h"
 #include "gui/About.h"
 #include "gui/Global.h"
@@ -15,6 +17,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdint>
 
 namespace clipvane {
 
@@ -35,8 +41,7 @@ void TfrmMain::CreateAdvancedMenu() {
     suiPopupMenu1->addSeparator();
     item("Donate1", tr("&Donate"), &TfrmMain::Donate1Click);
     suiPopupMenu1->addSeparator();
-    miConvertAtOnce =
-        item("miConvertAtOnce", tr("Convert several files at once"), &TfrmMain::miConvertAtOnceClick);
+    miConvertAtOnce = item("miConvertAtOnce", AtOnceText(), &TfrmMain::miConvertAtOnceClick);
     miConvertAtOnce->setCheckable(true);
     suiPopupMenu1->addSeparator();
     item("About1", tr("&About..."), &TfrmMain::About1Click);
@@ -77,9 +82,19 @@ void TfrmMain::bShowFilesClick() {
     TDialogs::Instance().OpenUrl(QUrl::fromLocalFile(QDir(PathText(OutputDirectory)).absolutePath()));
 }
 
+// How many files the item's choice converts at once on this machine: the hand-set count or one per
+// core (what checking the item gives), as the machine allows.
+QString TfrmMain::AtOnceText() const {
+    const auto cores = static_cast<unsigned>(std::max(1, QThread::idealThreadCount()));
+    const std::size_t count =
+        RunnersFor(ConvertAtOnce == 1 ? 0 : ConvertAtOnce, SIZE_MAX, cores, EncodersAllowed(cores));
+    return tr("Convert several files at once (up to %1)").arg(count);
+}
+
 void TfrmMain::iAboutClick() {
     UseanotherFFMpeg1->setChecked(!NotUseAnotherFFmpeg);
     miConvertAtOnce->setChecked(ConvertAtOnce != 1);
+    miConvertAtOnce->setText(AtOnceText());
     suiPopupMenu1->popup(QCursor::pos());
 }
 

@@ -3,6 +3,7 @@
 // Plain C++ over the OS API: no Qt here, so the Windows side cross-builds on its own.
 // Every path and command line is UTF-8 here; the Windows side turns it into UTF-16 at each call.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -90,6 +91,16 @@ void ReleaseChild(ChildProcess& child);
 
 // Closes the record's handles without reaping (for a duplicate record).
 void CloseChild(ChildProcess& child);
+
+// How many more children this process can run at once, each holding `handlesPerChild` descriptors
+// of ours and costing `tasksPerChild` processes or threads: the open-file limit less what is open now
+// and `reserve`, and the user's process limit less what the user runs now. SIZE_MAX where the OS sets
+// neither limit (Windows).
+std::size_t ChildrenAllowed(std::size_t handlesPerChild, std::size_t tasksPerChild, std::size_t reserve);
+
+// True when the OS error code says a resource ran short (descriptors, processes, memory) rather than
+// that the program cannot be run at all: the same start may work once other children have ended.
+bool IsResourceShortage(int code);
 
 // The local time zone's offset from UTC in seconds at a moment given in seconds since 1970 (UTC).
 // A change of the zone while the program runs shows at the next call.

@@ -1,10 +1,12 @@
 // POSIX (Linux) implementation of the platform services.
 #include "core/platform/Platform.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -411,6 +413,61 @@ double ProcessCpuSeconds() {
     ::getrusage(RUSAGE_SELF, &usage);
     const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Entries of a /proc folder whose names are numbers; -1 when it cannot be read.
+static long CountNumberedEntries(const char* folder) {
+    DIR* dir = ::opendir(folder);
+    if (!dir)
+        return -1;
+    long count = 0;
+    while (const dirent* entry = ::readdir(dir))
+        count += entry->d_name[0] >= '0' && entry->d_name[0] <= '9' ? 1 : 0;
+    ::closedir(dir);
+    return count;
+}
+
+// The tasks (threads) of the processes of our real user: what RLIMIT_NPROC counts.
+static std::size_t UserTasks() {
+    const uid_t user = ::getuid();
+    DIR* proc = ::opendir("/proc");
+    if (!proc)
+        return 0;
+    std::size_t tasks = 0;
+    while (const dirent* entry = ::readdir(proc)) {
+        if (entry->d_name[0] < '0' || entry->d_name[0] > '9')
+            continue;
+        const std::string folder = std::string("/proc/") + entry->d_name;
+        struct stat info {};
+        if (::stat(folder.c_str(), &info) != 0 || info.st_uid != user)
+            continue;
+        const long count = CountNumberedEntries((folder + "/task").c_str());
+        tasks += count > 0 ? static_cast<std::size_t>(count) : 1;
+    }
+    ::closedir(proc);
+    return tasks;
+}
+
+std::size_t ChildrenAllowed(std::size_t handlesPerChild, std::size_t tasksPerChild, std::size_t reserve) {
+    std::size_t allowed = SIZE_MAX;
+    rlimit limit{};
+    if (handlesPerChild > 0 && ::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+        // The listing's own descriptor is counted too: one of the reserve.
+        const long open = CountNumberedEntries("/proc/self/fd");
+        const std::size_t used = (open > 0 ? static_cast<std::size_t>(open) : 3) + reserve;
+        const auto cap = static_cast<std::size_t>(limit.rlim_cur);
+        allowed = std::min(allowed, cap > used ? (cap - used) / handlesPerChild : 0);
+    }
+    if (tasksPerChild > 0 && ::getrlimit(RLIMIT_NPROC, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+        const std::size_t used = UserTasks();
+        const auto cap = static_cast<std::size_t>(limit.rlim_cur);
+        allowed = std::min(allowed, cap > used ? (cap - used) / tasksPerChild : 0);
+    }
+    return allowed;
+}
+
+bool IsResourceShortage(int code) {
+    return code == EMFILE || code == ENFILE || code == EAGAIN || code == ENOMEM;
 }
 
 std::int64_t UtcOffsetSeconds(std::int64_t unixSeconds) {

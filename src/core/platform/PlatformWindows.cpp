@@ -19,6 +19,7 @@
 #undef CreateProcess
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 
 namespace clipvane::platform {
@@ -271,6 +272,25 @@ void CloseChild(ChildProcess& child) {
     CloseHandle(child.thread);
     CloseHandle(child.job); // the last handle of the job: what still runs in it is killed
     child = {};
+}
+
+// Windows caps neither the handles nor the processes of a user in a way a start would meet first.
+std::size_t ChildrenAllowed(std::size_t, std::size_t, std::size_t) {
+    return SIZE_MAX;
+}
+
+bool IsResourceShortage(int code) {
+    switch (code) {
+    case ERROR_TOO_MANY_OPEN_FILES:
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+    case ERROR_NO_SYSTEM_RESOURCES:
+    case ERROR_COMMITMENT_LIMIT:
+    case ERROR_NOT_ENOUGH_QUOTA:
+        return true;
+    default:
+        return false;
+    }
 }
 
 double ProcessCpuSeconds() {
