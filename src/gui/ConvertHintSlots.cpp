@@ -58,6 +58,8 @@ void TConvertSlots::Attach(TConvertBatch& batch, TSlotsView view,
     m_batch = &batch;
     m_view = std::move(view);
     m_progress = std::make_unique<TBatchProgress>(batch.Count());
+    // Until the encoder says how long a file is, its size says how much of the batch it is.
+    m_progress->ReadSizes(batch.FileList());
     for (std::size_t slot = 1; slot < m_runners.size(); ++slot) {
         m_receivers.push_back(std::make_unique<TSlotReceiver>(deliver, slot));
         batch.SetSlotNotifyWindow(slot, m_receivers.back().get());
@@ -65,7 +67,6 @@ void TConvertSlots::Attach(TConvertBatch& batch, TSlotsView view,
 }
 
 void TConvertSlots::Begin() {
-    m_clock.start();
     for (std::size_t slot = 0; slot < m_runners.size(); ++slot)
         Start(slot);
 }
@@ -88,6 +89,8 @@ void TConvertSlots::StartWaiting() {
         try {
             m_batch->StartCurrent(slot);
             m_running[slot] = true;
+            if (m_view.Started)
+                m_view.Started();
         } catch (...) {
             // No end notice comes for this file; the other slots go on, and Stop ends the batch.
             m_view.ReportError();
@@ -105,7 +108,7 @@ void TConvertSlots::OnNotice(std::size_t slot, const TProcessInfo& info) {
     if (!info.IsEndNotice()) {
         if (info.Status == 0)
             m_progress->Report(index, info.Percent, m_runners[slot]->Parse.TotalSeconds);
-        Show();
+        ShowProgress();
         return;
     }
     ++m_busy;
@@ -145,8 +148,14 @@ void TConvertSlots::Show() {
                                       .arg(QString::fromUtf8(kProductName))
                                       .arg(m_ended + running.size())
                                       .arg(m_batch->Count()));
+    ShowProgress();
+}
+
+void TConvertSlots::ShowProgress() {
+    if (!m_progress)
+        return;
     m_view.Bar->setValue(m_progress->Percent());
-    const std::int64_t elapsed = m_clock.isValid() ? m_clock.elapsed() / 1000 : 0;
+    const std::int64_t elapsed = m_view.ElapsedSeconds ? m_view.ElapsedSeconds() : 0;
     m_view.Elapsed->setText(QString::fromStdString(SecondsToText(elapsed)));
     m_view.Estimated->setText(QString::fromStdString(SecondsToText(m_progress->EstimatedSeconds(elapsed))));
 }
