@@ -17,8 +17,16 @@ template <class T> T* Child(QObject& window, const char* name) {
 // The text a control shows and the pixels its style leaves for it.
 inline int TextRoom(QWidget& widget, QString& text) {
     QStyle& style = *widget.style();
-    if (auto* label = qobject_cast<QLabel*>(&widget))
-        return text = label->text(), label->contentsRect().width();
+    if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        text = label->text();
+        if (!label->wordWrap())
+            return label->contentsRect().width();
+        // A wrapped text needs no more lines than the label's height holds, nor a word wider than it.
+        const QRect room = label->contentsRect();
+        const QRect needed = label->fontMetrics().boundingRect(room, Qt::TextWordWrap, text);
+        text.clear(); // measured here, not as one line
+        return needed.width() <= room.width() && needed.height() <= room.height() ? room.width() : -1;
+    }
     if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
         text = button->text().remove(u'&');
         const int inset = button->inherits("QCheckBox")

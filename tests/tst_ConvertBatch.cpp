@@ -93,7 +93,8 @@ class tst_ConvertBatch final : public QObject {
     Q_OBJECT
 
 private slots:
-    // The batch seen as one job: "r I P D" reports P% of file I, D its duration (0 unknown), "e I" ends it.
+    // The batch seen as one job: "r I P D" reports P% of file I, D its duration (0 unknown), "e I" ends it,
+    // "s I B" gives its size in bytes.
     void batchProgress_data() {
         QTest::addColumn<QStringList>("events");
         QTest::addColumn<int>("percent");
@@ -101,11 +102,13 @@ private slots:
         // clang-format off
         QTest::newRow("nothing yet")                  << QStringList{} << 0 << 0;
         QTest::newRow("no duration known: all equal") << QStringList{u"r 0 50 0"_s, u"r 1 10 0"_s} << 20 << 150;
-        QTest::newRow("weighted by duration")         << QStringList{u"r 0 50 100"_s, u"r 1 10 300"_s, u"r 2 25 200"_s} << 21 << 138;
-        QTest::newRow("unknown weighs the average")   << QStringList{u"r 0 50 100"_s, u"r 1 10 300"_s, u"r 2 0 0"_s} << 13 << 225;
+        QTest::newRow("weighted by duration")         << QStringList{u"r 1 10 300"_s, u"r 0 50 100"_s, u"r 2 25 200"_s} << 21 << 138;
+        QTest::newRow("unknown weighs the average")   << QStringList{u"r 1 10 300"_s, u"r 0 50 100"_s, u"r 2 0 0"_s} << 13 << 225;
         QTest::newRow("an ended file counts whole")   << QStringList{u"r 0 40 100"_s, u"e 0"_s, u"r 1 0 100"_s} << 33 << 90;
         QTest::newRow("a late report changes no end") << QStringList{u"e 0"_s, u"r 0 10 100"_s, u"r 1 0 100"_s} << 33 << 90;
         QTest::newRow("every file ended")             << QStringList{u"e 0"_s, u"e 1"_s, u"e 2"_s} << 100 << 30;
+        QTest::newRow("a late duration holds the bar")  << QStringList{u"r 0 100 2"_s, u"e 0"_s, u"r 1 100 2"_s, u"e 1"_s, u"r 2 1 120"_s} << 66 << 715;
+        QTest::newRow("unknown duration weighs its size") << QStringList{u"s 0 350000"_s, u"s 1 350000"_s, u"s 2 21000000"_s, u"r 0 100 2"_s, u"e 0"_s, u"r 1 100 2"_s, u"e 1"_s} << 3 << 930;
         // clang-format on
     }
     void batchProgress() {
@@ -117,6 +120,8 @@ private slots:
             const QStringList f = event.split(u' ');
             if (f[0] == u"e")
                 progress.Ended(f[1].toUInt());
+            else if (f[0] == u"s")
+                progress.SetSize(f[1].toUInt(), f[2].toLongLong());
             else
                 progress.Report(f[1].toUInt(), f[2].toInt(), f[3].toLongLong());
         }

@@ -587,9 +587,12 @@ private slots:
         QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
     }
 
-    // Two at once: one bar for the batch, each file weighted by its duration.
+    // Two at once: one bar for the batch, each file weighted by its duration, or by its size until
+    // that is known.
     void twoAtOnceShowTheBatchAsAWhole() {
         TBatchSetup setup;
+        for (const auto& [name, bytes] : {std::pair{u"a.avi"_s, 100}, {u"b.avi"_s, 300}, {u"c.avi"_s, 200}})
+            QVERIFY(WriteFile(setup.Path(name), QByteArray(bytes, 'x')));
         auto window =
             setup.Window({u"a.avi"_s, u"b.avi"_s, u"c.avi"_s},
                          "--write-args --only-for a.avi --duration 00:01:40.00 --time 00:00:50.00 "
@@ -599,7 +602,7 @@ private slots:
         QStringList work;
         QList<std::int64_t> pids;
         const int result = RunModal(*window, [&] {
-            // a 50% of 100 s, b 10% of 300 s, c not started and weighing the known average, 200 s.
+            // a 50% of 100 s, b 10% of 300 s, c not started and weighing its 200 bytes at a second each.
             QTRY_COMPARE(bar->value(), 80 * 100 / 600);
             QCOMPARE(window->windowTitle(), u"Tarvix Clipvane (2/3)"_s);
             QCOMPARE(LabelText(*window, "lConvertName"), u"a.mp3, b.mp3"_s);
@@ -626,6 +629,46 @@ private slots:
         for (const QString& name : {u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s})
             QVERIFY2(!QFile::exists(setup.Path(name)), qPrintable(name));
         QVERIFY(window->FailedFiles().empty());
+    }
+
+    // An encoder that writes nothing: the time still runs, and after the stall interval the window
+    // says so, with Stop as the way out. The window's clock is the test's.
+    void silentEncoder_data() {
+        QTest::addColumn<int>("atOnce");
+        QTest::addColumn<int>("advanceMs");
+        QTest::addColumn<QString>("elapsed");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("one at a time: the time runs") << 1 << 5000 << u"00:05"_s << QString();
+        QTest::newRow("one at a time: a minute silent")
+            << 1 << 61000 << u"01:01"_s << u"Encoder silent for 01:01"_s;
+        QTest::newRow("two at once: the time runs") << 2 << 5000 << u"00:05"_s << QString();
+        QTest::newRow("two at once: a minute silent")
+            << 2 << 60000 << u"01:00"_s << u"Encoder silent for 01:00"_s;
+    }
+    void silentEncoder() {
+        QFETCH(int, atOnce);
+        QFETCH(int, advanceMs);
+        QFETCH(QString, elapsed);
+        QFETCH(QString, notice);
+        TBatchSetup setup;
+        auto window = setup.Window({u"a.avi"_s, u"b.avi"_s}, "--hang ", static_cast<std::size_t>(atOnce));
+        std::int64_t now = 1000000;
+        window->SteadyClock = [&now] { return now; };
+        auto* stall = Child<QLabel>(*window, "lStall");
+        QVERIFY(stall);
+        const int result = RunModal(*window, [&] {
+            for (int slot = 0; slot < atOnce; ++slot)
+                QTRY_VERIFY(window->Batch().Runner(slot).EncoderRunning());
+            now += advanceMs;
+            QTRY_COMPARE(LabelText(*window, "lTimeElapsed"), elapsed);
+            // The tick that moved the time has looked for silence too.
+            QCOMPARE(stall->isVisible(), !notice.isEmpty());
+            if (!notice.isEmpty())
+                QCOMPARE(stall->text(), notice);
+            Child<QPushButton>(*window, "bStop")->click();
+        });
+        QCOMPARE(result, kAbort);
+        QVERIFY(!window->Batch().Runner().EncoderRunning());
     }
 
     // Files end out of order; the failures are still named in the list's order.

@@ -75,6 +75,23 @@ private slots:
                  window->Job().NotUseAnotherFFmpeg = false;
                  return window;
              }},
+            {"batch, encoder silent",
+             [this] {
+                 // Each reading of the clock an hour after the one before: the notice shows at once,
+                 // with as many digits as a long silence gives.
+                 QFile input(m_dir.filePath(u"a.wav"_s));
+                 input.open(QIODevice::WriteOnly);
+                 auto window = std::make_unique<TfrmConvert>(
+                     nullptr, m_runner, std::vector<std::string>{m_dir.filePath(u"a.wav"_s).toStdString()},
+                     1);
+                 window->Job().OutputExt = ".mp3";
+                 window->Job().FFmpegParams = "--hang";
+                 window->Job().FFmpegPath = FAKE_ENCODER_PATH;
+                 window->Job().NotUseAnotherFFmpeg = false;
+                 window->SteadyClock = [hours = std::int64_t{0}]() mutable { return 3600000 * hours++; };
+                 window->setProperty("waitFor", u"lStall"_s);
+                 return window;
+             }},
             {"manual", [] { return std::make_unique<TfrmManualConvert>(nullptr, QString()); }},
             {"about", [] { return std::make_unique<TfrmAbout>(nullptr); }},
             {"ffmpeg", [] { return std::make_unique<TfrmUseFFmpeg>(nullptr); }},
@@ -101,6 +118,8 @@ private slots:
             QCOMPARE(groups.first()->menu()->actions().first()->text().remove(u'&'),
                      QString::fromUtf8(ProfileCatalog().front().Caption));
         } else {
+            if (const QString waitFor = window->property("waitFor").toString(); !waitFor.isEmpty())
+                QTRY_VERIFY(window->findChild<QWidget*>(waitFor)->isVisible());
             VerifyNothingClipped(*window);
         }
     }

@@ -312,6 +312,10 @@ nicht gestartet werden, 130 abgebrochen.
         <source>Conversion progress</source>
         <translation>Konvertierungsfortschritt</translation>
     </message>
+    <message>
+        <source>Encoder silent for %1</source>
+        <translation>Encoder seit %1 stumm</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>

@@ -311,6 +311,10 @@ el codificador, 130 interrumpido.
         <source>Conversion progress</source>
         <translation>Progreso de la conversión</translation>
     </message>
+    <message>
+        <source>Encoder silent for %1</source>
+        <translation>Codificador en silencio: %1</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>

@@ -314,6 +314,10 @@ n&apos;a pas pu être démarré, 130 interrompu.
         <source>Conversion progress</source>
         <translation>Progression de la conversion</translation>
     </message>
+    <message>
+        <source>Encoder silent for %1</source>
+        <translation>Encodeur muet depuis %1</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>

@@ -308,6 +308,10 @@ be started, 130 interrupted.
         <source>Conversion progress</source>
         <translation>変換の進行状況</translation>
     </message>
+    <message>
+        <source>Encoder silent for %1</source>
+        <translation>エンコーダー無応答: %1</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>

@@ -311,6 +311,10 @@ iniciar o codificador, 130 interrompido.
         <source>Conversion progress</source>
         <translation>Progresso da conversão</translation>
     </message>
+    <message>
+        <source>Encoder silent for %1</source>
+        <translation>Codificador em silêncio: %1</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>

@@ -312,6 +312,10 @@ be started, 130 interrupted.
         <source>Conversion progress</source>
         <translation>Ход конвертации</translation>
     </message>
+    <message>
+        <source>Encoder silent for %1</source>
+        <translation>Кодировщик молчит уже %1</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>

@@ -308,6 +308,10 @@ be started, 130 interrupted.
         <source>Conversion progress</source>
         <translation>转换进度</translation>
     </message>
+    <message>
+        <source>Encoder silent for %1</source>
+        <translation>编码器已 %1 无输出</translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmMain</name>

@@ -65,6 +65,9 @@ TCliSession::TCliSession(const TCliOptions& options, ConversionJob job, std::vec
     m_batch->NotifyWindow = m_receivers.front().get();
     m_slotLines.resize(m_runners.size());
     m_reasonShown.resize(m_batch->Count());
+    m_clock = TBatchClock(m_runners.size());
+    m_tails.resize(m_runners.size());
+    m_silentShown.assign(m_runners.size(), -1);
 
     m_interruptPoll.setInterval(50);
     connect(&m_interruptPoll, &QTimer::timeout, this, &TCliSession::PollInterrupt);
@@ -78,6 +81,7 @@ TCliSession::~TCliSession() {
 
 void TCliSession::Begin() {
     platform::InstallInterruptHandler();
+    m_clock.Start();
     m_interruptPoll.start();
     try {
         // One slot at a time, so that an interrupt at an overwrite question starts nothing more.
@@ -94,6 +98,7 @@ void TCliSession::Begin() {
 }
 
 void TCliSession::StartNext(std::size_t slot) {
+    m_tails[slot].clear();
     try {
         m_batch->StartCurrent(slot);
         if (FinishIfInterrupted())
@@ -188,7 +193,9 @@ void TCliSession::OnProgress(std::size_t slot, const TProcessInfo& info) {
     std::string percent = std::to_string(info.Percent) + "%";
     if (percent.size() < 4)
         percent.insert(0, 4 - percent.size(), ' ');
-    DrawProgressLine(slot, " " + percent + "  " + info.TimeElapsed + " / " + info.TimeEstimated);
+    m_tails[slot] = " " + percent + "  " + info.TimeElapsed + " / " + info.TimeEstimated;
+    m_silentShown[slot] = -1;
+    DrawProgressLine(slot, m_tails[slot]);
 }
 
 void TCliSession::OnEnd(std::size_t slot, const TProcessInfo& info) {
@@ -267,7 +274,26 @@ void TCliSession::Finish(int exitCode) {
 }
 
 void TCliSession::PollInterrupt() {
-    FinishIfInterrupted();
+    if (!FinishIfInterrupted())
+        WatchSilence();
+}
+
+void TCliSession::WatchSilence() {
+    for (std::size_t slot = 0; slot < m_runners.size(); ++slot) {
+        const TConvertProcess& runner = *m_runners[slot];
+        m_clock.Observe(slot, runner.EncoderRunning(), runner.EncoderStarts(), runner.OutputReads());
+        const std::int64_t silentMs = m_clock.SilentMs(slot);
+        const std::int64_t shown = silentMs >= TBatchClock::kStallMs ? silentMs / 1000 : -1;
+        if (shown == m_silentShown[slot])
+            continue;
+        const bool began = m_silentShown[slot] < 0;
+        m_silentShown[slot] = shown;
+        const std::string notice = "encoder silent for " + SecondsToText(std::max<std::int64_t>(shown, 0));
+        if (m_terminal)
+            DrawProgressLine(slot, m_tails[slot] + (shown >= 0 ? "  " + notice : ""));
+        else if (!m_machine && began && shown >= 0)
+            std::cerr << ExtractFileName(runner.InputFile) << ": " << notice << std::endl;
+    }
 }
 
 // Also right after a start: an interrupt at the overwrite question ends the program there.

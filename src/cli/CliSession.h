@@ -2,6 +2,7 @@
 // Runs one batch from the terminal: receives the runner's notices and reports them on stdout.
 
 #include "cli/CliOptions.h"
+#include "core/BatchClock.h"
 #include "core/ConvertBatch.h"
 
 #include <QObject>
@@ -72,6 +73,8 @@ private:
     void OnStartFailure(const std::exception& error);
     void Finish(int exitCode);
     void PollInterrupt();
+    // Says when an encoder has written nothing for a while: on its line on a terminal, else once on stderr.
+    void WatchSilence();
     bool FinishIfInterrupted();
     void DrawProgressLine(std::size_t slot, const std::string& tail);
     void DrawBlock();
@@ -94,6 +97,9 @@ private:
     std::vector<std::string> m_slotLines;
     std::vector<bool> m_reasonShown; // per file: its reason has been printed
     std::size_t m_blockHeight = 0;   // lines drawn, the cursor on the last
+    TBatchClock m_clock{1};
+    std::vector<std::string> m_tails;        // per slot: the progress its line shows
+    std::vector<std::int64_t> m_silentShown; // per slot: the silence said, in seconds; -1 none
 };
 
 } // namespace clipvane::cli

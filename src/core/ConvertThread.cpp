@@ -158,6 +158,7 @@ void TConvertProcess::Start() {
                                    ProcessInformation))
             RaiseError(Tr("TConvertProcess", "Error while creating convert process!"));
         m_ran = true;
+        ++m_starts;
         // The child has its own copies. Nothing is ever written to its input, so it reads end of
         // file at once: an encoder that asks a question of its own gets No instead of waiting.
         platform::CloseHandle(StdInWrite);
@@ -316,6 +317,8 @@ void TConvertProcess::ReadPipe(platform::Handle pipe, const char* errorText, TPi
         platform::SetLastError(code);
         RaiseError(Tr("TConvertProcess", errorText));
     }
+    if (count > 0)
+        ++m_reads;
     ParseOutput(buffer.data(), static_cast<std::int32_t>(count), &tail);
 }
 

@@ -78,6 +78,12 @@ public:
     platform::ChildProcess ProcessInformation;
     TParseState Parse; // TotalSeconds, StartTime, HasProgress
 
+    // For the batch's clock: whether an encoder runs, how many this runner has started and how many
+    // reads of their output it has made (both only ever grow).
+    bool EncoderRunning() const { return ProcessInformation.process != platform::kNoHandle; }
+    std::uint64_t EncoderStarts() const { return m_starts; }
+    std::uint64_t OutputReads() const { return m_reads; }
+
     // A worker watches the current child and has not been told to terminate ("Worker" is set).
     bool HasWorker() const { return m_worker != nullptr; }
     // A worker waits for the GUI thread to run one of the calls below.
@@ -116,6 +122,8 @@ private:
     bool m_ran = false;                        // an encoder was started for the current file
     bool m_noOutput = false;                   // it ended well without writing its work file
     std::string m_runWorkFile;                 // the work file of the current file, kept past its end
+    std::uint64_t m_starts = 0;
+    std::uint64_t m_reads = 0;
     TPipeTail m_outTail;
     TPipeTail m_errTail;
     std::string m_workFile;   // what the running encoder writes, empty when none

@@ -13,16 +13,27 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 namespace clipvane {
+
+namespace {
+// "MM:SS", the minutes not wrapped into hours; 0 for anything else.
+std::int64_t TextToSeconds(const std::string& text) {
+    const QStringList fields = QString::fromStdString(text).split(u':');
+    return fields.size() == 2 ? fields[0].toLongLong() * 60 + fields[1].toLongLong() : 0;
+}
+} // namespace
 
 TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<std::string> fileList,
                          std::size_t atOnce)
     : QDialog(owner)
     , m_slots(runner, atOnce)
-    , m_batch(m_slots.Runners(), std::move(fileList)) {
+    , m_batch(m_slots.Runners(), std::move(fileList))
+    , m_clock(m_slots.Runners().size()) {
     setObjectName(QStringLiteral("frmConvert"));
     SetDesignFont(*this);
     setFixedSize(345, 144);
@@ -62,6 +73,14 @@ TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<st
     Image2->setGeometry(280, 32, 32, 32);
     Image2->setPixmap(ConvertPicture());
 
+    // Between the picture and Stop, the way out of an encoder that has gone silent.
+    lStall = new QLabel(this);
+    lStall->setObjectName(QStringLiteral("lStall"));
+    lStall->setGeometry(253, 64, 88, 40);
+    lStall->setWordWrap(true);
+    lStall->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    lStall->hide();
+
     bStop = new QPushButton(tr("Stop"), this);
     bStop->setObjectName(QStringLiteral("bStop"));
     bStop->setGeometry(257, 104, 80, 27);
@@ -74,7 +93,8 @@ TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<st
                         [this](const std::string& text) {
                             ShowMessage(this, QMessageBox::Critical, QString::fromStdString(text));
                         },
-                        [this] { ShowCurrentException(this); }, [this] { done(QDialog::Rejected); }},
+                        [this] { ShowCurrentException(this); }, [this] { done(QDialog::Rejected); },
+                        [this] { return m_clock.ElapsedMs() / 1000; }, [this] { Tick(); }},
                        [this](std::size_t slot, const TProcessInfo& info) {
                            try {
                                WMProcessInfo(info, slot);
@@ -82,6 +102,11 @@ TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<st
                                ShowCurrentException(this);
                            }
                        });
+
+    // Four times a second, so that a second shows when it has passed.
+    m_tick = new QTimer(this);
+    m_tick->setInterval(250);
+    connect(m_tick, &QTimer::timeout, this, &TfrmConvert::Tick);
 }
 
 TfrmConvert::~TfrmConvert() {
@@ -105,6 +130,9 @@ void TfrmConvert::FormShow() {
     m_batch.NotifyWindow = this;
     if (m_batch.Stopped())
         return;
+    m_clock.SetNow(SteadyClock);
+    m_clock.Start();
+    m_tick->start();
     if (m_slots.Several()) {
         m_slots.Begin();
         return;
@@ -138,6 +166,35 @@ void TfrmConvert::ShowCurrentFile() {
                        .arg(m_batch.CurrentIndex() + 1)
                        .arg(m_batch.Count()));
     suiProgressBar2->setValue(0);
+    m_reportedSeconds = 0;
+    Tick(); // the file's time runs from its start
+}
+
+// The report's time counts from the encoder's first line, the clock's from its start: the larger
+// never makes the label step back.
+void TfrmConvert::ShowFileElapsed() {
+    if (!m_batch.Runner().EncoderRunning())
+        return;
+    const std::int64_t seconds = std::max(m_clock.EncoderMs(0) / 1000, m_reportedSeconds);
+    lTimeElapsed->setText(QString::fromStdString(SecondsToText(seconds)));
+}
+
+void TfrmConvert::Tick() {
+    for (std::size_t slot = 0; slot < m_batch.Slots(); ++slot) {
+        const TConvertProcess& runner = m_batch.Runner(slot);
+        m_clock.Observe(slot, runner.EncoderRunning(), runner.EncoderStarts(), runner.OutputReads());
+    }
+    if (m_slots.Several()) {
+        m_slots.ShowProgress();
+    } else {
+        ShowFileElapsed();
+    }
+    const std::int64_t silent = m_clock.SilentMs();
+    const bool stalled = silent >= StallMs && !m_batch.Stopped();
+    if (stalled)
+        lStall->setText(
+            tr("Encoder silent for %1").arg(QString::fromStdString(SecondsToText(silent / 1000))));
+    lStall->setVisible(stalled);
 }
 
 bool TfrmConvert::event(QEvent* event) {
@@ -164,6 +221,8 @@ void TfrmConvert::WMProcessInfo(const TProcessInfo& info, std::size_t slot) {
         if (info.Status == 0)
             suiProgressBar2->setValue(info.Percent);
         lTimeElapsed->setText(QString::fromStdString(info.TimeElapsed));
+        m_reportedSeconds = TextToSeconds(info.TimeElapsed);
+        ShowFileElapsed();
         lTimeEstimated->setText(QString::fromStdString(info.TimeEstimated));
         return;
     }
@@ -183,6 +242,7 @@ void TfrmConvert::bStopClick() {
 }
 
 void TfrmConvert::FormClose() {
+    m_tick->stop();
     m_batch.Stop();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The small modal window that converts a list of files one after another and can stop the batch.
 
+#include "core/BatchClock.h"
 #include "core/ConvertBatch.h"
 #include "gui/ConvertHintSlots.h"
 
@@ -14,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 namespace clipvane {
 
@@ -34,6 +36,10 @@ public:
     // Read each time a file starts: the main window's "Same as the input file" and output folder.
     std::function<bool()> SameInput = [] { return true; };
     std::function<std::string()> OutputFolder = [] { return std::string(); };
+    // What the times and the stall notice run by, and how long an encoder may write nothing before
+    // the notice shows; read when the window is shown.
+    TBatchClock::TNow SteadyClock = &TBatchClock::SteadyMs;
+    std::int64_t StallMs = TBatchClock::kStallMs;
 
     // Failed input names, each followed by ", "; read after the modal call returns.
     const std::string& FailedFiles() const { return m_batch.FailedFiles; }
@@ -57,11 +63,17 @@ private:
     // Starts the batch (`first`) or its next file; a start that fails is shown, and ends the batch
     // when the encoder could not be started.
     void StartFiles(bool first);
+    // Moves the times by the clock and shows whether an encoder has gone silent.
+    void Tick();
+    void ShowFileElapsed();
 
     TConvertSlots m_slots; // before the batch, which converts with its runners
     TConvertBatch m_batch;
     bool m_shown = false;
     bool m_endedInView = false;
+    TBatchClock m_clock;
+    QTimer* m_tick = nullptr;
+    std::int64_t m_reportedSeconds = 0; // the current file's elapsed time as its last report gave it
 
     QGroupBox* GroupBox2 = nullptr;
     QLabel* lConvertName = nullptr;
@@ -71,6 +83,7 @@ private:
     QLabel* Label6 = nullptr;
     QLabel* lTimeEstimated = nullptr;
     QLabel* Image2 = nullptr;
+    QLabel* lStall = nullptr;
     QPushButton* bStop = nullptr;
 };
 

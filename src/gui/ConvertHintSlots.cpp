@@ -59,6 +59,8 @@ void TConvertSlots::Attach(TConvertBatch& batch, TSlotsView view,
     m_batch = &batch;
     m_view = std::move(view);
     m_progress = std::make_unique<TBatchProgress>(batch.Count());
+    // Until the encoder says how long a file is, its size says how much of the batch it is.
+    m_progress->ReadSizes(batch.FileList());
     for (std::size_t slot = 1; slot < m_runners.size(); ++slot) {
         m_receivers.push_back(std::make_unique<TSlotReceiver>(deliver, slot));
         batch.SetSlotNotifyWindow(slot, m_receivers.back().get());
@@ -66,7 +68,6 @@ void TConvertSlots::Attach(TConvertBatch& batch, TSlotsView view,
 }
 
 void TConvertSlots::Begin() {
-    m_clock.start();
     for (std::size_t slot = 0; slot < m_runners.size(); ++slot)
         m_waiting.push_back(slot);
     StartWaiting();
@@ -94,6 +95,8 @@ void TConvertSlots::StartWaiting() {
         const auto done = qScopeGuard([this] { --m_busy; });
         try {
             m_running[slot] = m_batch->StartCurrent(slot);
+            if (m_running[slot] && m_view.Started)
+                m_view.Started();
         } catch (...) {
             m_running[slot] = false;
             m_view.ReportError();
@@ -118,7 +121,7 @@ void TConvertSlots::OnNotice(std::size_t slot, const TProcessInfo& info) {
     if (!info.IsEndNotice()) {
         if (info.Status == 0)
             m_progress->Report(index, info.Percent, m_runners[slot]->Parse.TotalSeconds);
-        Show();
+        ShowProgress();
         return;
     }
     ++m_busy;
@@ -158,8 +161,14 @@ void TConvertSlots::Show() {
                                       .arg(QString::fromUtf8(kProductName))
                                       .arg(m_ended + running.size())
                                       .arg(m_batch->Count()));
+    ShowProgress();
+}
+
+void TConvertSlots::ShowProgress() {
+    if (!m_progress)
+        return;
     m_view.Bar->setValue(m_progress->Percent());
-    const std::int64_t elapsed = m_clock.isValid() ? m_clock.elapsed() / 1000 : 0;
+    const std::int64_t elapsed = m_view.ElapsedSeconds ? m_view.ElapsedSeconds() : 0;
     m_view.Elapsed->setText(QString::fromStdString(SecondsToText(elapsed)));
     m_view.Estimated->setText(QString::fromStdString(SecondsToText(m_progress->EstimatedSeconds(elapsed))));
 }

@@ -5,7 +5,6 @@
 #include "core/BatchProgress.h"
 #include "core/ConvertBatch.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 
 #include <cstddef>
@@ -30,6 +29,8 @@ struct TSlotsView {
     std::function<void(const std::string&)> ShowFailure; // a refused output, as one at a time
     std::function<void()> ReportError;                   // a start that threw; run inside the catch
     std::function<void()> Close;                         // every file has ended
+    std::function<std::int64_t()> ElapsedSeconds;        // since the batch began, by the clock
+    std::function<void()> Started;                       // a slot's encoder has been started
 };
 
 class TConvertSlots final {
@@ -49,6 +50,8 @@ public:
     // Starts every slot's first file, one question at a time.
     void Begin();
     void OnNotice(std::size_t slot, const TProcessInfo& info);
+    // The bar and the times, which move with the clock as well as with the reports.
+    void ShowProgress();
 
 private:
     void StartWaiting();
@@ -60,7 +63,6 @@ private:
     TConvertBatch* m_batch = nullptr;
     TSlotsView m_view;
     std::unique_ptr<TBatchProgress> m_progress;
-    QElapsedTimer m_clock;
     std::vector<bool> m_running; // per slot: its file has started and not ended
     std::size_t m_ended = 0;
     // A question or a failure message is up: slots that want to start wait their turn.
