@@ -121,6 +121,7 @@ void TConvertSlots::OnNotice(std::size_t slot, const TProcessInfo& info) {
     if (!info.IsEndNotice()) {
         if (info.Status == 0)
             m_progress->Report(index, info.Percent, m_runners[slot]->Parse.TotalSeconds);
+        m_guessedAt = Elapsed();
         ShowProgress();
         return;
     }
@@ -130,6 +131,7 @@ void TConvertSlots::OnNotice(std::size_t slot, const TProcessInfo& info) {
     if (action == TConvertBatch::TEndAction::Ignore)
         return;
     m_progress->Ended(index);
+    m_guessedAt = Elapsed();
     m_running[slot] = false;
     ++m_ended;
     if (action == TConvertBatch::TEndAction::Close) {
@@ -168,9 +170,16 @@ void TConvertSlots::ShowProgress() {
     if (!m_progress)
         return;
     m_view.Bar->setValue(m_progress->Percent());
-    const std::int64_t elapsed = m_view.ElapsedSeconds ? m_view.ElapsedSeconds() : 0;
+    const std::int64_t elapsed = Elapsed();
     m_view.Elapsed->setText(QString::fromStdString(SecondsToText(elapsed)));
-    m_view.Estimated->setText(QString::fromStdString(SecondsToText(m_progress->EstimatedSeconds(elapsed))));
+    // Estimated when the batch last moved: between reports the clock alone would only inflate it.
+    // It never reads less than the time already spent.
+    const std::int64_t estimated = std::max(m_progress->EstimatedSeconds(m_guessedAt), elapsed);
+    m_view.Estimated->setText(QString::fromStdString(SecondsToText(estimated)));
+}
+
+std::int64_t TConvertSlots::Elapsed() const {
+    return m_view.ElapsedSeconds ? m_view.ElapsedSeconds() : 0;
 }
 
 } // namespace clipvane

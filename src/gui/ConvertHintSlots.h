@@ -56,6 +56,7 @@ public:
 private:
     void StartWaiting();
     void Show();
+    std::int64_t Elapsed() const;
 
     std::vector<std::unique_ptr<TConvertProcess>> m_own;
     std::vector<TConvertProcess*> m_runners;
@@ -63,7 +64,8 @@ private:
     TConvertBatch* m_batch = nullptr;
     TSlotsView m_view;
     std::unique_ptr<TBatchProgress> m_progress;
-    std::vector<bool> m_running; // per slot: its file has started and not ended
+    std::int64_t m_guessedAt = 0; // seconds into the batch when the progress last changed
+    std::vector<bool> m_running;  // per slot: its file has started and not ended
     std::size_t m_ended = 0;
     // A question or a failure message is up: slots that want to start wait their turn.
     int m_busy = 0;
