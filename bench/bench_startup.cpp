@@ -118,8 +118,8 @@ struct TBench {
 
         TResult result;
         const auto cores = static_cast<unsigned>(std::max(1, QThread::idealThreadCount()));
-        result.runners = RunnersFor(atOnce, static_cast<std::size_t>(dialogs.files.size()), cores,
-                                    EncodersAllowed(cores));
+        result.runners =
+            RunnersFor(atOnce, static_cast<std::size_t>(dialogs.files.size()), cores, EncodersAllowed(cores));
         QElapsedTimer clock, sinceTick;
         TFirstPaint paint;
         paint.clock = &clock;

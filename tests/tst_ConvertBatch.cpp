@@ -438,7 +438,6 @@ private slots:
         QTest::addColumn<QString>("failed");
         QTest::newRow("no other encoder runs: each file fails, the batch ends")
             << 1 << 3 << u"a.wav, b.wav, "_s;
-        QTest::newRow("another encoder runs: started again when it ends") << 2 << 12 << QString();
     }
     void startWithoutDescriptors() {
 #ifdef _WIN32
