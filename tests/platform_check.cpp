@@ -140,14 +140,19 @@ void WorkFileLockAndWriters() {
     std::filesystem::remove_all(root);
     std::filesystem::create_directories(root);
     const std::string file = root + PathSeparator() + "work.mp3";
-    std::ofstream(file) << "begun";
+    // The encoder has the file open before its writer takes the lock.
+    std::ofstream writer(file);
+    writer << "begun" << std::flush;
     Handle lock = kNoHandle, second = kNoHandle;
-    Check(TryLockFile(file, lock), "a free file is locked");
+    Check(TryLockFile(file, lock), "a file the encoder writes is locked");
     Check(!TryLockFile(file, second) && second == kNoHandle, "a held lock is refused to another holder");
-    { std::ofstream(file, std::ios::app) << " and written on"; }
+    writer << " and written on" << std::flush;
+    Check(writer.good(), "the lock refuses no writer");
+    writer.close();
     std::ifstream written(file);
     const std::string text((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
-    Check(text == "begun and written on", "the lock refuses no writer");
+    written.close();
+    Check(text == "begun and written on", "what the encoder wrote is all there");
     const std::string identity = LockedFileIdentity(lock);
     Check(!identity.empty(), "the locked file names itself");
     std::string mark;

@@ -75,9 +75,15 @@ ProcessLife ProcessStart(std::int64_t pid, std::string& stamp) {
 
 bool TryLockFile(const std::string& path, Handle& lock) {
     lock = kNoHandle;
-    HANDLE file = ::CreateFileW(WideText(path).c_str(), GENERIC_READ | DELETE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    const std::wstring name = WideText(path);
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    // The right to delete lets a cleanup remove exactly the file it holds; an encoder that has the
+    // file open without sharing deletion refuses it, and the writer's lock needs only to read.
+    HANDLE file = ::CreateFileW(name.c_str(), GENERIC_READ | DELETE, share, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_SHARING_VIOLATION)
+        file = ::CreateFileW(name.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                             FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     BY_HANDLE_FILE_INFORMATION info{};
