@@ -4,6 +4,7 @@
 #include "core/ProcessInfoEvent.h"
 #include "gui/Application.h"
 #include "gui/BatchNotice.h"
+#include "gui/BatchSpoken.h"
 #include "gui/DialogLayout.h"
 #include "gui/Dialogs.h"
 #include "gui/Pictures.h"
@@ -138,6 +139,7 @@ void TfrmConvert::ShowCurrentFile() {
                        .arg(m_batch.CurrentIndex() + 1)
                        .arg(m_batch.Count()));
     suiProgressBar2->setValue(0);
+    TellBatchFiles(*this, name);
 }
 
 bool TfrmConvert::event(QEvent* event) {
@@ -190,6 +192,7 @@ void TfrmConvert::done(int result) {
     // Asked before the window hides: hiding the active window leaves none active.
     m_endedInView = UserLooksAt(*this);
     FormClose();
+    TellBatchEndSpoken(*this, m_batch);
     QDialog::done(result);
 }
 

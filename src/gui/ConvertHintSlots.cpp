@@ -2,6 +2,7 @@
 
 #include "core/Global.h"
 #include "core/ProcessInfoEvent.h"
+#include "gui/BatchSpoken.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -149,6 +150,7 @@ void TConvertSlots::Show() {
     const std::int64_t elapsed = m_clock.isValid() ? m_clock.elapsed() / 1000 : 0;
     m_view.Elapsed->setText(QString::fromStdString(SecondsToText(elapsed)));
     m_view.Estimated->setText(QString::fromStdString(SecondsToText(m_progress->EstimatedSeconds(elapsed))));
+    TellBatchFiles(*m_view.Window, text);
 }
 
 } // namespace clipvane

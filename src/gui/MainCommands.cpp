@@ -6,6 +6,7 @@
 #include "gui/Links.h"
 #include "gui/Main.h"
 #include "gui/Useanother.h"
+#include "gui/controls/MenuCurrent.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -88,7 +89,7 @@ void TfrmMain::bShowFilesClick() {
 void TfrmMain::iAboutClick() {
     UseanotherFFMpeg1->setChecked(!NotUseAnotherFFmpeg);
     miConvertAtOnce->setChecked(ConvertAtOnce != 1);
-    suiPopupMenu1->popup(QCursor::pos());
+    PopupWithCurrent(*suiPopupMenu1, QCursor::pos());
 }
 
 void TfrmMain::Homepage1Click() {
