@@ -9,6 +9,23 @@
     </message>
 </context>
 <context>
+    <name>TBatchSpoken</name>
+    <message numerus="yes">
+        <source>%n file(s) converted.</source>
+        <translation>
+            <numerusform>%n Datei konvertiert.</numerusform>
+            <numerusform>%n Dateien konvertiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %1 of %n file(s) converted.</source>
+        <translation>
+            <numerusform>Angehalten: %1 von %n Datei konvertiert.</numerusform>
+            <numerusform>Angehalten: %1 von %n Dateien konvertiert.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TCliOptions</name>
     <message>
         <source>Usage: clipvane-cli --list

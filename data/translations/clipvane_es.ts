@@ -9,6 +9,23 @@
     </message>
 </context>
 <context>
+    <name>TBatchSpoken</name>
+    <message numerus="yes">
+        <source>%n file(s) converted.</source>
+        <translation>
+            <numerusform>%n archivo convertido.</numerusform>
+            <numerusform>%n archivos convertidos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %1 of %n file(s) converted.</source>
+        <translation>
+            <numerusform>Detenido: %1 de %n archivo convertido.</numerusform>
+            <numerusform>Detenido: %1 de %n archivos convertidos.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TCliOptions</name>
     <message>
         <source>Usage: clipvane-cli --list

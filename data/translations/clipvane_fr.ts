@@ -9,6 +9,23 @@
     </message>
 </context>
 <context>
+    <name>TBatchSpoken</name>
+    <message numerus="yes">
+        <source>%n file(s) converted.</source>
+        <translation>
+            <numerusform>%n fichier converti.</numerusform>
+            <numerusform>%n fichiers convertis.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %1 of %n file(s) converted.</source>
+        <translation>
+            <numerusform>Arrêté : %1 fichier converti sur %n.</numerusform>
+            <numerusform>Arrêté : %1 fichiers convertis sur %n.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TCliOptions</name>
     <message>
         <source>Usage: clipvane-cli --list

@@ -9,6 +9,21 @@
     </message>
 </context>
 <context>
+    <name>TBatchSpoken</name>
+    <message numerus="yes">
+        <source>%n file(s) converted.</source>
+        <translation>
+            <numerusform>%n 個のファイルを変換しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %1 of %n file(s) converted.</source>
+        <translation>
+            <numerusform>停止しました: %n 個中 %1 個のファイルを変換しました。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TCliOptions</name>
     <message>
         <source>Usage: clipvane-cli --list

@@ -9,6 +9,23 @@
     </message>
 </context>
 <context>
+    <name>TBatchSpoken</name>
+    <message numerus="yes">
+        <source>%n file(s) converted.</source>
+        <translation>
+            <numerusform>%n arquivo convertido.</numerusform>
+            <numerusform>%n arquivos convertidos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %1 of %n file(s) converted.</source>
+        <translation>
+            <numerusform>Interrompido: %1 de %n arquivo convertido.</numerusform>
+            <numerusform>Interrompido: %1 de %n arquivos convertidos.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TCliOptions</name>
     <message>
         <source>Usage: clipvane-cli --list

@@ -9,6 +9,25 @@
     </message>
 </context>
 <context>
+    <name>TBatchSpoken</name>
+    <message numerus="yes">
+        <source>%n file(s) converted.</source>
+        <translation>
+            <numerusform>%n файл сконвертирован.</numerusform>
+            <numerusform>%n файла сконвертировано.</numerusform>
+            <numerusform>%n файлов сконвертировано.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %1 of %n file(s) converted.</source>
+        <translation>
+            <numerusform>Остановлено: сконвертировано %1 из %n файла.</numerusform>
+            <numerusform>Остановлено: сконвертировано %1 из %n файлов.</numerusform>
+            <numerusform>Остановлено: сконвертировано %1 из %n файлов.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TCliOptions</name>
     <message>
         <source>Usage: clipvane-cli --list

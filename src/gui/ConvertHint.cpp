@@ -4,6 +4,7 @@
 #include "core/ProcessInfoEvent.h"
 #include "gui/Application.h"
 #include "gui/BatchNotice.h"
+#include "gui/BatchSpoken.h"
 #include "gui/DialogLayout.h"
 #include "gui/Dialogs.h"
 #include "gui/Pictures.h"
@@ -168,6 +169,7 @@ void TfrmConvert::ShowCurrentFile() {
     suiProgressBar2->setValue(0);
     m_reportedSeconds = 0;
     Tick(); // the file's time runs from its start
+    TellBatchFiles(*this, name);
 }
 
 // The report's time counts from the encoder's first line, the clock's from its start: the larger
@@ -250,6 +252,7 @@ void TfrmConvert::done(int result) {
     // Asked before the window hides: hiding the active window leaves none active.
     m_endedInView = UserLooksAt(*this);
     FormClose();
+    TellBatchEndSpoken(*this, m_batch);
     QDialog::done(result);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/Global.h"
 #include "core/ProcessInfoEvent.h"
+#include "gui/BatchSpoken.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -164,6 +165,7 @@ void TConvertSlots::Show() {
                                       .arg(m_ended + running.size())
                                       .arg(m_batch->Count()));
     ShowProgress();
+    TellBatchFiles(*m_view.Window, text);
 }
 
 void TConvertSlots::ShowProgress() {

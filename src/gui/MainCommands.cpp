@@ -9,6 +9,7 @@
 #include "gui/Links.h"
 #include "gui/Main.h"
 #include "gui/Useanother.h"
+#include "gui/controls/MenuCurrent.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -95,7 +96,7 @@ void TfrmMain::iAboutClick() {
     UseanotherFFMpeg1->setChecked(!NotUseAnotherFFmpeg);
     miConvertAtOnce->setChecked(ConvertAtOnce != 1);
     miConvertAtOnce->setText(AtOnceText());
-    suiPopupMenu1->popup(QCursor::pos());
+    PopupWithCurrent(*suiPopupMenu1, QCursor::pos());
 }
 
 void TfrmMain::Homepage1Click() {

@@ -187,6 +187,9 @@ void TfrmMain::CreateControls() {
     Action1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     connect(Action1, &QAction::triggered, this, &TfrmMain::iAboutClick);
     addActions({aTotal, Action1});
+    // Carried by the controls whose click they stand for, so that screen readers tell the keys.
+    fpType->addAction(aTotal);
+    lbEAddress->addAction(Action1);
 
     setTabOrder(bConvert, bShowFiles);
     setTabOrder(bShowFiles, bExit);

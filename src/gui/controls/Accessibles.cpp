@@ -1,11 +1,13 @@
 #include "gui/controls/Accessibles.h"
 
+#include "gui/controls/Announcement.h"
 #include "gui/controls/ClickLabel.h"
 #include "gui/controls/SUIURLLabel.h"
 #include "gui/controls/TFlatPanelUnit.h"
 #include "gui/controls/WlmShiftImage.h"
 
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 
@@ -37,6 +39,16 @@ QLabel* LabelOf(const QWidget& widget) {
     return nullptr;
 }
 
+// The key that does from anywhere in the window what a click on `widget` does: the shortcut of an
+// action the widget carries.
+QString ShortcutOf(const QWidget& widget) {
+    const QList<QAction*> actions = widget.actions();
+    for (const QAction* action : actions)
+        if (!action->shortcut().isEmpty())
+            return action->shortcut().toString(QKeySequence::NativeText);
+    return {};
+}
+
 // A control whose click a screen reader can run. The click runs after the request has returned, as
 // a button's animated click does, so that a dialog it opens does not keep the reader waiting.
 class TClickAccessible : public QAccessibleWidget {
@@ -63,10 +75,25 @@ public:
             QMetaObject::invokeMethod(widget(), m_click, Qt::QueuedConnection);
     }
 
+    // AT-SPI reads "mnemonic;path;accelerator": a window's shortcut is the accelerator, and Space
+    // would be heard as the shortcut.
     QStringList keyBindingsForAction(const QString& actionName) const override {
-        if (m_clickActions.contains(actionName) && widget()->focusPolicy() & Qt::TabFocus)
+        if (!m_clickActions.contains(actionName))
+            return QAccessibleWidget::keyBindingsForAction(actionName);
+        const QString shortcut = ShortcutOf(*widget());
+        if (!shortcut.isEmpty())
+            return {QString(), QString(), shortcut};
+        if (widget()->focusPolicy() & Qt::TabFocus)
             return {QStringLiteral("Space")};
         return QAccessibleWidget::keyBindingsForAction(actionName);
+    }
+
+    // Where UI Automation looks for the key.
+    QString text(QAccessible::Text t) const override {
+        QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Accelerator && own.isEmpty())
+            own = ShortcutOf(*widget());
+        return own;
     }
 
 private:
@@ -169,6 +196,8 @@ bool g_installed = false;
 } // namespace
 
 QAccessibleInterface* AccessibleFor(const QString&, QObject* object) {
+    if (QAccessibleInterface* announcement = AnnouncementAccessible(object))
+        return announcement;
     if (auto* panel = qobject_cast<TFlatPanel*>(object))
         return new TFlatPanelAccessible(panel);
     if (auto* image = qobject_cast<TWlmShiftImage*>(object))

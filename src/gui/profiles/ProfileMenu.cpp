@@ -2,6 +2,7 @@
 
 #include "core/profiles/ProfileCatalog.h"
 #include "gui/DialogLayout.h"
+#include "gui/controls/MenuCurrent.h"
 #include "gui/controls/TFlatPanelUnit.h"
 
 #include <QAction>
@@ -90,7 +91,18 @@ QPoint TProfilePicker::PopupPoint() const {
 
 void TProfilePicker::fpTypeClick(QObject*) {
     m_menu->ensurePolished();
-    m_menu->popup(CentredMenuPosition(PopupPoint(), m_menu->sizeHint().width()));
+    PopupWithCurrent(*m_menu, CentredMenuPosition(PopupPoint(), m_menu->sizeHint().width()), CurrentItem());
+}
+
+QAction* TProfilePicker::CurrentItem() const {
+    if (!m_box)
+        return nullptr;
+    for (QAction* top : m_menu->actions())
+        if (const QMenu* group = top->menu())
+            for (QAction* item : group->actions())
+                if (RemoveFirstAmpersand(item->text()) == m_box->Caption())
+                    return item;
+    return nullptr;
 }
 
 void TProfilePicker::BindItems() {

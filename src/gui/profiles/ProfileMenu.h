@@ -44,7 +44,7 @@ public:
     // The menu's last item, "Manual conversion"; the window connects it.
     QAction* miManualConvert() const { return m_manualConvert; }
 
-    // Opens the menu at ProfileMenuPoint, whatever the sender.
+    // Opens the menu at ProfileMenuPoint, whatever the sender, on the box's profile.
     void fpTypeClick(QObject* sender);
     // A profile item was chosen: its caption (less the accelerator's "&") becomes the profile text.
     void TypeMenuClick(QObject* sender);
@@ -57,6 +57,8 @@ public:
     void RefreshExtName();
     // The screen point where fpTypeClick opens the menu now.
     QPoint PopupPoint() const;
+    // The item of the profile in the box; nullptr when none has its caption.
+    QAction* CurrentItem() const;
 
 private:
     void ItemTriggered();

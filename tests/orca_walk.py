@@ -1,0 +1,313 @@
+#!/usr/bin/python3
+"""The desktop program driven by keys alone while the real screen reader, Orca, speaks.
+
+Usage: orca_walk.py CLIPVANE FAKE_ENCODER OUTDIR [--lang de] [--display :37] [--quiet]
+
+Starts its own X server and window manager, a private session bus (the accessibility bus starts on
+it by D-Bus activation), speech-dispatcher speaking through espeak-ng into ALSA's null device, Orca,
+and then the program, as a blind user does. Every line Orca speaks goes to OUTDIR/speech.log, with a
+"STEP" line before each key; screenshots go beside it. The walk opens every menu, asks Orca where the
+profile box is, converts two files and stops a batch of three. Prints each step's spoken lines and
+whether the things a blind user must hear were heard; exits 1 if one was not, 77 (skipped) when Orca,
+speech-dispatcher, Xvfb, openbox or xdotool is missing.
+
+Not part of ctest: speech timing depends on the machine. See CONTRIBUTING.md.
+"""
+
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+INNER = "CLIPVANE_ORCA_INNER"
+PROFILE = "MP3 - MPEG Layer-3 Audio"
+
+# What must be heard, per language: Orca's words and the program's, as the catalogs have them.
+HEARD = {
+    "en": {"locale": "en_US.UTF-8", "first item": "Home Page", "shortcut": "Ctrl+P",
+           "elapsed": "Time elapsed:", "converted": "2 files converted",
+           "stopped": r"Stopped: \d of 3 files converted"},
+    "de": {"locale": "de_DE.UTF-8", "first item": "Homepage", "shortcut": "Strg+P",
+           "elapsed": "Vergangene Zeit:", "converted": "2 Dateien konvertiert",
+           "stopped": r"Angehalten: \d von 3 Dateien konvertiert"},
+}
+
+SITECUSTOMIZE = '''
+import logging, os
+_path = os.environ.get("CLIPVANE_SPEECH_LOG")
+if _path:
+    _handler = logging.FileHandler(_path, encoding="utf-8")
+    _handler.setFormatter(logging.Formatter("%(message)s"))
+    logging.getLogger("speech").addHandler(_handler)
+'''
+
+
+class Failure(Exception):
+    pass
+
+
+class Walk:
+    def __init__(self, env, log, shots):
+        self.env = env
+        self.log = log
+        self.shots = shots
+        self.steps = []  # (name, offset in the log where it began)
+        self.missed = []  # what a blind user did not hear
+
+    def spoken(self, start=0, end=None):
+        with open(self.log, encoding="utf-8", errors="replace") as f:
+            text = f.read()
+        return [line for line in text[start:end].splitlines() if line.startswith("SPEECH OUTPUT")]
+
+    def mark(self, name):
+        with open(self.log, "a", encoding="utf-8") as f:
+            f.write("STEP %s\n" % name)
+            offset = f.tell()
+        self.steps.append((name, offset))
+        return offset
+
+    def key(self, *keys):
+        subprocess.run(["xdotool", "key", "--delay", "120"] + list(keys), env=self.env, check=True)
+
+    def type(self, text):
+        subprocess.run(["xdotool", "type", "--delay", "30", text], env=self.env, check=True)
+
+    def wait(self, what, pattern, since, timeout=20):
+        """Waits until Orca has said something matching `pattern` after `since`."""
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            if any(re.search(pattern, line) for line in self.spoken(since)):
+                return True
+            time.sleep(0.2)
+        raise Failure("not heard: %s (/%s/)" % (what, pattern))
+
+    def expect(self, what, pattern, since, timeout=20):
+        """As wait, but what is not heard is noted and the walk goes on."""
+        try:
+            self.wait(what, pattern, since, timeout)
+        except Failure as failure:
+            self.missed.append(str(failure))
+            print("MISSED: %s" % failure)
+
+    def settle(self, since, quiet=1.5, timeout=15):
+        """Waits until Orca has been silent for `quiet` seconds."""
+        end = time.monotonic() + timeout
+        count, changed = -1, time.monotonic()
+        while time.monotonic() < end:
+            now = len(self.spoken(since))
+            if now != count:
+                count, changed = now, time.monotonic()
+            elif time.monotonic() - changed >= quiet:
+                return
+            time.sleep(0.2)
+
+    def shot(self, name):
+        subprocess.run(["import", "-window", "root", os.path.join(self.shots, name + ".png")], env=self.env,
+                       check=False)
+
+    def step(self, name, *keys, heard=None, what=None, timeout=20):
+        since = self.mark(name)
+        self.key(*keys)
+        if heard:
+            self.expect(what or name, heard, since, timeout)
+        self.settle(since)
+        return since
+
+    def tab_to(self, pattern, what):
+        for _ in range(12):
+            since = self.step("Tab towards " + what, "Tab")
+            if any(re.search(pattern, line) for line in self.spoken(since)):
+                return
+        raise Failure("Tab never reached " + what)
+
+
+def wait_path(path, timeout=30):
+    end = time.monotonic() + timeout
+    while not os.path.exists(path):
+        if time.monotonic() > end:
+            raise Failure("no " + path)
+        time.sleep(0.2)
+
+
+def start(command, env, **kwargs):
+    return subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kwargs)
+
+
+def run(program, encoder, outdir, lang, display):
+    words = HEARD[lang]
+    os.makedirs(outdir, exist_ok=True)
+    log = os.path.join(outdir, "speech.log")
+    open(log, "w").close()
+    processes = []
+    with tempfile.TemporaryDirectory(prefix="clipvane-orca-") as tmp:
+        home = os.path.join(tmp, "home")
+        runtime = os.path.join(tmp, "run")
+        settings = os.path.join(tmp, "settings")
+        clips = os.path.join(tmp, "clips")
+        out = os.path.join(tmp, "out")
+        for folder in (home, settings, clips, out):
+            os.makedirs(folder)
+        os.makedirs(runtime, mode=0o700)
+        config = os.path.join(home, ".config")
+        # speech-dispatcher's own configuration, sending its sound nowhere.
+        shutil.copytree("/etc/speech-dispatcher", os.path.join(config, "speech-dispatcher"))
+        with open(os.path.join(config, "speech-dispatcher", "speechd.conf"), "a") as conf:
+            conf.write('\nAudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
+                       'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\nDefaultModule espeak-ng\n'
+                       'DefaultLanguage "%s"\n' % lang)
+        site = os.path.join(tmp, "site")
+        os.makedirs(site)
+        with open(os.path.join(site, "sitecustomize.py"), "w") as f:
+            f.write(SITECUSTOMIZE)
+
+        # The stand-in encoder takes three seconds a file; in the stopped batch, ten.
+        wrapper = os.path.join(tmp, "encoder")
+        with open(wrapper, "w") as script:
+            script.write("#!/bin/sh\ncase \"$*\" in *slow*) ms=500;; *) ms=150;; esac\n"
+                         "exec '%s' --duration 00:00:20.00 --ticks 20 $ms \"$@\"\n" % encoder)
+        os.chmod(wrapper, 0o755)
+        with open(os.path.join(settings, "settings.ini"), "w") as ini:
+            ini.write("[Options]\nOutputDirectory=%s\nOutputFormat=%s\nSameInput=0\nAnotherFFmpeg=%s\n"
+                      "NotUseAnotherFFmpeg=0\n" % (out, PROFILE, wrapper))
+        for name in ("a", "b", "slow1", "slow2", "slow3"):
+            with open(os.path.join(clips, name + ".avi"), "wb") as clip:
+                clip.write(b"RIFF")
+
+        env = dict(os.environ, DISPLAY=display, HOME=home, XDG_CONFIG_HOME=config,
+                   XDG_DATA_HOME=os.path.join(home, ".local", "share"), XDG_RUNTIME_DIR=runtime,
+                   LANG=words["locale"], LANGUAGE=lang, LC_ALL=words["locale"])
+        env.pop("WAYLAND_DISPLAY", None)
+        walk = Walk(env, log, outdir)
+        try:
+            processes.append(start(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"], env))
+            for _ in range(100):
+                if subprocess.run(["xdotool", "getmouselocation"], env=env, stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL).returncode == 0:
+                    break
+                time.sleep(0.1)
+            processes.append(start(["openbox"], env))
+            orca_env = dict(env, PYTHONPATH=site, CLIPVANE_SPEECH_LOG=log)
+            processes.append(start(["orca", "--replace"], orca_env))
+            walk.wait("Orca starting", r".", 0, timeout=120)
+            walk.settle(0)
+
+            since = walk.mark("program starts")
+            app_env = dict(env, QT_QPA_PLATFORM="xcb", CLIPVANE_SETTINGS_DIR=settings,
+                           CLIPVANE_INSTANCE_DIR=os.path.join(tmp, "instance"))
+            processes.append(start([program], app_env))
+            walk.wait("the main window", r"Tarvix Clipvane", since, timeout=120)
+            walk.settle(since)
+            walk.shot("01-main")
+
+            # Item 4: the profile box, and its shortcut through "where am I".
+            walk.tab_to(re.escape(PROFILE), "the profile box")
+            walk.step("where am I", "KP_Enter", heard=re.escape(words["shortcut"]), what="Ctrl+P")
+
+            # Item 1: each way of opening a menu says the item it opens on.
+            for keys, what in ((["space"], "Space on the profile box"), (["alt+Down"], "Alt+Down"),
+                               (["ctrl+p"], "Ctrl+P")):
+                walk.step(what, *keys, heard=re.escape(PROFILE), what=what)
+                walk.shot("02-profile-menu")
+                walk.step("Escape", "Escape", "Escape")
+            walk.step("Ctrl+A", "ctrl+a", heard=re.escape(words["first item"]), what="Ctrl+A")
+            walk.shot("03-advanced-menu")
+            walk.step("Escape", "Escape")
+            walk.tab_to(r"Advanced|Erweitert", "the Advanced link")
+            walk.step("Space on Advanced", "space", heard=re.escape(words["first item"]), what="Space")
+            walk.step("Escape", "Escape")
+
+            # Items 2 and 3: two files convert; the batch window's names and times, and the end.
+            walk.tab_to(r"Convert\.\.\.|Konvertieren", "Convert...")
+            walk.step("Convert...", "space", heard=r"Select one or more video files|Wählen", what="the file dialog")
+            walk.type(clips + "/")
+            walk.step("into the folder", "Return")
+            walk.type('"a.avi" "b.avi"')
+            since = walk.step("open two files", "Return", heard=r"\(1/2\)", what="the batch window")
+            walk.shot("04-batch")
+            walk.expect("the first file's name", r"\ba\.\w+", since)
+            walk.expect("the time elapsed", re.escape(words["elapsed"]), since)
+            wait_path(os.path.join(out, "a.mp3"))
+            walk.expect("the second file's name", r"\bb\.\w+", since)
+            walk.wait("the main window again", r"'Tarvix Clipvane [^(]", since, timeout=30)
+            walk.expect("the batch end", re.escape(words["converted"]), since, timeout=10)
+            walk.settle(since)
+            walk.shot("05-converted")
+
+            # Item 2 again: a batch of three, stopped during its second file.
+            walk.step("Convert... again", "space", heard=r"Select one or more video files|Wählen",
+                      what="the file dialog")
+            walk.type('"slow1.avi" "slow2.avi" "slow3.avi"')
+            since = walk.step("open three files", "Return", heard=r"\(1/3\)", what="the batch window")
+            wait_path(os.path.join(out, "slow1.mp3"))
+            walk.settle(since)
+            walk.shot("06-stopping")
+            walk.step("Stop", "space", heard=words["stopped"], what="the stopped batch")
+            walk.shot("07-stopped")
+            walk.settle(since)
+            if walk.missed:
+                print("FAIL: %d not heard" % len(walk.missed))
+                return 1
+            print("PASS: items 1-4 heard")
+            return 0
+        except Failure as failure:
+            print("FAIL: %s" % failure)
+            walk.shot("99-failure")
+            return 1
+        finally:
+            for process in reversed(processes):
+                process.terminate()
+                try:
+                    process.wait(10)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
+            # speech-dispatcher was started by Orca and outlives it: its socket lives in our runtime
+            # folder, so a stop request reaches only ours.
+            subprocess.run(["spd-say", "-S"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                           check=False)
+            if "--quiet" not in sys.argv:
+                report(walk)
+
+
+def report(walk):
+    bounds = [offset for _, offset in walk.steps] + [None]
+    for (name, offset), end in zip(walk.steps, bounds[1:]):
+        print("== " + name)
+        for line in walk.spoken(offset, end):
+            if "{'established'" not in line:  # the keys echoed
+                print("   " + line)
+
+
+def main():
+    args = [a for a in sys.argv[1:] if a != "--quiet"]
+    lang, display = "en", ":37"
+    if "--lang" in args:
+        i = args.index("--lang")
+        lang = args[i + 1]
+        del args[i:i + 2]
+    if "--display" in args:
+        i = args.index("--display")
+        display = args[i + 1]
+        del args[i:i + 2]
+    if len(args) != 3 or lang not in HEARD:
+        print(__doc__)
+        return 2
+    program, encoder, outdir = (os.path.abspath(a) for a in args)
+    if os.environ.get(INNER) != "1":
+        for needed in ("dbus-run-session", "Xvfb", "openbox", "xdotool", "orca", "speech-dispatcher", "import"):
+            if not shutil.which(needed):
+                print("SKIP: %s is not installed" % needed)
+                return SKIP
+        env = dict(os.environ, **{INNER: "1"})
+        # A private session bus: the accessibility bus and speech-dispatcher it starts end with it.
+        return subprocess.call(["dbus-run-session", "--", sys.executable, os.path.abspath(__file__)] + sys.argv[1:],
+                               env=env)
+    return run(program, encoder, outdir, lang, display)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
