@@ -60,6 +60,54 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2024-2026 ${PUBLISHER
   DeleteRegKey /ifempty SHCTX "Software\Classes\${EXT}"
 !macroend
 
+; A running Clipvane holds its program and DLLs open: files that cannot be replaced or removed would
+; be left behind. It is found by its hidden window's class and asked to end as a close of its window
+; would (a conversion under way stops, its half-written file goes, the settings are kept). Silently
+; (/S) that is done without asking; a program that does not end stops the setup with exit code 2.
+!define CLASS "Tarvix Clipvane Made by Tarvix Software"
+!define WM_QUITMAIN 5892
+!macro CLOSE_RUNNING_PROGRAM UN
+Function ${UN}CloseRunningProgram
+  FindWindow $0 "${CLASS}"
+  ${If} $0 == 0
+    Return
+  ${EndIf}
+  MessageBox MB_OKCANCEL|MB_ICONEXCLAMATION \
+    "${PRODUCT} is running. OK closes it (a conversion under way is stopped); Cancel leaves it running and ends this setup." \
+    /SD IDOK IDOK close
+  SetErrorLevel 2
+  Quit
+close:
+  System::Call 'user32::GetWindowThreadProcessId(p r0, *i 0 r1) i'
+  System::Call 'kernel32::OpenProcess(i 0x00100000, i 0, i r1) p .r2'
+  SendMessage $0 ${WM_QUITMAIN} 0 0 /TIMEOUT=5000
+  StrCpy $3 0
+  ${If} $2 != 0
+    System::Call 'kernel32::WaitForSingleObject(p r2, i 15000) i .r3'
+    System::Call 'kernel32::CloseHandle(p r2)'
+  ${Else}
+    Sleep 3000
+  ${EndIf}
+  FindWindow $0 "${CLASS}"
+  ${If} $0 == 0
+  ${AndIf} $3 == 0
+    Return
+  ${EndIf}
+  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+    "${PRODUCT} did not close. Close it yourself, then choose Retry." /SD IDCANCEL IDRETRY retry
+  SetErrorLevel 2
+  Quit
+retry:
+  FindWindow $0 "${CLASS}"
+  ${If} $0 == 0
+    Return
+  ${EndIf}
+  Goto close
+FunctionEnd
+!macroend
+!insertmacro CLOSE_RUNNING_PROGRAM ""
+!insertmacro CLOSE_RUNNING_PROGRAM "un."
+
 Function .onInit
   ; MultiUser sets the default folder; a folder given with /D= wins.
   StrCpy $0 $INSTDIR
@@ -67,10 +115,14 @@ Function .onInit
   ${If} $0 != ""
     StrCpy $INSTDIR $0
   ${EndIf}
+  Push $0
+  Call CloseRunningProgram
+  Pop $0
 FunctionEnd
 
 Function un.onInit
   !insertmacro MULTIUSER_UNINIT
+  Call un.CloseRunningProgram
 FunctionEnd
 
 Section "Install"
@@ -79,6 +131,8 @@ Section "Install"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   ; Shortcuts start the program in the install folder, where it finds ffmpeg.exe.
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${EXE}" "" "$INSTDIR\${EXE}" 0
+  ; "Send to": the way to hand the program many files at once.
+  CreateShortcut "$SENDTO\${PRODUCT}.lnk" "$INSTDIR\${EXE}" "" "$INSTDIR\${EXE}" 0
 
   WriteRegStr SHCTX "${APP_KEY}" "FriendlyAppName" "${PRODUCT}"
   WriteRegStr SHCTX "${APP_KEY}\DefaultIcon" "" "$INSTDIR\${EXE},0"
@@ -110,6 +164,7 @@ Section "Uninstall"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+  Delete "$SENDTO\${PRODUCT}.lnk"
   !insertmacro CLIPVANE_TYPES UnregisterType
   DeleteRegKey SHCTX "${APP_KEY}"
   DeleteRegKey SHCTX "${UNINSTALL_KEY}"

@@ -108,12 +108,17 @@ public:
 
     // Stops every running encoder and starts no further file.
     void Stop();
+    // Ends the batch on an error of the program's own (not the encoder's): every encoder stops, and
+    // every file not converted yet fails, those under way with `why`.
+    void EndOnError(const std::string& why);
 
 private:
     std::int32_t FileOfThisBatch(std::size_t slot, const std::string& output) const;
     void Refuse(std::size_t slot, std::int32_t status);
     void CollectFailures();
     void EndOnStartFailure(std::size_t slot, const std::string& why);
+    // Fails every file that has neither failed nor converted, with the reason `reasonOf` gives it.
+    void FailTheRest(const std::function<std::string(std::size_t)>& reasonOf);
 
     std::vector<TConvertProcess*> m_runners;
     std::vector<QPointer<QObject>> m_slotNotify;

@@ -89,7 +89,7 @@ void TConvertSlots::StartWaiting() {
             m_batch->StartCurrent(slot);
             m_running[slot] = true;
         } catch (...) {
-            // No end notice comes for this file; the other slots go on, and Stop ends the batch.
+            // No end notice comes for this file: the window ends the batch.
             m_view.ReportError();
         }
         Show();

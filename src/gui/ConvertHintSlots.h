@@ -28,8 +28,8 @@ struct TSlotsView {
     QLabel* Elapsed = nullptr;
     QLabel* Estimated = nullptr;
     std::function<void(const std::string&)> ShowFailure; // a refused output, as one at a time
-    std::function<void()> ReportError;                   // a start that threw; run inside the catch
-    std::function<void()> Close;                         // every file has ended
+    std::function<void()> ReportError; // a start threw: ends the batch; run inside the catch
+    std::function<void()> Close;       // every file has ended
 };
 
 class TConvertSlots final {
