@@ -575,6 +575,45 @@ private slots:
                                           " was written by this batch already."});
     }
 
+    // Any other error that reaches the window ends the batch the same way, instead of leaving the
+    // window waiting at 0 % for an end notice that never comes.
+    void errorDuringTheBatchEndsIt_data() {
+        QTest::addColumn<int>("atOnce");
+        QTest::addColumn<int>("failingStart"); // which start's output folder throws, counted from 0
+        QTest::addColumn<QStringList>("reasons");
+        const QString rest = u"Not converted: the batch ended on an error (No folder here)."_s;
+        QTest::newRow("first file") << 1 << 0 << QStringList{u"No folder here"_s, rest, rest};
+        QTest::newRow("second file, the first converted") << 1 << 1 << QStringList{u"No folder here"_s, rest};
+        QTest::newRow("two at once, the second slot")
+            << 2 << 1 << QStringList{u"No folder here"_s, u"No folder here"_s, rest};
+    }
+    void errorDuringTheBatchEndsIt() {
+        QFETCH(int, atOnce);
+        QFETCH(int, failingStart);
+        QFETCH(QStringList, reasons);
+        TBatchSetup setup;
+        TScriptedDialogs dialogs;
+        auto window = setup.Window({u"a.avi"_s, u"b.avi"_s, u"c.avi"_s},
+                                   "--duration 00:00:10.00 --time 00:00:05.00 ", std::size_t(atOnce));
+        int starts = 0;
+        window->SameInput = [] { return false; };
+        window->OutputFolder = [&] {
+            if (starts++ == failingStart)
+                throw Exception("No folder here");
+            return setup.dir.path().toStdString();
+        };
+        QCOMPARE(RunModal(*window), int(QDialog::Rejected));
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].icon, QMessageBox::Critical);
+        QCOMPARE(dialogs.messages[0].text, u"No folder here."_s);
+        QStringList seen;
+        for (const TFailure& failure : window->Batch().Failures())
+            seen << QString::fromStdString(failure.Reason.at(0));
+        QCOMPARE(seen, reasons);
+        for (std::size_t slot = 0; slot < window->Batch().Slots(); ++slot)
+            QVERIFY(!window->Batch().Runner(slot).Running);
+    }
+
     void longNameIsCutWithTheWholeNameAsHint() {
         TBatchSetup setup;
         const QString stem = u"a rather long recording name from the summer holidays by the sea"_s;

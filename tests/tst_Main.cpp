@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -413,6 +414,26 @@ private slots:
         QCoreApplication::sendPostedEvents(window.get());
         QVERIFY(window->isVisible());
         QVERIFY(!window->isMinimized());
+    }
+
+    // A later start during a question must not bury the question under the window it was asked over.
+    void showRequestBringsTheQuestionForward() {
+        TMainSetup setup;
+        auto window = setup.Window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QDialog batch(window.get());
+        batch.open();
+        QDialog question(&batch);
+        question.open();
+        QVERIFY(QTest::qWaitForWindowActive(&question));
+        window->activateWindow(); // the user clicked the main window meanwhile
+        batch.raise();
+        batch.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &batch);
+        QCoreApplication::postEvent(window.get(), new QEvent(static_cast<QEvent::Type>(WM_SHOWMAIN)));
+        QCoreApplication::sendPostedEvents(window.get());
+        QTRY_COMPARE(QApplication::activeWindow(), &question);
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -129,6 +130,47 @@ private slots:
         QCOMPARE(QString::fromStdString(window.LastInputFolder), native(setup.T(u"%T/"_s)));
         QVERIFY(Drop(window, *setup.Mime({u"%T/b.avi"_s}))); // taken again once the batch is over
         QTRY_VERIFY(QFile::exists(setup.T(u"%T/out/b.txt"_s)));
+    }
+
+    // Files named on the command line or handed over by a later start convert as a drop does; those
+    // that come while a batch runs are not lost: they make the next batch.
+    void handedOverFilesWaitForTheBatch() {
+        TDropSetup setup;
+        TfrmMain window([&setup] { return setup.dir.path().toStdString() + '/'; });
+        Child<QLineEdit>(window, "eOutputFolder")->setText(setup.T(u"%T/out"_s));
+        Child<TFlatPanel>(window, "fpType")->SetCaption(kProfile);
+        window.AnotherFFmpeg = FAKE_ENCODER_PATH;
+        window.NotUseAnotherFFmpeg = false;
+        QList<QStringList> batches;
+        const auto listBatch = [&] {
+            if (auto* batch = qobject_cast<TfrmConvert*>(QApplication::activeModalWidget())) {
+                QStringList names;
+                for (const std::string& file : batch->Batch().FileList())
+                    names << QFileInfo(QString::fromStdString(file)).fileName();
+                if (batches.isEmpty() || batches.back() != names)
+                    batches << names;
+                return true;
+            }
+            return false;
+        };
+        // Two more hand-overs come while the first batch runs, one naming a file twice.
+        bool handed = false;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, &window, [&] {
+            if (listBatch() && !handed) {
+                handed = true;
+                window.ConvertFiles({setup.T(u"%T/a.avi"_s)});
+                window.ConvertFiles({setup.T(u"%T/b.avi"_s), setup.T(u"%T/a.avi"_s)});
+            }
+        });
+        watch.start(5);
+        window.ConvertFiles({setup.T(u"%T/clips"_s), setup.T(u"%T/gone.avi"_s)});
+        QTRY_VERIFY(batches.size() == 2 && QFile::exists(setup.T(u"%T/out/b.txt"_s)) &&
+                    !QApplication::activeModalWidget());
+        QCOMPARE(batches, (QList<QStringList>{{u"C1.avi"_s, u"c2.avi"_s}, {u"a.avi"_s, u"b.avi"_s}}));
+        for (const QString& name : {u"a"_s, u"C1"_s, u"c2"_s, u"b"_s})
+            QVERIFY2(ReadFile(setup.T(u"%T/out/"_s + name + u".txt"_s)).contains("arg:-i"), qPrintable(name));
+        QCOMPARE(setup.dialogs.messages.size(), 0);
     }
 
     // A drop that offers no file does nothing at all: not even the missing folder's question.

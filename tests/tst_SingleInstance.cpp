@@ -22,7 +22,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The real program, pointed at the test's folders and drawing nowhere.
-std::unique_ptr<QProcess> StartProgram(const QTemporaryDir& dir) {
+std::unique_ptr<QProcess> StartProgram(const QTemporaryDir& dir, const QStringList& arguments = {},
+                                       const QString& folder = {}) {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"CLIPVANE_INSTANCE_DIR"_s, dir.path());
@@ -30,7 +31,8 @@ std::unique_ptr<QProcess> StartProgram(const QTemporaryDir& dir) {
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     process->setProcessEnvironment(env);
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process->start(QStringLiteral(CLIPVANE_PATH), {});
+    process->setWorkingDirectory(folder.isEmpty() ? dir.path() : folder);
+    process->start(QStringLiteral(CLIPVANE_PATH), arguments);
     return process;
 }
 
@@ -45,8 +47,8 @@ bool Answering(const TSingleInstance& instance) {
 }
 
 // A later start: it must hand over and end with 0, without a window of its own.
-bool HandsOver(const QTemporaryDir& dir) {
-    auto later = StartProgram(dir);
+bool HandsOver(const QTemporaryDir& dir, const QStringList& arguments = {}, const QString& folder = {}) {
+    auto later = StartProgram(dir, arguments, folder);
     return later->waitForFinished(10000) && later->exitStatus() == QProcess::NormalExit &&
            later->exitCode() == 0;
 }
@@ -70,14 +72,38 @@ class tst_SingleInstance final : public QObject {
     Q_OBJECT
 
 private slots:
+    // The files go along whole, named against the later start's own folder ("%F": that folder).
+    void secondStartHandsOver_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("no files: shown only") << QStringList() << QStringList();
+        QTest::newRow("relative and absolute names, blanks and any script")
+            << QStringList{u"clip one.avi"_s, u"../Música/東京 😀.wav"_s, u"%F/x%41.mp4"_s}
+            << QStringList{u"%F/clip one.avi"_s, u"%P/Música/東京 😀.wav"_s, u"%F/x%41.mp4"_s};
+    }
     void secondStartHandsOver() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, files);
         QTemporaryDir dir;
+        const QString folder = dir.filePath(u"here"_s);
+        QVERIFY(QDir().mkpath(folder));
+        const auto place = [&](QStringList names) {
+            return names.replaceInStrings(u"%F"_s, folder).replaceInStrings(u"%P"_s, dir.path());
+        };
         TSingleInstance first(dir.path(), InstanceKey());
         QCOMPARE(first.Claim(0), TSingleInstance::TClaim::Primary);
         QVERIFY(first.Listen());
         QSignalSpy shown(&first, &TSingleInstance::showRequested);
-        QVERIFY(HandsOver(dir));
+        QSignalSpy handed(&first, &TSingleInstance::filesHandedOver);
+        QVERIFY(HandsOver(dir, place(arguments), folder));
         QTRY_COMPARE(shown.size(), 1);
+        if (files.isEmpty()) {
+            QCOMPARE(handed.size(), 0);
+            return;
+        }
+        QTRY_COMPARE(handed.size(), 1);
+        QStringList got = handed[0][0].toStringList();
+        QCOMPARE(QDir::fromNativeSeparators(got.join(u'|')).split(u'|'), place(files));
     }
 
     void lockHolderThatDoesNotListenIsUnreachable() {

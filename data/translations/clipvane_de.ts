@@ -186,6 +186,10 @@ nicht gestartet werden, 130 abgebrochen.
         <source>Not converted: the encoder could not be started (%1).</source>
         <translation>Nicht konvertiert: Der Encoder konnte nicht gestartet werden (%1).</translation>
     </message>
+    <message>
+        <source>Not converted: the batch ended on an error (%1).</source>
+        <translation>Nicht konvertiert: Die Umwandlung endete mit einem Fehler (%1).</translation>
+    </message>
 </context>
 <context>
     <name>TConvertProcess</name>

@@ -185,6 +185,10 @@ el codificador, 130 interrumpido.
         <source>Not converted: the encoder could not be started (%1).</source>
         <translation>No convertido: no se pudo iniciar el codificador (%1).</translation>
     </message>
+    <message>
+        <source>Not converted: the batch ended on an error (%1).</source>
+        <translation>No convertido: el lote terminó con un error (%1).</translation>
+    </message>
 </context>
 <context>
     <name>TConvertProcess</name>

@@ -188,6 +188,10 @@ n&apos;a pas pu être démarré, 130 interrompu.
         <source>Not converted: the encoder could not be started (%1).</source>
         <translation>Non converti&#xa0;: l&apos;encodeur n&apos;a pas pu être démarré (%1).</translation>
     </message>
+    <message>
+        <source>Not converted: the batch ended on an error (%1).</source>
+        <translation>Non converti&#xa0;: le lot s&apos;est arrêté sur une erreur (%1).</translation>
+    </message>
 </context>
 <context>
     <name>TConvertProcess</name>

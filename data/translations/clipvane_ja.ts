@@ -181,6 +181,10 @@ be started, 130 interrupted.
         <source>Not converted: the encoder could not be started (%1).</source>
         <translation>未変換: エンコーダーを起動できませんでした (%1)。</translation>
     </message>
+    <message>
+        <source>Not converted: the batch ended on an error (%1).</source>
+        <translation>未変換: エラーによりバッチが終了しました (%1)。</translation>
+    </message>
 </context>
 <context>
     <name>TConvertProcess</name>

@@ -185,6 +185,10 @@ iniciar o codificador, 130 interrompido.
         <source>Not converted: the encoder could not be started (%1).</source>
         <translation>Não convertido: não foi possível iniciar o codificador (%1).</translation>
     </message>
+    <message>
+        <source>Not converted: the batch ended on an error (%1).</source>
+        <translation>Não convertido: o lote terminou com um erro (%1).</translation>
+    </message>
 </context>
 <context>
     <name>TConvertProcess</name>

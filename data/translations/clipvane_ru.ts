@@ -187,6 +187,10 @@ be started, 130 interrupted.
         <source>Not converted: the encoder could not be started (%1).</source>
         <translation>Не сконвертировано: не удалось запустить кодировщик (%1).</translation>
     </message>
+    <message>
+        <source>Not converted: the batch ended on an error (%1).</source>
+        <translation>Не сконвертировано: пакет прерван из-за ошибки (%1).</translation>
+    </message>
 </context>
 <context>
     <name>TConvertProcess</name>

@@ -181,6 +181,10 @@ be started, 130 interrupted.
         <source>Not converted: the encoder could not be started (%1).</source>
         <translation>未转换: 无法启动编码器 (%1)。</translation>
     </message>
+    <message>
+        <source>Not converted: the batch ended on an error (%1).</source>
+        <translation>未转换: 批处理因错误而结束 (%1)。</translation>
+    </message>
 </context>
 <context>
     <name>TConvertProcess</name>

@@ -9,6 +9,7 @@
 #include "gui/SingleInstance.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -30,11 +31,26 @@ std::string ProgramSettingsFolder() {
     return folder;
 }
 
+// The files named on the command line, against this start's own folder: a running instance that
+// takes them over has another.
+QStringList CommandLineFiles() {
+    QStringList files;
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        if (!arguments[i].isEmpty())
+            files << QFileInfo(arguments[i]).absoluteFilePath();
+    return files;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // First, so that Qt takes its own options out of the arguments, and on Windows reads them whole
+    // from the wide command line.
+    TApplication app(argc, argv);
+    const QStringList files = CommandLineFiles();
     TSingleInstance instance(InstanceFolder(), InstanceKey());
-    switch (instance.Claim(5000)) {
+    switch (instance.Claim(5000, files)) {
     case TSingleInstance::TClaim::HandedOver:
         return 0;
     case TSingleInstance::TClaim::Unreachable:
@@ -43,7 +59,6 @@ int main(int argc, char* argv[]) {
     case TSingleInstance::TClaim::Primary:
         break;
     }
-    TApplication app(argc, argv);
     LoadTranslations(QLocale::system());
     TranslateCoreTexts();
     QApplication::setWindowIcon(ProgramWindowIcon());
@@ -65,6 +80,10 @@ int main(int argc, char* argv[]) {
     QObject::connect(&instance, &TSingleInstance::showRequested, &frmMain, [&frmMain] {
         QCoreApplication::postEvent(&frmMain, new QEvent(static_cast<QEvent::Type>(WM_SHOWMAIN)));
     });
+    QObject::connect(&instance, &TSingleInstance::filesHandedOver, &frmMain, &TfrmMain::ConvertFiles);
+    // Queued: the request may come from inside a dialog's or the batch's own message loop.
+    QObject::connect(&instance, &TSingleInstance::quitRequested, &frmMain, &TfrmMain::EndSession,
+                     Qt::QueuedConnection);
     QTimer quitPoll;
 #ifndef Q_OS_WIN
     std::unique_ptr<QSocketNotifier> quitNotice;
@@ -87,5 +106,7 @@ int main(int argc, char* argv[]) {
     });
     quitPoll.start(250);
     frmMain.show();
+    if (!files.isEmpty())
+        frmMain.ConvertFiles(files);
     return app.exec();
 }

@@ -262,15 +262,35 @@ void TConvertBatch::EndOnStartFailure(std::size_t slot, const std::string& why) 
             Record(other, end);
     }
     Stop();
+    FailTheRest([&](std::size_t i) {
+        return i == index
+                   ? Substitute(Tr("TConvertBatch", "The encoder %1 could not be started: %2."),
+                                {encoder, why})
+                   : Substitute(Tr("TConvertBatch", "Not converted: the encoder could not be started (%1)."),
+                                {why});
+    });
+}
+
+void TConvertBatch::EndOnError(const std::string& why) {
+    std::vector<bool> underWay(m_fileList.size(), false);
+    for (const std::size_t index : m_slotIndex)
+        if (index < m_fileList.size())
+            underWay[index] = true;
+    Stop();
+    FailTheRest([&](std::size_t i) {
+        return underWay[i]
+                   ? why
+                   : Substitute(Tr("TConvertBatch", "Not converted: the batch ended on an error (%1)."),
+                                {why});
+    });
+}
+
+void TConvertBatch::FailTheRest(const std::function<std::string(std::size_t)>& reasonOf) {
     for (std::size_t i = 0; i < m_fileList.size(); ++i) {
         if (m_failed[i] || m_converted[i])
             continue;
         m_failed[i] = true;
-        m_reasons[i] = {
-            i == index
-                ? Substitute(Tr("TConvertBatch", "The encoder %1 could not be started: %2."), {encoder, why})
-                : Substitute(Tr("TConvertBatch", "Not converted: the encoder could not be started (%1)."),
-                             {why})};
+        m_reasons[i] = {reasonOf(i)};
     }
     CollectFailures();
 }

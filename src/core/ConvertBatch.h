@@ -113,6 +113,9 @@ public:
 
     // Stops every running encoder and starts no further file.
     void Stop();
+    // Ends the batch on an error of the program's own (not the encoder's): every encoder stops, and
+    // every file not converted yet fails, those under way with `why`.
+    void EndOnError(const std::string& why);
 
 private:
     std::int32_t FileOfThisBatch(std::size_t slot, const std::string& output) const;
@@ -125,6 +128,8 @@ private:
     void Record(std::size_t slot, const TProcessInfo& info);
     void CollectFailures();
     void EndOnStartFailure(std::size_t slot, const std::string& why);
+    // Fails every file that has neither failed nor converted, with the reason `reasonOf` gives it.
+    void FailTheRest(const std::function<std::string(std::size_t)>& reasonOf);
 
     std::vector<TConvertProcess*> m_runners;
     std::vector<QPointer<QObject>> m_slotNotify;

@@ -9,6 +9,9 @@ namespace clipvane {
 
 inline constexpr int WM_PROCESSINFO = 5890;
 inline constexpr int WM_SHOWMAIN = 5891;
+// Windows: sent by the installer and the uninstaller to the class window, to end the program as a
+// close of its window would before they touch its files.
+inline constexpr int WM_QUITMAIN = 5892;
 inline constexpr std::int32_t kEndNoticePercent = 1000;
 
 // End-notice statuses of the runner: the existing output cannot be replaced, nothing was started.

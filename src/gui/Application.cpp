@@ -22,6 +22,16 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     }
 }
 
+std::string CurrentExceptionText() {
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        return error.what();
+    } catch (...) {
+        return QCoreApplication::translate("TApplication", "Unknown error").toStdString();
+    }
+}
+
 void ShowCurrentException(QWidget* parent) {
     if (!parent)
         parent = QApplication::activeWindow();

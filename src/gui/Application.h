@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+#include <string>
+
 namespace clipvane {
 
 class TApplication final : public QApplication {
@@ -18,5 +20,8 @@ public:
 // For a handler's own catch block: shows the exception being handled (an EAbort shows nothing).
 // The box is owned by `parent`, or by the active window when there is none.
 void ShowCurrentException(QWidget* parent);
+
+// For a catch block: the message of the exception being handled, as its box words it.
+std::string CurrentExceptionText();
 
 } // namespace clipvane

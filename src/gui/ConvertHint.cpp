@@ -94,13 +94,13 @@ TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<st
                         [this](const std::string& text) {
                             ShowMessage(this, QMessageBox::Critical, QString::fromStdString(text));
                         },
-                        [this] { ShowCurrentException(this); }, [this] { done(QDialog::Rejected); },
+                        [this] { EndOnError(); }, [this] { done(QDialog::Rejected); },
                         [this] { return m_clock.ElapsedMs() / 1000; }, [this] { Tick(); }},
                        [this](std::size_t slot, const TProcessInfo& info) {
                            try {
                                WMProcessInfo(info, slot);
                            } catch (...) {
-                               ShowCurrentException(this);
+                               EndOnError();
                            }
                        });
 
@@ -148,13 +148,19 @@ void TfrmConvert::StartFiles(bool first) {
         else
             m_batch.StartCurrent();
     } catch (...) {
-        ShowCurrentException(this);
-        // An encoder that cannot start ends the batch: its failures are for the main window to show.
-        if (m_batch.Stopped())
-            done(QDialog::Rejected);
+        EndOnError();
         return;
     }
     ShowCurrentFile();
+}
+
+void TfrmConvert::EndOnError() {
+    // A failed start has ended the batch already, with its own reasons. Anything else would leave
+    // the window waiting for an end notice that never comes.
+    if (!m_batch.Stopped())
+        m_batch.EndOnError(CurrentExceptionText());
+    ShowCurrentException(this);
+    done(QDialog::Rejected);
 }
 
 void TfrmConvert::ShowCurrentFile() {
@@ -208,7 +214,7 @@ bool TfrmConvert::event(QEvent* event) {
         try {
             WMProcessInfo(*info);
         } catch (...) {
-            ShowCurrentException(this);
+            EndOnError();
         }
     }
     return true;

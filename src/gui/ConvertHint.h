@@ -60,12 +60,14 @@ private:
     void bStopClick();
     void WMProcessInfo(const TProcessInfo& info, std::size_t slot = 0);
     void ShowCurrentFile();
-    // Starts the batch (`first`) or its next file; a start that fails is shown, and ends the batch
-    // when the encoder could not be started.
+    // Starts the batch (`first`) or its next file; a start that fails is shown and ends the batch.
     void StartFiles(bool first);
     // Moves the times by the clock and shows whether an encoder has gone silent.
     void Tick();
     void ShowFileElapsed();
+    // For a catch block: whatever reached the window ends the batch as a failed start does, every file
+    // not converted failed, the error's box first, then the window closes for the main window's summary.
+    void EndOnError();
 
     TConvertSlots m_slots; // before the batch, which converts with its runners
     TConvertBatch m_batch;

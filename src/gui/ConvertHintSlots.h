@@ -27,7 +27,7 @@ struct TSlotsView {
     QLabel* Elapsed = nullptr;
     QLabel* Estimated = nullptr;
     std::function<void(const std::string&)> ShowFailure; // a refused output, as one at a time
-    std::function<void()> ReportError;                   // a start that threw; run inside the catch
+    std::function<void()> ReportError;                   // a start threw: ends the batch; in the catch
     std::function<void()> Close;                         // every file has ended
     std::function<std::int64_t()> ElapsedSeconds;        // since the batch began, by the clock
     std::function<void()> Started;                       // a slot's encoder has been started

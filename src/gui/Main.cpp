@@ -27,6 +27,8 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -93,6 +95,11 @@ void TfrmMain::FormCreate() {
     } catch (...) {
         ShowCurrentException(this);
     }
+    // Files handed over while a dialog was up wait for it to close, which moves the focus.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this] {
+        if (!m_waitingFiles.isEmpty())
+            QTimer::singleShot(0, this, &TfrmMain::ConvertWaitingFiles);
+    });
     lUpdate->SetFontLinkColor(Qt::white);
     SameInputFolder.clear();
     LastInputFolder.clear();
@@ -186,6 +193,12 @@ void TfrmMain::WMShowMain() {
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     raise();
     activateWindow();
+    // Raising the window brings up what it owns in any order: the batch window could cover the
+    // question asked over it. The topmost dialog comes last, and keeps the keyboard.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 std::string TfrmMain::ProfileText() const {
@@ -259,7 +272,11 @@ void TfrmMain::bConvertClick() {
 
 void TfrmMain::RunConvert(const std::function<QStringList()>& selectFiles) {
     m_converting = true;
-    const auto done = qScopeGuard([this] { m_converting = false; });
+    const auto done = qScopeGuard([this] {
+        m_converting = false;
+        if (!m_waitingFiles.isEmpty())
+            QTimer::singleShot(0, this, &TfrmMain::ConvertWaitingFiles);
+    });
     try {
         Convert(selectFiles);
     } catch (...) {

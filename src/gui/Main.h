@@ -36,6 +36,8 @@ class TClickLabel;
 // non-hidden files directly inside it, sorted by name. Anything else (web addresses, text, missing
 // paths) is left out, and so is a file already listed.
 QStringList DroppedFiles(const QMimeData& data);
+// The files `paths` name, listed as a drop lists them.
+QStringList ListedFiles(const QStringList& paths);
 
 // Narrows the label's font until its text fits `width`, and keeps the label within it.
 void FitToWidth(QLabel& label, int width);
@@ -81,8 +83,12 @@ public:
     void About1Click();
     void miConvertAtOnceClick();
     QString AtOnceText() const;
-    // A later start asked for the window: shown, restored and brought to the front.
+    // A later start asked for the window: shown, restored and brought to the front, and with it the
+    // dialog or question that is up.
     void WMShowMain();
+    // Files named on the command line or handed over by a later start (absolute paths): converted as
+    // a drop is, at once or, while a batch or a dialog is up, as the next batch once it has ended.
+    void ConvertFiles(const QStringList& paths);
     // The program is asked to end (a signal, the end of the session): handled as a close of the
     // window, whatever dialog is up; the event loops end.
     void EndSession();
@@ -115,6 +121,8 @@ private:
     void Convert(const std::function<QStringList()>& selectFiles);
     // True when a drop would be taken now, if it offers any file.
     bool TakesDrops() const;
+    // Runs the waiting files as one batch when the window is free.
+    void ConvertWaitingFiles();
     bool CheckOutputFolder();
 
     std::function<std::string()> m_settingsFolder;
@@ -132,6 +140,8 @@ private:
     bool m_converting = false;
     // Whether the drag over the window now offers anything usable, found when it entered.
     bool m_dragUsable = false;
+    // Handed-over files that wait for the window to be free, in the order they came.
+    QStringList m_waitingFiles;
 
     QLabel* imgTitle = nullptr;
     TClickLabel* Image1 = nullptr;

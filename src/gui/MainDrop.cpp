@@ -1,5 +1,5 @@
-// Files dragged from a file manager onto the main window are converted as if chosen in the file
-// dialog.
+// Files dragged from a file manager onto the main window, or named on the command line, are
+// converted as if chosen in the file dialog.
 #include "gui/Main.h"
 
 #include <QApplication>
@@ -12,11 +12,21 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <utility>
+
 namespace clipvane {
 
 QStringList DroppedFiles(const QMimeData& data) {
     if (!data.hasUrls())
         return {};
+    QStringList paths;
+    for (const QUrl& url : data.urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    return ListedFiles(paths);
+}
+
+QStringList ListedFiles(const QStringList& paths) {
     QStringList files;
     QSet<QString> listed;
     const auto add = [&](const QString& path) {
@@ -25,10 +35,8 @@ QStringList DroppedFiles(const QMimeData& data) {
             files << path;
         }
     };
-    for (const QUrl& url : data.urls()) {
-        if (!url.isLocalFile())
-            continue;
-        const QFileInfo item(url.toLocalFile());
+    for (const QString& path : paths) {
+        const QFileInfo item(path);
         if (item.isDir()) {
             const QFileInfoList inside =
                 QDir(item.absoluteFilePath()).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
@@ -84,6 +92,23 @@ void TfrmMain::dropEvent(QDropEvent* event) {
         if (!m_closed)
             RunConvert([files] { return files; });
     });
+}
+
+void TfrmMain::ConvertFiles(const QStringList& paths) {
+    // Explorer starts one program per file of an "Open with": what comes while a batch runs joins
+    // the next one instead of being lost.
+    for (const QString& file : ListedFiles(paths))
+        if (!m_waitingFiles.contains(file))
+            m_waitingFiles << file;
+    QTimer::singleShot(0, this, &TfrmMain::ConvertWaitingFiles);
+}
+
+void TfrmMain::ConvertWaitingFiles() {
+    // Tried again when the batch has ended or the dialog has closed.
+    if (m_waitingFiles.isEmpty() || !TakesDrops())
+        return;
+    const QStringList files = std::exchange(m_waitingFiles, {});
+    RunConvert([files] { return files; });
 }
 
 } // namespace clipvane

@@ -21,9 +21,22 @@ namespace {
 // Instance locks this process holds (tests hold several).
 std::atomic<int> g_locksHeld{0};
 
-// The whole request: the message number of "show yourself" and a line end.
-QByteArray ShowRequest() {
-    return QByteArray::number(WM_SHOWMAIN) + '\n';
+// A request is the message number of "show yourself", with the number of files when it hands any
+// over, and a line end; then one line per file. Longer lines and more files than any real start
+// gives are no second start's.
+constexpr qint64 kMaxLine = 64 * 1024;
+constexpr int kMaxFiles = 100000;
+
+// Percent-encoded UTF-8, so that no character of a name can split or end its line.
+QByteArray FileLines(const QStringList& files) {
+    QByteArray lines;
+    for (const QString& file : files)
+        lines += file.toUtf8().toPercentEncoding() + '\n';
+    return lines;
+}
+
+QString FileOfLine(const QByteArray& line) {
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(line));
 }
 
 // Letters, digits and ".-_" only, so the key is a safe file name on every system.
@@ -79,7 +92,7 @@ QString TSingleInstance::ServerName() const {
 #endif
 }
 
-TSingleInstance::TClaim TSingleInstance::Claim(int timeoutMs) {
+TSingleInstance::TClaim TSingleInstance::Claim(int timeoutMs, const QStringList& files) {
     QDir().mkpath(m_folder);
     std::optional<QCoreApplication> probe;
     int argc = 1;
@@ -102,7 +115,7 @@ TSingleInstance::TClaim TSingleInstance::Claim(int timeoutMs) {
             continue;
         if (!QCoreApplication::instance() && !probe)
             probe.emplace(argc, argv);
-        if (SendShowRequest())
+        if (SendShowRequest(files))
             return TClaim::HandedOver;
         // The holder may be starting up and not listening yet.
         if (deadline.hasExpired())
@@ -111,17 +124,25 @@ TSingleInstance::TClaim TSingleInstance::Claim(int timeoutMs) {
     }
 }
 
-bool TSingleInstance::SendShowRequest() {
+bool TSingleInstance::SendShowRequest(const QStringList& files) {
 #ifdef Q_OS_WIN
-    // As Windows programs do: find the running one's window by its class and post it the request.
-    return platform::PostToClassWindow(kWindowClassName, WM_SHOWMAIN);
+    // As Windows programs do: find the running one's window by its class and post it the request;
+    // files go along in a WM_COPYDATA, which waits until the window has taken them.
+    if (files.isEmpty())
+        return platform::PostToClassWindow(kWindowClassName, WM_SHOWMAIN);
+    return platform::SendToClassWindow(kWindowClassName, WM_SHOWMAIN, FileLines(files).toStdString());
 #else
     QLocalSocket socket;
     socket.connectToServer(ServerName());
     if (!socket.waitForConnected(500))
         return false;
-    socket.write(ShowRequest());
-    const bool sent = socket.waitForBytesWritten(1000) || socket.bytesToWrite() == 0;
+    QByteArray request = QByteArray::number(WM_SHOWMAIN);
+    if (!files.isEmpty())
+        request += ' ' + QByteArray::number(files.size());
+    socket.write(request + '\n' + FileLines(files));
+    while (socket.bytesToWrite() > 0 && socket.waitForBytesWritten(1000)) {
+    }
+    const bool sent = socket.bytesToWrite() == 0;
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
         socket.waitForDisconnected(500);
@@ -129,12 +150,26 @@ bool TSingleInstance::SendShowRequest() {
 #endif
 }
 
+void TSingleInstance::HandOver(const QStringList& files) {
+    emit showRequested();
+    if (!files.isEmpty())
+        emit filesHandedOver(files);
+}
+
 bool TSingleInstance::Listen() {
 #ifdef Q_OS_WIN
     if (!m_window) {
         m_window = platform::CreateClassWindow(
             kWindowClassName, WM_SHOWMAIN,
-            [](void* self) { emit static_cast<TSingleInstance*>(self)->showRequested(); }, this);
+            [](void* self) { static_cast<TSingleInstance*>(self)->HandOver({}); }, this,
+            [](void* self, const char* data, std::size_t size) {
+                QStringList files;
+                for (const QByteArray& line : QByteArray(data, qsizetype(size)).split('\n'))
+                    if (!line.isEmpty() && files.size() < kMaxFiles)
+                        files << FileOfLine(line);
+                static_cast<TSingleInstance*>(self)->HandOver(files);
+            },
+            WM_QUITMAIN, [](void* self) { emit static_cast<TSingleInstance*>(self)->quitRequested(); });
     }
     return m_window != platform::kNoHandle;
 #else
@@ -156,13 +191,41 @@ bool TSingleInstance::Listen() {
 }
 
 void TSingleInstance::ReadRequest(QLocalSocket* socket) {
-    const QByteArray request = ShowRequest();
+    // What a connection has read so far lives on the connection.
+    static constexpr const char* kFilesDue = "clipvaneFilesDue";
+    static constexpr const char* kFilesRead = "clipvaneFilesRead";
+    const QByteArray show = QByteArray::number(WM_SHOWMAIN);
     while (socket->canReadLine()) {
-        if (socket->readLine(64) == request)
-            emit showRequested();
+        QByteArray line = socket->readLine(kMaxLine);
+        if (!line.endsWith('\n')) {
+            socket->abort();
+            return;
+        }
+        line.chop(1);
+        int due = socket->property(kFilesDue).toInt();
+        if (due > 0) {
+            QStringList files = socket->property(kFilesRead).toStringList() << FileOfLine(line);
+            socket->setProperty(kFilesDue, --due);
+            socket->setProperty(kFilesRead, due > 0 ? QVariant(files) : QVariant());
+            if (due == 0)
+                HandOver(files);
+            continue;
+        }
+        const QList<QByteArray> words = line.split(' ');
+        bool counted = false;
+        const int count = words.size() == 2 ? words[1].toInt(&counted) : 0;
+        if (words[0] != show || words.size() > 2 ||
+            (words.size() == 2 && (!counted || count < 1 || count > kMaxFiles))) {
+            // Not a second start of ours.
+            socket->abort();
+            return;
+        }
+        if (count == 0)
+            HandOver({});
+        else
+            socket->setProperty(kFilesDue, count);
     }
-    // Nothing of ours is that long: a peer that sends more is not a second start.
-    if (socket->bytesAvailable() > 64)
+    if (socket->bytesAvailable() >= kMaxLine)
         socket->abort();
 }
 

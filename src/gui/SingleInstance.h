@@ -1,13 +1,14 @@
 #pragma once
 // One running program per user: the first start holds a lock file and answers show requests (on a
 // local socket; on Windows, by a hidden window of the program's class); a later start finds the lock
-// taken, asks the running one to come forward and ends.
+// taken, asks the running one to come forward, hands it the files it was started with, and ends.
 
 #include "core/platform/Platform.h"
 
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -39,10 +40,10 @@ public:
     TSingleInstance(const QString& folder, const QString& key);
     ~TSingleInstance() override;
 
-    // Takes the lock, or sends the running instance the show request. Waits at most `timeoutMs` for
-    // an instance that holds the lock but is not listening yet. Needs an application object only when
-    // another instance is found (one is made for the call if there is none).
-    TClaim Claim(int timeoutMs);
+    // Takes the lock, or sends the running instance the show request with `files` (absolute paths).
+    // Waits at most `timeoutMs` for an instance that holds the lock but is not listening yet. Needs an
+    // application object only when another instance is found (one is made for the call if there is none).
+    TClaim Claim(int timeoutMs, const QStringList& files = {});
 
     // After Primary, with an application object: answers show requests from now on, replacing a socket
     // that a crashed instance left behind. False when nothing can listen.
@@ -54,10 +55,15 @@ public:
 signals:
     // A later start asked this instance to show its window.
     void showRequested();
+    // ... and to convert these files (after showRequested).
+    void filesHandedOver(const QStringList& files);
+    // Windows: an installer asks the program to end before it replaces or removes its files.
+    void quitRequested();
 
 private:
-    bool SendShowRequest();
+    bool SendShowRequest(const QStringList& files);
     void ReadRequest(QLocalSocket* socket);
+    void HandOver(const QStringList& files);
 
     QString m_folder;
     QString m_key;
