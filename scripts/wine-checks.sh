@@ -99,7 +99,7 @@ NAMES
         chown -R "$(stat -c %u "$work")" "$work/cli-$lang"
         wine_env env LANG="$lang" LC_ALL="$lang" WINEPATH="$winepath" timeout 300 wine "$cli" --machine \
             --ffmpeg "$(windows_path "$build/tests/fake_encoder.exe")" -o "$(windows_path "$out")" \
-            -p 'ffmpeg -i %1 --write-args --err-output :refused --fail-on Ωμέγα %1.mp3' "$@" \
+            -p 'ffmpeg -i %1 --duration 00:00:01.00 --time 00:00:01.00 --write-args --only-for Ωμέγα --err-output :refused --exit 1 %1.mp3' "$@" \
             >"$work/cli.txt" 2>"$work/cli-err.txt" && code=0 || code=$?
         tr -d '\r' <"$work/cli.txt" >"$work/cli-out.txt"
         bad=
