@@ -257,6 +257,13 @@ private slots:
             << QStringLiteral("--err-output \": Operation not permitted\\n\" --exit 2") << 1
             << QByteArray("exit 2\nend 0 -\nreason clip.avi FOLDER/clip.wav: Operation not permitted\nfailed "
                           "clip.avi, \n");
+        // As ffmpeg 6 and later say it, after the output's tag.
+        QTest::newRow("an encoder without the profile's encoder: said so, with the way to another")
+            << QStringLiteral("--err \"[out#0/mp4 @ 0x5581] Unknown encoder 'libx264'\\n\" --exit 8") << 1
+            << QByteArray(
+                   "exit 8\nend 0 -\nreason clip.avi [out#0/mp4 @ 0x5581] Unknown encoder 'libx264'\n"
+                   "reason clip.avi This encoder has no libx264 encoder.\nreason clip.avi Choose another "
+                   "one with --ffmpeg PATH.\nfailed clip.avi, \n");
     }
     void encoderFailureAfterProgressFailsTheFile() {
         QFETCH(QString, ending);
@@ -389,6 +396,13 @@ private slots:
                    "directory.\ny.avi:\n    Not converted: the encoder could not be started (No such file or "
                    "directory).\nx.avi, y.avi, file conversion failed.\n");
 #endif
+        // The real encoder's own words, recognised: a profile naming an encoder it was built without.
+        QTest::newRow("an encoder without the profile's encoder: said so")
+            << QStringList{QStringLiteral("-p"), QStringLiteral("ffmpeg -i %1 -c:a libnosuch %1.wav"),
+                           QStringLiteral("-o"), Path(QStringLiteral("nosuch")), m_clip}
+            << 1
+            << QByteArray("    Unknown encoder 'libnosuch'\n    This encoder has no libnosuch encoder.\n    "
+                          "Choose another one with --ffmpeg PATH.\n");
     }
     void usageAndStartErrors() {
         QFETCH(QStringList, args);

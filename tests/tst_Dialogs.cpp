@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -69,6 +71,28 @@ private slots:
         const QString details = names.join(QStringLiteral(":\nreason\n\n"));
         const QString summary = FailureSummary(nullptr, names, details);
         QVERIFY(MessageBoxHeight(nullptr, summary, details) <= MessageBoxHeightLimit(nullptr));
+        // Shown with its details opened, as the user opens them, the box keeps within the screen.
+        QRect area, frame;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            const auto close = qScopeGuard([box] { box->button(QMessageBox::Ok)->click(); });
+            const int collapsed = box->height();
+            for (QAbstractButton* button : box->buttons())
+                if (box->buttonRole(button) == QMessageBox::ActionRole)
+                    button->click();
+            QTRY_VERIFY(box->height() > collapsed);
+            area = box->screen()->availableGeometry();
+            frame = box->frameGeometry();
+        });
+        ShowMessage(nullptr, QMessageBox::Information, summary, QMessageBox::Ok, details);
+        QVERIFY2(!frame.isEmpty() && area.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4 on %5x%6")
+                                                                          .arg(frame.x())
+                                                                          .arg(frame.y())
+                                                                          .arg(frame.width())
+                                                                          .arg(frame.height())
+                                                                          .arg(area.width())
+                                                                          .arg(area.height())));
         if (whole) {
             QCOMPARE(summary, names.join(QStringLiteral(", ")) + QStringLiteral(", file conversion failed."));
             return;

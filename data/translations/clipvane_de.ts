@@ -189,6 +189,8 @@ nicht gestartet werden, 130 abgebrochen.
     <message>
         <source>Not converted: the batch ended on an error (%1).</source>
         <translation>Nicht konvertiert: Die Umwandlung endete mit einem Fehler (%1).</translation>
+        <source>This encoder has no %1 encoder.</source>
+        <translation>Diesem Encoder fehlt der Encoder %1.</translation>
     </message>
 </context>
 <context>
@@ -487,6 +489,10 @@ nicht gestartet werden, 130 abgebrochen.
     <message>
         <source>Advanced menu</source>
         <translation>Menü „Erweitert“</translation>
+    </message>
+    <message>
+        <source>Choose another one with Advanced &gt; &quot;Use another FFmpeg&quot;.</source>
+        <translation>Wählen Sie unter Erweitert &gt; „Anderes FFmpeg verwenden“ ein anderes.</translation>
     </message>
 </context>
 <context>

@@ -188,6 +188,8 @@ el codificador, 130 interrumpido.
     <message>
         <source>Not converted: the batch ended on an error (%1).</source>
         <translation>No convertido: el lote terminó con un error (%1).</translation>
+        <source>This encoder has no %1 encoder.</source>
+        <translation>Este codificador no tiene el codificador %1.</translation>
     </message>
 </context>
 <context>
@@ -486,6 +488,10 @@ el codificador, 130 interrumpido.
     <message>
         <source>Advanced menu</source>
         <translation>Menú Avanzado</translation>
+    </message>
+    <message>
+        <source>Choose another one with Advanced &gt; &quot;Use another FFmpeg&quot;.</source>
+        <translation>Elija otro con Avanzado &gt; «Usar otro FFmpeg».</translation>
     </message>
 </context>
 <context>

@@ -191,6 +191,8 @@ n&apos;a pas pu être démarré, 130 interrompu.
     <message>
         <source>Not converted: the batch ended on an error (%1).</source>
         <translation>Non converti&#xa0;: le lot s&apos;est arrêté sur une erreur (%1).</translation>
+        <source>This encoder has no %1 encoder.</source>
+        <translation>Cet encodeur n&apos;a pas d&apos;encodeur %1.</translation>
     </message>
 </context>
 <context>
@@ -489,6 +491,10 @@ n&apos;a pas pu être démarré, 130 interrompu.
     <message>
         <source>Advanced menu</source>
         <translation>Menu Avancé</translation>
+    </message>
+    <message>
+        <source>Choose another one with Advanced &gt; &quot;Use another FFmpeg&quot;.</source>
+        <translation>Choisissez-en un autre avec Avancé &gt; « Utiliser un autre FFmpeg ».</translation>
     </message>
 </context>
 <context>

@@ -184,6 +184,8 @@ be started, 130 interrupted.
     <message>
         <source>Not converted: the batch ended on an error (%1).</source>
         <translation>未変換: エラーによりバッチが終了しました (%1)。</translation>
+        <source>This encoder has no %1 encoder.</source>
+        <translation>このエンコーダーには %1 エンコーダーがありません。</translation>
     </message>
 </context>
 <context>
@@ -481,6 +483,10 @@ be started, 130 interrupted.
     <message>
         <source>Advanced menu</source>
         <translation>詳細設定メニュー</translation>
+    </message>
+    <message>
+        <source>Choose another one with Advanced &gt; &quot;Use another FFmpeg&quot;.</source>
+        <translation>詳細設定 &gt; 「別の FFmpeg を使用」で別のエンコーダーを選んでください。</translation>
     </message>
 </context>
 <context>

@@ -188,6 +188,8 @@ iniciar o codificador, 130 interrompido.
     <message>
         <source>Not converted: the batch ended on an error (%1).</source>
         <translation>Não convertido: o lote terminou com um erro (%1).</translation>
+        <source>This encoder has no %1 encoder.</source>
+        <translation>Este codificador não tem o codificador %1.</translation>
     </message>
 </context>
 <context>
@@ -486,6 +488,10 @@ iniciar o codificador, 130 interrompido.
     <message>
         <source>Advanced menu</source>
         <translation>Menu Avançado</translation>
+    </message>
+    <message>
+        <source>Choose another one with Advanced &gt; &quot;Use another FFmpeg&quot;.</source>
+        <translation>Escolha outro em Avançado &gt; &quot;Usar outro FFmpeg&quot;.</translation>
     </message>
 </context>
 <context>

@@ -190,6 +190,8 @@ be started, 130 interrupted.
     <message>
         <source>Not converted: the batch ended on an error (%1).</source>
         <translation>Не сконвертировано: пакет прерван из-за ошибки (%1).</translation>
+        <source>This encoder has no %1 encoder.</source>
+        <translation>В этом кодировщике нет кодировщика %1.</translation>
     </message>
 </context>
 <context>
@@ -489,6 +491,10 @@ be started, 130 interrupted.
     <message>
         <source>Advanced menu</source>
         <translation>Меню «Ещё»</translation>
+    </message>
+    <message>
+        <source>Choose another one with Advanced &gt; &quot;Use another FFmpeg&quot;.</source>
+        <translation>Выберите другой: Ещё &gt; «Использовать другой FFmpeg».</translation>
     </message>
 </context>
 <context>

@@ -184,6 +184,8 @@ be started, 130 interrupted.
     <message>
         <source>Not converted: the batch ended on an error (%1).</source>
         <translation>未转换: 批处理因错误而结束 (%1)。</translation>
+        <source>This encoder has no %1 encoder.</source>
+        <translation>此编码器没有 %1 编码器。</translation>
     </message>
 </context>
 <context>
@@ -481,6 +483,10 @@ be started, 130 interrupted.
     <message>
         <source>Advanced menu</source>
         <translation>高级菜单</translation>
+    </message>
+    <message>
+        <source>Choose another one with Advanced &gt; &quot;Use another FFmpeg&quot;.</source>
+        <translation>请通过“高级 &gt; 使用其他 FFmpeg”选择其他编码器。</translation>
     </message>
 </context>
 <context>

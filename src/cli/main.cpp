@@ -74,6 +74,7 @@ int main(int argc, char* argv[]) {
     job.NotUseAnotherFFmpeg = options.FFmpeg.empty();
     // Absolute, so that no relative name can be taken for an encoder option.
     job.FFmpegPath = options.FFmpeg.empty() ? std::string() : AbsolutePath(options.FFmpeg);
+    job.AnotherEncoderHint = "Choose another one with --ffmpeg PATH.";
     std::vector<std::string> files;
     for (const std::string& file : options.Files)
         files.push_back(AbsolutePath(file));

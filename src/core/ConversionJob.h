@@ -10,6 +10,8 @@ struct ConversionJob {
     std::string FFmpegParams; // the profile's argument string, passed to the encoder verbatim
     std::string FFmpegPath;   // another encoder's executable; ignored while NotUseAnotherFFmpeg
     bool NotUseAnotherFFmpeg = true;
+    // How this front end chooses another encoder, said when the encoder lacks one a profile names.
+    std::string AnotherEncoderHint;
 };
 
 } // namespace clipvane

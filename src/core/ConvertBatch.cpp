@@ -1,5 +1,6 @@
 #include "core/ConvertBatch.h"
 
+#include "core/OutputParser.h"
 #include "core/platform/Platform.h"
 
 #include <QCoreApplication>
@@ -76,7 +77,8 @@ std::string RefusalText(std::int32_t status, const std::string& output, int osEr
     return Substitute(Tr("TConvertBatch", refusal.Message), {output, platform::ErrorText(osError)});
 }
 
-std::vector<std::string> FailureReason(const TProcessInfo& info, const std::string& output) {
+std::vector<std::string> FailureReason(const TProcessInfo& info, const std::string& output,
+                                       const std::string& anotherEncoderHint) {
     if (info.Status != 0) {
         const TRefusal refusal = Refusal(info.Status);
         if (!refusal.Reason)
@@ -88,6 +90,12 @@ std::vector<std::string> FailureReason(const TProcessInfo& info, const std::stri
     if (info.NoOutput)
         return {Tr("TConvertBatch", "The encoder wrote no output file.")};
     std::vector<std::string> reason = info.Lines;
+    // Said in the user's words: the encoder's own line names the encoder it lacks, not what to do.
+    if (const std::string missing = MissingEncoder(info.Lines); !missing.empty()) {
+        reason.push_back(Substitute(Tr("TConvertBatch", "This encoder has no %1 encoder."), {missing}));
+        if (!anotherEncoderHint.empty())
+            reason.push_back(anotherEncoderHint);
+    }
     // A crash is worth saying even after lines that look harmless.
     if (info.ExitSignal != 0)
         reason.push_back(Substitute(Tr("TConvertBatch", "The encoder was ended by signal %1."),
@@ -337,7 +345,7 @@ void TConvertBatch::Record(std::size_t slot, const TProcessInfo& info) {
     const TConvertProcess& runner = *m_runners[slot];
     if (!info.Converted()) {
         m_failed[index] = true;
-        m_reasons[index] = FailureReason(info, runner.OutputFile);
+        m_reasons[index] = FailureReason(info, runner.OutputFile, Job.AnotherEncoderHint);
     } else {
         m_converted[index] = true;
         m_written.push_back(runner.OutputFile);

@@ -42,8 +42,10 @@ inline constexpr std::int32_t kStatusNotStarted = 8;
 std::string RefusalText(std::int32_t status, const std::string& output, int osError = 0);
 
 // Why a file failed, from its end notice: the encoder's last lines when it rejected the file, else
-// the batch's own reason. `output` is the output path the file was to be written to.
-std::vector<std::string> FailureReason(const TProcessInfo& info, const std::string& output);
+// the batch's own reason. `output` is the output path the file was to be written to. When the
+// encoder lacks an encoder the profile names, that is said, followed by `anotherEncoderHint`.
+std::vector<std::string> FailureReason(const TProcessInfo& info, const std::string& output,
+                                       const std::string& anotherEncoderHint = {});
 
 // One failed file: its name (as in FailedFiles) and why it failed, one line each.
 struct TFailure {

@@ -245,4 +245,20 @@ void ParseOutput(std::string_view chunk, TParseState& state, TClock now, void* c
     }
 }
 
+std::string MissingEncoder(const std::vector<std::string>& lines) {
+    // What ffmpeg says of an -c/-vcodec/-acodec name it was built without, in every version since
+    // 0.x; newer ones put the output's "[out#0/mp4 @ ...]" before it.
+    constexpr std::string_view kMark = "Unknown encoder '";
+    for (const std::string& line : lines) {
+        const std::size_t start = line.find(kMark);
+        if (start == std::string::npos)
+            continue;
+        const std::size_t name = start + kMark.size();
+        const std::size_t end = line.find('\'', name);
+        if (end != std::string::npos && end > name)
+            return line.substr(name, end - name);
+    }
+    return {};
+}
+
 } // namespace clipvane

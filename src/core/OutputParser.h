@@ -57,6 +57,10 @@ double LocalNow(void* context = nullptr);
 void ParseOutput(std::string_view chunk, TParseState& state, TClock now, void* clockContext,
                  const std::function<void(const TProcessInfo&)>& post, TPipeTail* tail = nullptr);
 
+// The encoder the encoder program says it does not have ("Unknown encoder 'libx264'"), from its
+// kept lines; empty when none says so.
+std::string MissingEncoder(const std::vector<std::string>& lines);
+
 // Parses what waits in `tail` as a last line (the pipe has ended) and empties it.
 void FlushTail(TPipeTail& tail, TParseState& state, TClock now, void* clockContext,
                const std::function<void(const TProcessInfo&)>& post);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
@@ -16,6 +17,28 @@ namespace clipvane {
 namespace {
 TQtDialogs g_qtDialogs;
 TDialogs* g_current = nullptr;
+
+// "Show Details..." grows the box downwards from where it was placed for its collapsed size: a
+// tall box would reach past the screen's bottom, and its OK with it. Moved back on whenever it grows.
+class TKeepOnScreen final : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QWidget*>(watched);
+        if (box && box->isVisible() && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
+            if (const QScreen* screen = box->screen()) {
+                const QRect area = screen->availableGeometry();
+                const QRect frame = box->frameGeometry();
+                const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
+                const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
+                if (x != frame.left() || y != frame.top())
+                    box->move(x, y);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 } // namespace
 
 TDialogs& TDialogs::Instance() {
@@ -30,9 +53,11 @@ QMessageBox::StandardButton TQtDialogs::Message(QWidget* parent, QMessageBox::Ic
                                                 const QString& caption, const QString& text,
                                                 QMessageBox::StandardButtons buttons,
                                                 const QString& details) {
+    TKeepOnScreen keepOnScreen; // outlives the box it watches
     QMessageBox box(icon, caption, text, buttons, parent ? parent : QApplication::activeWindow());
     if (!details.isEmpty()) {
         box.setDetailedText(details);
+        box.installEventFilter(&keepOnScreen);
         // The encoder's lines are long: room for them, so that they are not wrapped out of shape.
         if (auto* edit = box.findChild<QTextEdit*>()) {
             // Qt keeps the details out of the Tab order: a keyboard or screen reader user could not

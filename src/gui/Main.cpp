@@ -343,6 +343,8 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
     batch.Job().FFmpegParams = GetFFmpegParams(profile);
     batch.Job().FFmpegPath = AnotherFFmpeg;
     batch.Job().NotUseAnotherFFmpeg = NotUseAnotherFFmpeg;
+    batch.Job().AnotherEncoderHint =
+        tr("Choose another one with Advanced > \"Use another FFmpeg\".").toStdString();
     batch.SameInput = [this] { return cbSameInput->isChecked(); };
     // Absolute, so that a folder typed as "-x" can never reach the encoder as an option.
     batch.OutputFolder = [this] { return AbsolutePath(OutputFolderText()); };
