@@ -3,8 +3,8 @@
 // Under Wine, run it as an ordinary user: root opens read-only files regardless of their attribute.
 
 #include "Check.h"
-#include "core/platform/Ownership.h"
 #include "core/WorkFile.h"
+#include "core/platform/Ownership.h"
 #include "core/platform/Platform.h"
 
 #ifdef _WIN32

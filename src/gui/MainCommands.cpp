@@ -1,7 +1,7 @@
 // The main window's secondary commands: the output folder's browser and viewer, the Advanced menu
 // and the web pages.
-#include "core/Path.h"
 #include "core/ConvertThread.h"
+#include "core/Path.h"
 #include "core/Settings.h"
 #include "core/platform/Platform.h"
 #include "gui/About.h"
