@@ -189,6 +189,8 @@ nicht gestartet werden, 130 abgebrochen.
     <message>
         <source>Not converted: the batch ended on an error (%1).</source>
         <translation>Nicht konvertiert: Die Umwandlung endete mit einem Fehler (%1).</translation>
+    </message>
+    <message>
         <source>This encoder has no %1 encoder.</source>
         <translation>Diesem Encoder fehlt der Encoder %1.</translation>
     </message>

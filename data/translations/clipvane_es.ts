@@ -188,6 +188,8 @@ el codificador, 130 interrumpido.
     <message>
         <source>Not converted: the batch ended on an error (%1).</source>
         <translation>No convertido: el lote terminó con un error (%1).</translation>
+    </message>
+    <message>
         <source>This encoder has no %1 encoder.</source>
         <translation>Este codificador no tiene el codificador %1.</translation>
     </message>

@@ -191,6 +191,8 @@ n&apos;a pas pu être démarré, 130 interrompu.
     <message>
         <source>Not converted: the batch ended on an error (%1).</source>
         <translation>Non converti&#xa0;: le lot s&apos;est arrêté sur une erreur (%1).</translation>
+    </message>
+    <message>
         <source>This encoder has no %1 encoder.</source>
         <translation>Cet encodeur n&apos;a pas d&apos;encodeur %1.</translation>
     </message>

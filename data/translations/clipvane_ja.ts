@@ -184,6 +184,8 @@ be started, 130 interrupted.
     <message>
         <source>Not converted: the batch ended on an error (%1).</source>
         <translation>未変換: エラーによりバッチが終了しました (%1)。</translation>
+    </message>
+    <message>
         <source>This encoder has no %1 encoder.</source>
         <translation>このエンコーダーには %1 エンコーダーがありません。</translation>
     </message>

@@ -188,6 +188,8 @@ iniciar o codificador, 130 interrompido.
     <message>
         <source>Not converted: the batch ended on an error (%1).</source>
         <translation>Não convertido: o lote terminou com um erro (%1).</translation>
+    </message>
+    <message>
         <source>This encoder has no %1 encoder.</source>
         <translation>Este codificador não tem o codificador %1.</translation>
     </message>

@@ -190,6 +190,8 @@ be started, 130 interrupted.
     <message>
         <source>Not converted: the batch ended on an error (%1).</source>
         <translation>Не сконвертировано: пакет прерван из-за ошибки (%1).</translation>
+    </message>
+    <message>
         <source>This encoder has no %1 encoder.</source>
         <translation>В этом кодировщике нет кодировщика %1.</translation>
     </message>

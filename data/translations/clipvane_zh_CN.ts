@@ -184,6 +184,8 @@ be started, 130 interrupted.
     <message>
         <source>Not converted: the batch ended on an error (%1).</source>
         <translation>未转换: 批处理因错误而结束 (%1)。</translation>
+    </message>
+    <message>
         <source>This encoder has no %1 encoder.</source>
         <translation>此编码器没有 %1 编码器。</translation>
     </message>
