@@ -245,7 +245,7 @@ private slots:
         QCOMPARE(QString::fromStdString(window->LastInputFolder), in);
         QVERIFY(window->SameInputFolder.empty());
         // The output folder joined with the system's own separator.
-        const QString output = setup.dir.path() + QDir::separator() + u"a.mp3"_s;
+        const QString output = QDir::toNativeSeparators(setup.dir.path()) + QDir::separator() + u"a.mp3"_s;
         // The runner asks through a message box: without one every existing output would be skipped unasked.
         QCOMPARE(Seen(setup.dialogs).mid(0, 2), (QStringList{u"ask: %1 has existed,overite it?"_s.arg(output),
                                                              u"info: a.avi, file conversion failed."_s}));

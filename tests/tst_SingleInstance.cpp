@@ -49,8 +49,11 @@ bool Answering(const TSingleInstance& instance) {
 // A later start: it must hand over and end with 0, without a window of its own.
 bool HandsOver(const QTemporaryDir& dir, const QStringList& arguments = {}, const QString& folder = {}) {
     auto later = StartProgram(dir, arguments, folder);
-    return later->waitForFinished(10000) && later->exitStatus() == QProcess::NormalExit &&
-           later->exitCode() == 0;
+    // Waiting with the event loop running: on Windows the files arrive by a sent window message, which
+    // this process must be free to answer.
+    QSignalSpy finished(later.get(), &QProcess::finished);
+    return (later->state() == QProcess::NotRunning || finished.wait(10000)) &&
+           later->exitStatus() == QProcess::NormalExit && later->exitCode() == 0;
 }
 
 #ifndef Q_OS_WIN

@@ -1,5 +1,6 @@
 // Windows side of the proof of a file's writer.
 #include "core/platform/Ownership.h"
+#include "core/platform/Utf16Windows.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -17,25 +18,6 @@ namespace {
 constexpr DWORD kLockOffsetHigh = 0x40000000;
 constexpr const wchar_t* kMarkStream = L":clipvane.owner";
 
-std::wstring WideText(const std::string& text) {
-    const int size =
-        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
-    if (size > 0)
-        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-    return wide;
-}
-
-std::string Utf8(const wchar_t* wide) {
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1)
-        return {};
-    std::string text(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
-    text.resize(static_cast<std::size_t>(size - 1));
-    return text;
-}
-
 std::string Stamp(const FILETIME& time) {
     return std::to_string((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
 }
@@ -46,7 +28,7 @@ std::string MachineIdentity() {
     wchar_t name[256] = {};
     DWORD size = 255;
     ::GetComputerNameExW(ComputerNamePhysicalDnsFullyQualified, name, &size);
-    return Utf8(name);
+    return Narrow(name);
 }
 
 std::int64_t OwnProcessId() {
@@ -75,15 +57,12 @@ ProcessLife ProcessStart(std::int64_t pid, std::string& stamp) {
 
 bool TryLockFile(const std::string& path, Handle& lock) {
     lock = kNoHandle;
-    const std::wstring name = WideText(path);
+    const std::wstring name = Wide(path);
+    // Reading only, and sharing everything: an encoder that opens its output again (to append, or to
+    // move its index to the front) must never be refused because we hold the file.
     const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-    // The right to delete lets a cleanup remove exactly the file it holds; an encoder that has the
-    // file open without sharing deletion refuses it, and the writer's lock needs only to read.
-    HANDLE file = ::CreateFileW(name.c_str(), GENERIC_READ | DELETE, share, nullptr, OPEN_EXISTING,
+    HANDLE file = ::CreateFileW(name.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    if (file == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_SHARING_VIOLATION)
-        file = ::CreateFileW(name.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
-                             FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     BY_HANDLE_FILE_INFORMATION info{};
@@ -109,7 +88,7 @@ std::string LockedFileIdentity(Handle lock) {
 }
 
 bool WriteOwnerMark(Handle, const std::string& path, const std::string& mark) {
-    HANDLE stream = ::CreateFileW((WideText(path) + kMarkStream).c_str(), GENERIC_WRITE,
+    HANDLE stream = ::CreateFileW((Wide(path) + kMarkStream).c_str(), GENERIC_WRITE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (stream == INVALID_HANDLE_VALUE)
@@ -122,7 +101,7 @@ bool WriteOwnerMark(Handle, const std::string& path, const std::string& mark) {
 }
 
 bool ReadOwnerMark(Handle, const std::string& path, std::string& mark) {
-    HANDLE stream = ::CreateFileW((WideText(path) + kMarkStream).c_str(), GENERIC_READ,
+    HANDLE stream = ::CreateFileW((Wide(path) + kMarkStream).c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (stream == INVALID_HANDLE_VALUE)
@@ -137,27 +116,41 @@ bool ReadOwnerMark(Handle, const std::string& path, std::string& mark) {
 }
 
 void ClearOwnerMark(Handle, const std::string& path) {
-    ::DeleteFileW((WideText(path) + kMarkStream).c_str());
+    ::DeleteFileW((Wide(path) + kMarkStream).c_str());
 }
 
 bool LockedFileIsOurs(Handle) {
     return true;
 }
 
-bool RemoveLockedFile(Handle& lock, const std::string&) {
-    // Deletes the very file the handle holds, whatever now bears its name.
-    FILE_DISPOSITION_INFO dispose{};
-    dispose.DeleteFile = TRUE;
-    const bool removed =
-        ::SetFileInformationByHandle(lock, FileDispositionInfo, &dispose, sizeof dispose) != FALSE;
-    CloseHandle(lock);
+bool RemoveLockedFile(Handle& lock, const std::string& path) {
+    // The lock has no right to delete, so the name is opened once more for that, and the file is
+    // deleted only while that name still is the locked file.
+    bool removed = false;
+    HANDLE file = ::CreateFileW(Wide(path).c_str(), DELETE | FILE_READ_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        BY_HANDLE_FILE_INFORMATION held{};
+        BY_HANDLE_FILE_INFORMATION named{};
+        if (::GetFileInformationByHandle(lock, &held) && ::GetFileInformationByHandle(file, &named) &&
+            held.dwVolumeSerialNumber == named.dwVolumeSerialNumber &&
+            held.nFileIndexHigh == named.nFileIndexHigh && held.nFileIndexLow == named.nFileIndexLow) {
+            FILE_DISPOSITION_INFO dispose{};
+            dispose.DeleteFile = TRUE;
+            removed =
+                ::SetFileInformationByHandle(file, FileDispositionInfo, &dispose, sizeof dispose) != FALSE;
+        }
+        ::CloseHandle(file);
+    }
+    ::CloseHandle(lock);
+    lock = kNoHandle;
     return removed;
 }
 
 bool FileId(const std::string& path, std::uint64_t& volume, std::uint64_t& index) {
-    HANDLE file =
-        ::CreateFileW(WideText(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE file = ::CreateFileW(Wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     BY_HANDLE_FILE_INFORMATION info{};

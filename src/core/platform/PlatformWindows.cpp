@@ -1,6 +1,7 @@
 // Windows implementation of the platform services. Strings are UTF-8 in the program and UTF-16 at
 // the Win32 edge.
 #include "core/platform/Platform.h"
+#include "core/platform/Utf16Windows.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -24,8 +25,6 @@
 
 namespace clipvane::platform {
 
-namespace {
-
 std::wstring Wide(const std::string& text) {
     if (text.empty())
         return {};
@@ -46,6 +45,8 @@ std::string Narrow(const std::wstring& wide) {
                           nullptr);
     return text;
 }
+
+namespace {
 
 std::string WithSeparator(std::string path) {
     if (path.empty() || (path.back() != '\\' && path.back() != '/'))
