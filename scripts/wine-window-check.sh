@@ -86,8 +86,14 @@ sleep 1
 after=$(x search --onlyvisible --name '' | wc -l)
 [ "$after" -gt "$before" ] || fail "no menu appeared"
 shot menu
+# The menu opens on the current profile, its group's menu too: one Escape closes each level.
 x key Escape
-sleep 0.5
+sleep 0.3
+x key Escape
+for _ in $(seq 20); do
+    [ "$(x search --onlyvisible --name '' | wc -l)" -le "$before" ] && break
+    sleep 0.2
+done
 
 step "Convert... with three files"
 x mousemove --window "$main" 174 259 click 1
