@@ -40,7 +40,8 @@ protected:
 } // namespace
 
 void PopupWithCurrent(QMenu& menu, const QPoint& at, QAction* current) {
-    if (!menu.findChild<TFocusBack*>(QString(), Qt::FindDirectChildrenOnly))
+    // By name: the class has no meta-object of its own, so findChild<TFocusBack*> would take any child.
+    if (!menu.findChild<QObject*>(QStringLiteral("focusBack"), Qt::FindDirectChildrenOnly))
         new TFocusBack(menu);
     menu.popup(at);
     QAction* top = nullptr;
