@@ -1,5 +1,6 @@
 #pragma once
-// The encoder process runner (one encoder child at a time) and the worker thread that watches it.
+// Holds `TConvertProcess`, the encoder process runner (one encoder child at a time), not a thread:
+// the file keeps the unit's historical name, ConvertThread, which callers and the build know it by.
 
 #include "core/CommandLine.h"
 #include "core/Global.h"

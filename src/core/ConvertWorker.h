@@ -1,4 +1,6 @@
 #pragma once
+// Holds `TConvertThread`, the watcher thread; named ConvertWorker because ConvertThread.h already
+// carries the unit's name for the runner, `TConvertProcess`.
 // The worker that watches one encoder child, and the hand-off through which it has the GUI thread
 // run the runner's reads and tear-down. Internal to the runner.
 

@@ -24,14 +24,14 @@ private:
     void FormShow();
     void lbEAddressClick();
 
-    QLabel* Image2 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
+    QLabel* Image2 = nullptr; // the banner across the top
+    QLabel* Image1 = nullptr; // the program's icon
+    QLabel* Label1 = nullptr; // the program's name, bold
+    QLabel* Label2 = nullptr; // the version and build
     QLabel* lPoweredBy = nullptr;
     QLabel* lCopywrite = nullptr;
-    QLabel* Label3 = nullptr;
-    QFrame* Panel2 = nullptr;
+    QLabel* Label3 = nullptr; // the support address
+    QFrame* Panel2 = nullptr; // the rule above the links
     TsuiURLLabel* lbEAddress = nullptr;
     QPushButton* bOK = nullptr;
 };
