@@ -357,7 +357,7 @@ Long batches:
     </message>
     <message>
         <source>Encoder silent for %1</source>
-        <translation>Кодировщик молчит уже %1</translation>
+        <translation>Молчит уже %1</translation>
     </message>
     <message>
         <source>Pause</source>
