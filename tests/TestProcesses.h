@@ -69,6 +69,36 @@ inline bool ProcessAlive(std::int64_t pid) {
 #endif
 }
 
+// True while the process is held (stopped by a signal; Windows: every thread suspended).
+inline bool ProcessHeld(std::int64_t pid) {
+#ifdef _WIN32
+    bool any = false, held = true;
+    const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Thread32First(snapshot, &entry); more; more = ::Thread32Next(snapshot, &entry)) {
+        if (entry.th32OwnerProcessID != static_cast<DWORD>(pid))
+            continue;
+        // Suspending once more tells the count it had; the thread is let go again at once.
+        if (const HANDLE thread = ::OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID)) {
+            any = true;
+            held = held && ::SuspendThread(thread) > 0;
+            ::ResumeThread(thread);
+            ::CloseHandle(thread);
+        }
+    }
+    ::CloseHandle(snapshot);
+    return any && held;
+#else
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    const qsizetype close = line.lastIndexOf(')');
+    return close >= 0 && close + 2 < line.size() && line[close + 2] == 'T';
+#endif
+}
+
 inline int OpenDescriptors() {
 #ifdef _WIN32
     // Not /proc/self/fd: under Wine that lists the descriptors Wine itself caches, which come and

@@ -27,6 +27,7 @@
 //                             as received, "line:VALUE", and the arguments split from it as the real
 //                             encoder splits them (CommandLineToArgvW), not as the C runtime does
 //   --touch PATH              writes "intruder" into PATH, as another program might meanwhile
+//   --remove-input            deletes the input, as a user tidying up during a long batch might
 //   --list-fds                records "fds:" and the open descriptor numbers
 //   --log PATH WORD           appends "WORD NS" to PATH in one write, as several encoders may at once
 //   --fail-on TEXT            ends with exit code 1 when the input's path contains TEXT
@@ -248,6 +249,9 @@ int main(int argc, char** argv) {
                 for (;;)
                     ::pause();
 #endif
+        } else if (word == "--remove-input") {
+            std::error_code error;
+            std::filesystem::remove(PathOf(g_input), error);
         } else if (word == "--stamp-exit")
             stampExit = true;
         else if (word == "--no-output")

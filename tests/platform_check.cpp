@@ -4,7 +4,9 @@
 
 #include "Check.h"
 #include "core/WorkFile.h"
+#include "core/platform/FileTimes.h"
 #include "core/platform/Ownership.h"
+#include "core/platform/Pause.h"
 #include "core/platform/Platform.h"
 
 #ifdef _WIN32
@@ -21,6 +23,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace clipvane::platform;
@@ -192,6 +195,65 @@ void CopiedHandleKeepsThePipe() {
     Check(PeekPipe(copy, bytes) && bytes == 0, "the copy still peeks the pipe");
     clipvane::platform::CloseHandle(copy);
     Check(!PeekPipe(kNoHandle, bytes), "peeking no handle fails");
+}
+
+// Whether every thread of the child is held, as `wanted`; waits a little for a signal to land.
+bool Held(const ChildProcess& child, bool wanted = true) {
+    for (int tries = 0; tries < 500; ++tries) {
+#ifdef _WIN32
+        // Suspending once more tells the count it had; the thread is let go again at once.
+        const DWORD before = ::SuspendThread(child.thread);
+        ::ResumeThread(child.thread);
+        const bool held = before != DWORD(-1) && before > 0;
+#else
+        std::ifstream stat("/proc/" + std::to_string(child.pid) + "/stat");
+        const std::string line((std::istreambuf_iterator<char>(stat)), {});
+        const std::size_t close = line.rfind(')');
+        const bool held = close != std::string::npos && close + 2 < line.size() && line[close + 2] == 'T';
+#endif
+        if (held == wanted)
+            return wanted;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return !wanted;
+}
+
+void HeldChildGoesOnAndDies() {
+    Pipes pipes;
+    ChildProcess child;
+    Check(pipes.Spawn(g_self, "--child-hang", child), "a child to hold starts");
+    Check(SuspendChild(child) && Held(child), "the child is held");
+    Check(ResumeChild(child) && !Held(child, false), "the child is let go");
+    Check(SuspendChild(child) && Held(child), "the child is held again");
+    Check(TerminateChild(child, 9) && ReapChild(child, 10000), "a held child is killed and reaped");
+    Check(!SuspendChild(child) && !ResumeChild(child), "an ended child cannot be held");
+}
+
+std::filesystem::path FsPath(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
+// A converted file takes its source's date, under names in several scripts.
+void DatesCarryOver() {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "clipvane-dates-check";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const std::u8string wide = folder.u8string();
+    const std::string base =
+        std::string(reinterpret_cast<const char*>(wide.data()), wide.size()) + PathSeparator();
+    const std::string source = base + "Jos\u00e9 \u03a9\u03bc\u03ad\u03b3\u03b1.avi";
+    const std::string target = base + "\u65e5\u672c\u306e\u52d5\u753b.mp4";
+    std::ofstream(FsPath(source)) << "x";
+    std::ofstream(FsPath(target)) << "y";
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 3650);
+    std::filesystem::last_write_time(FsPath(source), old);
+    std::int64_t from = 0, to = 0;
+    Check(ModifiedTime(source, from) && ModifiedTime(target, to) && from < to, "the source is older");
+    Check(CopyModifiedTime(source, target), "the date is carried over");
+    Check(ModifiedTime(target, to) && to == from, "the target has the source's date");
+    Check(!CopyModifiedTime(base + "missing.avi", target) && LastError() == 2,
+          "a missing source fails with code 2");
+    std::filesystem::remove_all(folder);
 }
 
 void FilesAndFolders() {
@@ -425,6 +487,8 @@ int main(int argc, char** argv) {
     WorkFileLockAndWriters();
     CopiedHandleKeepsThePipe();
     FilesAndFolders();
+    HeldChildGoesOnAndDies();
+    DatesCarryOver();
 #ifdef _WIN32
     ChildGetsOnlyItsThreeHandles();
     ArgumentsComeWhole();

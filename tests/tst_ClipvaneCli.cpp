@@ -4,6 +4,7 @@
 #include "core/platform/Ownership.h"
 #include "core/profiles/ProfileCatalog.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -640,6 +641,90 @@ private slots:
         // No encoder was started for either file: nothing but the older output is in the folder.
         QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("clip.wav")});
         QCOMPARE(ReadFile(out + QStringLiteral("/clip.wav")), QByteArray("mine"));
+    }
+
+    // The output takes its source's date when asked; a date that cannot be kept costs the file nothing.
+    void keepDates_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("script"); // empty: the real encoder
+        QTest::addColumn<bool>("sameDate");
+        QTest::addColumn<QByteArray>("warning");
+        QTest::newRow("without the option: dated when written")
+            << QStringList() << u"--time 00:00:01.00"_s << false << QByteArray();
+        QTest::newRow("--keep-dates: the source's date")
+            << QStringList{u"--keep-dates"_s} << u"--time 00:00:01.00"_s << true << QByteArray();
+        QTest::newRow("--keep-dates, real encoder")
+            << QStringList{u"--keep-dates"_s} << QString() << true << QByteArray();
+        QTest::newRow("--keep-dates, the source gone by the end: converted, with a warning")
+            << QStringList{u"--keep-dates"_s} << u"--time 00:00:01.00 --remove-input"_s << false
+            << QByteArray("warning: The source's date could not be kept on ");
+    }
+    void keepDates() {
+        QFETCH(QStringList, options);
+        QFETCH(QString, script);
+        QFETCH(bool, sameDate);
+        QFETCH(QByteArray, warning);
+        const QString folder =
+            Path(u"dates-"_s + QString::number(qHash(QByteArray(QTest::currentDataTag()))));
+        QVERIFY(QDir().mkpath(folder));
+        const QString input = folder + u"/old.avi"_s;
+        QVERIFY(QFile::copy(m_clip, input));
+        const QDateTime old(QDate(2001, 2, 3), QTime(4, 5, 6, 789), Qt::UTC);
+        {
+            QFile file(input);
+            QVERIFY(file.open(QIODevice::ReadWrite) &&
+                    file.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        QStringList args = options;
+        if (!script.isEmpty())
+            args << u"--ffmpeg"_s << QStringLiteral(FAKE_ENCODER_PATH) << u"-p"_s
+                 << u"ffmpeg -i %1 "_s + script + u" %1.wav"_s;
+        else
+            args << u"-p"_s << u"WAV - Waveform Audio"_s;
+        const TRun run = RunCli(args + QStringList{u"-o"_s, folder + u"/out"_s, input});
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+        const QFileInfo output(folder + u"/out/old.wav"_s);
+        QVERIFY(output.exists());
+        QCOMPARE(output.lastModified() == old, sameDate);
+        QCOMPARE(run.err.contains("warning:"), !warning.isEmpty());
+        if (!warning.isEmpty())
+            QVERIFY2(run.err.contains(warning) && run.err.contains("No such file or directory"),
+                     run.err.constData());
+    }
+
+    // Ctrl+Z holds every encoder along with the program, and fg lets them all go on.
+    void terminalStopHoldsTheEncoders() {
+        QStringList files;
+        for (const QString& name : {u"z1"_s, u"z2"_s}) {
+            files << Path(name + u".avi"_s);
+            QVERIFY(WriteFile(files.last(), "input"));
+        }
+        QProcess process;
+        process.setProgram(QStringLiteral(CLIPVANE_CLI_PATH));
+        // A job of its own, as a shell with job control makes it: the group is not orphaned, so a stop stops.
+        process.setChildProcessModifier([] { ::setpgid(0, 0); });
+        process.setArguments(QStringList{u"--jobs"_s, u"2"_s, u"--ffmpeg"_s,
+                                         QStringLiteral(FAKE_ENCODER_PATH), u"-p"_s,
+                                         u"ffmpeg -i %1 --hang %1.wav"_s, u"-o"_s, Path(u"held"_s)} +
+                             files);
+        process.start();
+        QVERIFY(process.waitForStarted());
+        const auto cli = static_cast<pid_t>(process.processId());
+        QList<qint64> encoders;
+        QTRY_VERIFY_WITH_TIMEOUT((encoders = ChildrenOf(cli)).size() == 2, 10000);
+        ::kill(-cli, SIGTSTP); // what the terminal sends its foreground job
+        QTRY_VERIFY_WITH_TIMEOUT(ProcessHeld(cli), 5000);
+        for (const qint64 pid : encoders)
+            QTRY_VERIFY_WITH_TIMEOUT(ProcessHeld(pid), 5000);
+        ::kill(-cli, SIGCONT); // fg
+        for (const qint64 pid : encoders)
+            QTRY_VERIFY_WITH_TIMEOUT(!ProcessHeld(pid) && ProcessAlive(pid), 5000);
+        QVERIFY(!ProcessHeld(cli));
+        ::kill(cli, SIGINT);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 130);
+        for (const qint64 pid : encoders)
+            QTRY_VERIFY_WITH_TIMEOUT(!ProcessAlive(pid), 5000);
     }
 
     void interruptStopsTheEncoderAndLeavesNoChild() {

@@ -121,6 +121,8 @@ private slots:
         QTest::newRow("estimated value") << u"lTimeEstimated"_s << box << QRect(120, 96, 0, 0) << u"00:00"_s;
         QTest::newRow("picture") << u"Image2"_s << form << QRect(280, 32, 32, 32) << QString();
         QTest::newRow("stop button") << u"bStop"_s << form << QRect(257, 104, 80, 27) << u"Stop"_s;
+        QTest::newRow("pause button, above Stop")
+            << u"bPause"_s << form << QRect(257, 72, 80, 27) << u"Pause"_s;
     }
     void layout() {
         QFETCH(QString, name);
@@ -173,6 +175,7 @@ private slots:
         QTest::newRow("elapsed, hours of minutes") << u"lTimeElapsed"_s << u"9999:59"_s;
         QTest::newRow("estimated, hours of minutes") << u"lTimeEstimated"_s << u"9999:59"_s;
         QTest::newRow("button") << u"bStop"_s << u"Stop"_s;
+        QTest::newRow("pause button, paused") << u"bPause"_s << u"Resume"_s;
         QTest::newRow("group box title") << u"GroupBox2"_s << u"Converting"_s;
     }
     void textsFit() {
@@ -675,18 +678,28 @@ private slots:
     void silentEncoder_data() {
         QTest::addColumn<int>("atOnce");
         QTest::addColumn<int>("advanceMs");
+        QTest::addColumn<int>("hold"); // 0 never paused; 1 paused for an hour; 2 then resumed
         QTest::addColumn<QString>("elapsed");
         QTest::addColumn<QString>("notice");
-        QTest::newRow("one at a time: the time runs") << 1 << 5000 << u"00:05"_s << QString();
+        QTest::newRow("one at a time: the time runs") << 1 << 5000 << 0 << u"00:05"_s << QString();
         QTest::newRow("one at a time: a minute silent")
-            << 1 << 61000 << u"01:01"_s << u"Encoder silent for 01:01"_s;
-        QTest::newRow("two at once: the time runs") << 2 << 5000 << u"00:05"_s << QString();
+            << 1 << 61000 << 0 << u"01:01"_s << u"Encoder silent for 01:01"_s;
+        QTest::newRow("two at once: the time runs") << 2 << 5000 << 0 << u"00:05"_s << QString();
         QTest::newRow("two at once: a minute silent")
-            << 2 << 60000 << u"01:00"_s << u"Encoder silent for 01:00"_s;
+            << 2 << 60000 << 0 << u"01:00"_s << u"Encoder silent for 01:00"_s;
+        QTest::newRow("one at a time: paused, it says so and Stop ends it")
+            << 1 << 5000 << 1 << u"00:05"_s << u"Paused"_s;
+        QTest::newRow("two at once: paused, both held and Stop ends them")
+            << 2 << 5000 << 1 << u"00:05"_s << u"Paused"_s;
+        QTest::newRow("one at a time: an hour paused counts neither as time nor as silence")
+            << 1 << 5000 << 2 << u"00:10"_s << QString();
+        QTest::newRow("two at once: an hour paused counts neither as time nor as silence")
+            << 2 << 5000 << 2 << u"00:10"_s << QString();
     }
     void silentEncoder() {
         QFETCH(int, atOnce);
         QFETCH(int, advanceMs);
+        QFETCH(int, hold);
         QFETCH(QString, elapsed);
         QFETCH(QString, notice);
         TBatchSetup setup;
@@ -695,10 +708,31 @@ private slots:
         window->SteadyClock = [&now] { return now; };
         auto* stall = Child<QLabel>(*window, "lStall");
         QVERIFY(stall);
+        QList<qint64> encoders;
+        const auto held = [&](bool wanted) {
+            for (const qint64 pid : encoders)
+                QTRY_COMPARE(ProcessHeld(pid), wanted);
+        };
         const int result = RunModal(*window, [&] {
-            for (int slot = 0; slot < atOnce; ++slot)
+            for (int slot = 0; slot < atOnce; ++slot) {
                 QTRY_VERIFY(window->Batch().Runner(slot).EncoderRunning());
+                encoders << window->Batch().Runner(slot).ProcessInformation.pid;
+            }
             now += advanceMs;
+            if (hold > 0) {
+                QTRY_COMPARE(LabelText(*window, "lTimeElapsed"), u"00:05"_s);
+                auto* pause = Child<QPushButton>(*window, "bPause");
+                pause->click();
+                QCOMPARE(pause->text(), u"Resume"_s);
+                held(true);
+                now += 3600000;
+                if (hold == 2) {
+                    pause->click();
+                    QCOMPARE(pause->text(), u"Pause"_s);
+                    held(false);
+                    now += 5000;
+                }
+            }
             QTRY_COMPARE(LabelText(*window, "lTimeElapsed"), elapsed);
             // The tick that moved the time has looked for silence too.
             QCOMPARE(stall->isVisible(), !notice.isEmpty());
@@ -708,6 +742,10 @@ private slots:
         });
         QCOMPARE(result, kAbort);
         QVERIFY(!window->Batch().Runner().EncoderRunning());
+        // A held encoder dies like any other, and its work file goes with it.
+        for (const qint64 pid : encoders)
+            QVERIFY(!ProcessAlive(pid));
+        QCOMPARE(QDir(setup.dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 
     // Files end out of order; the failures are still named in the list's order.

@@ -363,6 +363,28 @@ private slots:
         QCOMPARE(runner->ProcessInformation.process, platform::kNoHandle);
     }
 
+    // The encoder is held where it is, and the time it was held is not counted as its own.
+    void pausedTimeIsNotTheEncoders() {
+        double now = 45000.0; // fractional days, as the parser's clock gives them
+        auto runner = NewRunner({QStringLiteral("--duration"), QStringLiteral("00:01:40.00"),
+                                 QStringLiteral("--ticks"), QStringLiteral("1"), QStringLiteral("3000")});
+        runner->Clock = [](void* context) { return *static_cast<double*>(context); };
+        runner->ClockContext = &now;
+        runner->Start();
+        const std::int64_t pid = runner->ProcessInformation.pid;
+        QTRY_VERIFY_WITH_TIMEOUT(runner->Parse.TotalSeconds == 100, 10000);
+        runner->SetPaused(true);
+        QTRY_VERIFY(ProcessHeld(pid));
+        now += 1.0 / 24; // an hour held
+        runner->SetPaused(false);
+        QTRY_VERIFY(!ProcessHeld(pid));
+        now += 10.0 / 86400;
+        QTRY_VERIFY_WITH_TIMEOUT(m_receiver.Ended(), 20000);
+        QCOMPARE(m_receiver.Percents(), QList<int>{1});
+        QCOMPARE(QString::fromStdString(m_receiver.notices.front().TimeElapsed), u"00:10"_s);
+        QVERIFY(m_receiver.notices.back().Converted());
+    }
+
     void exitStatusDecidesAfterProgress_data() {
         QTest::addColumn<QStringList>("script");
         QTest::addColumn<int>("exitCode");

@@ -200,7 +200,7 @@ private slots:
         QCOMPARE(entries,
                  (QStringList{u"&Home Page"_s, u"-"_s, u"&Use another FFmpeg"_s, u"-"_s, u"&Donate"_s, u"-"_s,
                               u"Convert several files at once (up to %1)"_s.arg(QThread::idealThreadCount()),
-                              u"-"_s, u"&About..."_s}));
+                              u"&Keep the source's dates"_s, u"-"_s, u"&About..."_s}));
     }
 
     // The mark shows whether files convert at once; a click switches and the choice is saved.
@@ -235,6 +235,33 @@ private slots:
         setup.Item("miConvertAtOnce").trigger(); // as a click on the item does, toggling its mark
         setup.window->close();
         QVERIFY2(ReadFile(ini).contains(QByteArray(saved + "\n")), ReadFile(ini).constData());
+    }
+
+    // Off unless the settings say so; a click switches, and the choice is saved after the designed keys.
+    void keepDatesItem_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("mark");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("missing: off")
+            << QByteArray() << false << QByteArray("ConvertAtOnce=1\nKeepDates=1\n");
+        QTest::newRow("1: on") << QByteArray("KeepDates=1") << true << QByteArray("KeepDates=0\n");
+    }
+    void keepDatesItem() {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, mark);
+        QFETCH(QByteArray, saved);
+        TSetup setup;
+        setup.window.reset();
+        const QString ini = setup.dir.filePath(u"settings.ini"_s);
+        QVERIFY(WriteFile(ini, "[Options]\n" + stored + "\n"));
+        setup.window = std::make_unique<TfrmMain>([&setup] { return setup.dir.path().toStdString() + '/'; });
+        setup.window->iAboutClick();
+        Child<QMenu>(*setup.window, "suiPopupMenu1")->hide();
+        QCOMPARE(setup.Item("miKeepDates").isChecked(), mark);
+        setup.Item("miKeepDates").trigger();
+        QCOMPARE(setup.window->KeepDates, !mark);
+        setup.window->close();
+        QVERIFY2(ReadFile(ini).contains(saved), ReadFile(ini).constData());
     }
 
     // Image, label and Ctrl+A (wherever the focus is) each open the menu at the pointer, with the mark of the

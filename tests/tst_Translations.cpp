@@ -92,6 +92,21 @@ private slots:
                  window->setProperty("waitFor", u"lStall"_s);
                  return window;
              }},
+            {"batch, paused",
+             [this] {
+                 QFile input(m_dir.filePath(u"a.wav"_s));
+                 input.open(QIODevice::WriteOnly);
+                 auto window = std::make_unique<TfrmConvert>(
+                     nullptr, m_runner, std::vector<std::string>{m_dir.filePath(u"a.wav"_s).toStdString()},
+                     1);
+                 window->Job().OutputExt = ".mp3";
+                 window->Job().FFmpegParams = "--hang";
+                 window->Job().FFmpegPath = FAKE_ENCODER_PATH;
+                 window->Job().NotUseAnotherFFmpeg = false;
+                 window->setProperty("click", u"bPause"_s);
+                 window->setProperty("waitFor", u"lStall"_s);
+                 return window;
+             }},
             {"manual", [] { return std::make_unique<TfrmManualConvert>(nullptr, QString()); }},
             {"about", [] { return std::make_unique<TfrmAbout>(nullptr); }},
             {"ffmpeg", [] { return std::make_unique<TfrmUseFFmpeg>(nullptr); }},
@@ -118,6 +133,8 @@ private slots:
             QCOMPARE(groups.first()->menu()->actions().first()->text().remove(u'&'),
                      QString::fromUtf8(ProfileCatalog().front().Caption));
         } else {
+            if (const QString click = window->property("click").toString(); !click.isEmpty())
+                window->findChild<QPushButton*>(click)->click();
             if (const QString waitFor = window->property("waitFor").toString(); !waitFor.isEmpty())
                 QTRY_VERIFY(window->findChild<QWidget*>(waitFor)->isVisible());
             VerifyNothingClipped(*window);

@@ -79,6 +79,18 @@ Exit-Code: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 falscher Aufruf, 3 der
 nicht gestartet werden, 130 abgebrochen.
 </translation>
     </message>
+    <message>
+        <source>
+Long batches:
+      --keep-dates        give each output its source&apos;s modification time
+  Ctrl+Z pauses the encoders with the program; fg resumes them.
+</source>
+        <translation>
+Lange Stapel:
+      --keep-dates        jede Ausgabe erhält die Änderungszeit ihrer Quelle
+  Strg+Z hält die Encoder mit dem Programm an; fg setzt sie fort.
+</translation>
+    </message>
 </context>
 <context>
     <name>TConvertBatch</name>
@@ -193,6 +205,10 @@ nicht gestartet werden, 130 abgebrochen.
     <message>
         <source>This encoder has no %1 encoder.</source>
         <translation>Diesem Encoder fehlt der Encoder %1.</translation>
+    </message>
+    <message>
+        <source>The source&apos;s date could not be kept on %1: %2.</source>
+        <translation>Das Datum der Quelle konnte nicht auf %1 übertragen werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -340,6 +356,18 @@ nicht gestartet werden, 130 abgebrochen.
     <message>
         <source>Encoder silent for %1</source>
         <translation>Encoder seit %1 stumm</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Weiter</translation>
     </message>
 </context>
 <context>
@@ -495,6 +523,14 @@ nicht gestartet werden, 130 abgebrochen.
     <message>
         <source>Choose another one with Advanced &gt; &quot;Use another FFmpeg&quot;.</source>
         <translation>Wählen Sie unter Erweitert &gt; „Anderes FFmpeg verwenden“ ein anderes.</translation>
+    </message>
+    <message>
+        <source>Converted; the source&apos;s date could not be kept on %1 of the files.</source>
+        <translation>Konvertiert; bei %1 der Dateien konnte das Datum der Quelle nicht übernommen werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the source&apos;s dates</source>
+        <translation>Datum der Quelle &amp;beibehalten</translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,18 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 3 no se p
 el codificador, 130 interrumpido.
 </translation>
     </message>
+    <message>
+        <source>
+Long batches:
+      --keep-dates        give each output its source&apos;s modification time
+  Ctrl+Z pauses the encoders with the program; fg resumes them.
+</source>
+        <translation>
+Lotes largos:
+      --keep-dates        da a cada salida la fecha de modificación de su origen
+  Ctrl+Z pausa los codificadores junto con el programa; fg los reanuda.
+</translation>
+    </message>
 </context>
 <context>
     <name>TConvertBatch</name>
@@ -192,6 +204,10 @@ el codificador, 130 interrumpido.
     <message>
         <source>This encoder has no %1 encoder.</source>
         <translation>Este codificador no tiene el codificador %1.</translation>
+    </message>
+    <message>
+        <source>The source&apos;s date could not be kept on %1: %2.</source>
+        <translation>No se pudo conservar la fecha del origen en %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -339,6 +355,18 @@ el codificador, 130 interrumpido.
     <message>
         <source>Encoder silent for %1</source>
         <translation>Codificador en silencio: %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
     </message>
 </context>
 <context>
@@ -494,6 +522,14 @@ el codificador, 130 interrumpido.
     <message>
         <source>Choose another one with Advanced &gt; &quot;Use another FFmpeg&quot;.</source>
         <translation>Elija otro con Avanzado &gt; «Usar otro FFmpeg».</translation>
+    </message>
+    <message>
+        <source>Converted; the source&apos;s date could not be kept on %1 of the files.</source>
+        <translation>Convertido; no se pudo conservar la fecha del origen en %1 de los archivos.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the source&apos;s dates</source>
+        <translation>&amp;Conservar las fechas del origen</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,18 @@ Code de sortie : 0 tout est converti, 1 certains ont échoué, 2 erreur d&apos;u
 n&apos;a pas pu être démarré, 130 interrompu.
 </translation>
     </message>
+    <message>
+        <source>
+Long batches:
+      --keep-dates        give each output its source&apos;s modification time
+  Ctrl+Z pauses the encoders with the program; fg resumes them.
+</source>
+        <translation>
+Longs lots :
+      --keep-dates        donne à chaque sortie la date de modification de sa source
+  Ctrl+Z suspend les encodeurs avec le programme ; fg les reprend.
+</translation>
+    </message>
 </context>
 <context>
     <name>TConvertBatch</name>
@@ -195,6 +207,10 @@ n&apos;a pas pu être démarré, 130 interrompu.
     <message>
         <source>This encoder has no %1 encoder.</source>
         <translation>Cet encodeur n&apos;a pas d&apos;encodeur %1.</translation>
+    </message>
+    <message>
+        <source>The source&apos;s date could not be kept on %1: %2.</source>
+        <translation>La date de la source n&apos;a pas pu être conservée sur %1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -342,6 +358,18 @@ n&apos;a pas pu être démarré, 130 interrompu.
     <message>
         <source>Encoder silent for %1</source>
         <translation>Encodeur muet depuis %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
     </message>
 </context>
 <context>
@@ -497,6 +525,14 @@ n&apos;a pas pu être démarré, 130 interrompu.
     <message>
         <source>Choose another one with Advanced &gt; &quot;Use another FFmpeg&quot;.</source>
         <translation>Choisissez-en un autre avec Avancé &gt; « Utiliser un autre FFmpeg ».</translation>
+    </message>
+    <message>
+        <source>Converted; the source&apos;s date could not be kept on %1 of the files.</source>
+        <translation>Converti ; la date de la source n&apos;a pas pu être conservée pour %1 des fichiers.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the source&apos;s dates</source>
+        <translation>&amp;Conserver les dates de la source</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,18 @@ be started, 130 interrupted.
 起動できない、130 中断。
 </translation>
     </message>
+    <message>
+        <source>
+Long batches:
+      --keep-dates        give each output its source&apos;s modification time
+  Ctrl+Z pauses the encoders with the program; fg resumes them.
+</source>
+        <translation>
+長いバッチ:
+      --keep-dates        各出力に元ファイルの更新日時を付ける
+  Ctrl+Z でエンコーダーとこのプログラムを一時停止し、fg で再開します。
+</translation>
+    </message>
 </context>
 <context>
     <name>TConvertBatch</name>
@@ -188,6 +200,10 @@ be started, 130 interrupted.
     <message>
         <source>This encoder has no %1 encoder.</source>
         <translation>このエンコーダーには %1 エンコーダーがありません。</translation>
+    </message>
+    <message>
+        <source>The source&apos;s date could not be kept on %1: %2.</source>
+        <translation>%1 に元ファイルの日時を設定できませんでした: %2。</translation>
     </message>
 </context>
 <context>
@@ -334,6 +350,18 @@ be started, 130 interrupted.
     <message>
         <source>Encoder silent for %1</source>
         <translation>エンコーダー無応答: %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
     </message>
 </context>
 <context>
@@ -489,6 +517,14 @@ be started, 130 interrupted.
     <message>
         <source>Choose another one with Advanced &gt; &quot;Use another FFmpeg&quot;.</source>
         <translation>詳細設定 &gt; 「別の FFmpeg を使用」で別のエンコーダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>Converted; the source&apos;s date could not be kept on %1 of the files.</source>
+        <translation>変換しました。%1 個のファイルで元ファイルの日時を保てませんでした。</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the source&apos;s dates</source>
+        <translation>元ファイルの日時を保持(&amp;K)</translation>
     </message>
 </context>
 <context>

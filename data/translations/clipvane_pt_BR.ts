@@ -78,6 +78,18 @@ Código de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso, 3 não foi 
 iniciar o codificador, 130 interrompido.
 </translation>
     </message>
+    <message>
+        <source>
+Long batches:
+      --keep-dates        give each output its source&apos;s modification time
+  Ctrl+Z pauses the encoders with the program; fg resumes them.
+</source>
+        <translation>
+Lotes longos:
+      --keep-dates        dá a cada saída a data de modificação da sua origem
+  Ctrl+Z pausa os codificadores junto com o programa; fg os retoma.
+</translation>
+    </message>
 </context>
 <context>
     <name>TConvertBatch</name>
@@ -192,6 +204,10 @@ iniciar o codificador, 130 interrompido.
     <message>
         <source>This encoder has no %1 encoder.</source>
         <translation>Este codificador não tem o codificador %1.</translation>
+    </message>
+    <message>
+        <source>The source&apos;s date could not be kept on %1: %2.</source>
+        <translation>Não foi possível manter a data da origem em %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -339,6 +355,18 @@ iniciar o codificador, 130 interrompido.
     <message>
         <source>Encoder silent for %1</source>
         <translation>Codificador em silêncio: %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausado</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Retomar</translation>
     </message>
 </context>
 <context>
@@ -494,6 +522,14 @@ iniciar o codificador, 130 interrompido.
     <message>
         <source>Choose another one with Advanced &gt; &quot;Use another FFmpeg&quot;.</source>
         <translation>Escolha outro em Avançado &gt; &quot;Usar outro FFmpeg&quot;.</translation>
+    </message>
+    <message>
+        <source>Converted; the source&apos;s date could not be kept on %1 of the files.</source>
+        <translation>Convertido; não foi possível manter a data da origem em %1 dos arquivos.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the source&apos;s dates</source>
+        <translation>&amp;Manter as datas da origem</translation>
     </message>
 </context>
 <context>

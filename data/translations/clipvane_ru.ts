@@ -80,6 +80,18 @@ be started, 130 interrupted.
 2 — ошибка в аргументах, 3 — не удалось запустить кодировщик, 130 — прервано.
 </translation>
     </message>
+    <message>
+        <source>
+Long batches:
+      --keep-dates        give each output its source&apos;s modification time
+  Ctrl+Z pauses the encoders with the program; fg resumes them.
+</source>
+        <translation>
+Длинные пакеты:
+      --keep-dates        каждому результату даётся время изменения исходного файла
+  Ctrl+Z приостанавливает кодировщики вместе с программой; fg продолжает их.
+</translation>
+    </message>
 </context>
 <context>
     <name>TConvertBatch</name>
@@ -194,6 +206,10 @@ be started, 130 interrupted.
     <message>
         <source>This encoder has no %1 encoder.</source>
         <translation>В этом кодировщике нет кодировщика %1.</translation>
+    </message>
+    <message>
+        <source>The source&apos;s date could not be kept on %1: %2.</source>
+        <translation>Не удалось сохранить дату исходного файла для %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -341,7 +357,19 @@ be started, 130 interrupted.
     </message>
     <message>
         <source>Encoder silent for %1</source>
-        <translation>Кодировщик молчит уже %1</translation>
+        <translation>Молчит уже %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Дальше</translation>
     </message>
 </context>
 <context>
@@ -497,6 +525,14 @@ be started, 130 interrupted.
     <message>
         <source>Choose another one with Advanced &gt; &quot;Use another FFmpeg&quot;.</source>
         <translation>Выберите другой: Ещё &gt; «Использовать другой FFmpeg».</translation>
+    </message>
+    <message>
+        <source>Converted; the source&apos;s date could not be kept on %1 of the files.</source>
+        <translation>Преобразовано; для %1 файлов не удалось сохранить дату исходного файла.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the source&apos;s dates</source>
+        <translation>&amp;Сохранять даты исходных файлов</translation>
     </message>
 </context>
 <context>

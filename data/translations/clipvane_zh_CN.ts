@@ -74,6 +74,18 @@ be started, 130 interrupted.
 130 已中断。
 </translation>
     </message>
+    <message>
+        <source>
+Long batches:
+      --keep-dates        give each output its source&apos;s modification time
+  Ctrl+Z pauses the encoders with the program; fg resumes them.
+</source>
+        <translation>
+长批次：
+      --keep-dates        每个输出文件沿用其源文件的修改时间
+  Ctrl+Z 暂停编码器及本程序；fg 继续。
+</translation>
+    </message>
 </context>
 <context>
     <name>TConvertBatch</name>
@@ -188,6 +200,10 @@ be started, 130 interrupted.
     <message>
         <source>This encoder has no %1 encoder.</source>
         <translation>此编码器没有 %1 编码器。</translation>
+    </message>
+    <message>
+        <source>The source&apos;s date could not be kept on %1: %2.</source>
+        <translation>无法为 %1 保留源文件的日期：%2。</translation>
     </message>
 </context>
 <context>
@@ -334,6 +350,18 @@ be started, 130 interrupted.
     <message>
         <source>Encoder silent for %1</source>
         <translation>编码器已 %1 无输出</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>已暂停</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
     </message>
 </context>
 <context>
@@ -489,6 +517,14 @@ be started, 130 interrupted.
     <message>
         <source>Choose another one with Advanced &gt; &quot;Use another FFmpeg&quot;.</source>
         <translation>请通过“高级 &gt; 使用其他 FFmpeg”选择其他编码器。</translation>
+    </message>
+    <message>
+        <source>Converted; the source&apos;s date could not be kept on %1 of the files.</source>
+        <translation>已转换；有 %1 个文件未能保留源文件的日期。</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the source&apos;s dates</source>
+        <translation>保留源文件日期(&amp;K)</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,14 @@ const char* CliUsage() {
         "be started, 130 interrupted.\n");
 }
 
+const char* CliLongBatchUsage() {
+    return QT_TRANSLATE_NOOP("TCliOptions",
+                             "\n"
+                             "Long batches:\n"
+                             "      --keep-dates        give each output its source's modification time\n"
+                             "  Ctrl+Z pauses the encoders with the program; fg resumes them.\n");
+}
+
 bool ParseCliArguments(const std::vector<std::string>& args, TCliOptions& options, std::string& error) {
     bool sameFolder = false;
     bool onlyFiles = false;
@@ -62,6 +70,8 @@ bool ParseCliArguments(const std::vector<std::string>& args, TCliOptions& option
             options.Version = true;
         } else if (arg == "--machine") {
             options.Machine = true;
+        } else if (arg == "--keep-dates") {
+            options.KeepDates = true;
         } else if (arg == "--same-folder") {
             sameFolder = true;
         } else if (arg == "-p" || arg == "--profile") {

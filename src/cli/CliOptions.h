@@ -20,6 +20,7 @@ struct TCliOptions {
     TOverwrite Overwrite = TOverwrite::Ask;
     bool OverwriteGiven = false;
     unsigned Jobs = 1; // files converted at once; 0 asks for one per processor core
+    bool KeepDates = false;
     std::vector<std::string> Files;
 };
 
@@ -30,5 +31,7 @@ bool ParseCliArguments(const std::vector<std::string>& args, TCliOptions& option
 std::vector<std::string> ClosestCaptions(const std::string& text, std::size_t count);
 
 const char* CliUsage();
+// The options and keys for long batches, shown after the usage.
+const char* CliLongBatchUsage();
 
 } // namespace clipvane::cli

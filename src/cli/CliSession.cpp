@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 
+#include "core/platform/Pause.h"
 #include "core/platform/Platform.h"
 
 #include <QCoreApplication>
@@ -74,6 +75,7 @@ TCliSession::TCliSession(const TCliOptions& options, ConversionJob job, std::vec
 }
 
 TCliSession::~TCliSession() {
+    platform::CatchTerminalStop(nullptr); // the hold refers to this session
     // The batch refers to the runners; each runner stops its child as it goes.
     m_batch.reset();
     m_runners.clear();
@@ -81,6 +83,7 @@ TCliSession::~TCliSession() {
 
 void TCliSession::Begin() {
     platform::InstallInterruptHandler();
+    platform::CatchTerminalStop([this](bool hold) { Hold(hold); });
     m_clock.Start();
     m_interruptPoll.start();
     try {
@@ -222,6 +225,8 @@ void TCliSession::OnEnd(std::size_t slot, const TProcessInfo& info) {
         info, [](const std::string& message) { std::cerr << message << '\n'; }, slot);
     if (action != TConvertBatch::TEndAction::Ignore && !info.Converted())
         PrintReason(index, prefix);
+    if (action != TConvertBatch::TEndAction::Ignore && info.Converted())
+        PrintNote(index, prefix);
     if (action == TConvertBatch::TEndAction::StartNext)
         StartNext(slot);
     else if (action == TConvertBatch::TEndAction::Idle)
@@ -253,6 +258,39 @@ void TCliSession::PrintReason(std::size_t index, const std::string& prefix) {
     }
 }
 
+void TCliSession::PrintNote(std::size_t index, const std::string& prefix) {
+    const std::string& note = m_batch->Note(index);
+    if (note.empty())
+        return;
+    const std::string name = ExtractFileName(m_batch->FileList()[index]);
+    if (m_machine)
+        std::cout << prefix << "warning " << name << ' ' << note << std::endl;
+    else if (m_terminal && m_runners.size() > 1)
+        PrintAboveBlock("    warning: " + note);
+    else if (m_terminal)
+        std::cout << "    warning: " << note << std::endl;
+    else
+        std::cerr << name << ": warning: " << note << std::endl;
+}
+
+void TCliSession::Hold(bool hold) {
+    if (m_done)
+        return;
+    m_batch->Pause(hold);
+    hold ? m_clock.Pause() : m_clock.Resume();
+    if (!m_terminal)
+        return;
+    // The shell says "Stopped" below the progress, which is drawn afresh once the batch goes on.
+    if (hold) {
+        std::cout << '\n' << std::flush;
+        m_lineWidth = 0;
+        m_blockHeight = 0;
+        return;
+    }
+    for (std::size_t slot = 0; slot < m_runners.size(); ++slot)
+        DrawProgressLine(slot, m_tails[slot]);
+}
+
 void TCliSession::Finish(int exitCode) {
     if (m_done)
         return;
@@ -274,6 +312,7 @@ void TCliSession::Finish(int exitCode) {
 }
 
 void TCliSession::PollInterrupt() {
+    platform::HandleTerminalStop();
     if (!FinishIfInterrupted())
         WatchSilence();
 }

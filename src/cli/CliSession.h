@@ -70,6 +70,10 @@ private:
     void OnProgress(std::size_t slot, const TProcessInfo& info);
     void OnEnd(std::size_t slot, const TProcessInfo& info);
     void PrintReason(std::size_t index, const std::string& prefix);
+    // A converted file's note (its source's date not kept), as a warning.
+    void PrintNote(std::size_t index, const std::string& prefix);
+    // Ctrl+Z: the encoders and the clock are held while the program itself is stopped.
+    void Hold(bool hold);
     void OnStartFailure(const std::exception& error);
     void Finish(int exitCode);
     void PollInterrupt();

@@ -50,7 +50,8 @@ int main(int argc, char* argv[]) {
     if (options.Help) {
         // The only text that follows the user's language: the rest is read by scripts.
         LoadTranslations(QLocale::system());
-        std::cout << QCoreApplication::translate("TCliOptions", CliUsage()).toStdString();
+        std::cout << QCoreApplication::translate("TCliOptions", CliUsage()).toStdString()
+                  << QCoreApplication::translate("TCliOptions", CliLongBatchUsage()).toStdString();
         return kExitConverted;
     }
     if (options.Version) {
@@ -75,6 +76,7 @@ int main(int argc, char* argv[]) {
     // Absolute, so that no relative name can be taken for an encoder option.
     job.FFmpegPath = options.FFmpeg.empty() ? std::string() : AbsolutePath(options.FFmpeg);
     job.AnotherEncoderHint = "Choose another one with --ffmpeg PATH.";
+    job.KeepDates = options.KeepDates;
     std::vector<std::string> files;
     for (const std::string& file : options.Files)
         files.push_back(AbsolutePath(file));

@@ -14,14 +14,32 @@ TBatchClock::TBatchClock(std::size_t slots, TNow now)
     : m_now(std::move(now))
     , m_slots(std::max<std::size_t>(slots, 1)) {}
 
+std::int64_t TBatchClock::Now() const {
+    return (m_paused ? m_pausedAt : m_now()) - m_pausedTotal;
+}
+
+void TBatchClock::Pause() {
+    if (m_paused)
+        return;
+    m_pausedAt = m_now();
+    m_paused = true;
+}
+
+void TBatchClock::Resume() {
+    if (!m_paused)
+        return;
+    m_pausedTotal += m_now() - m_pausedAt;
+    m_paused = false;
+}
+
 void TBatchClock::Start() {
-    m_start = m_now();
+    m_start = Now();
     m_started = true;
 }
 
 void TBatchClock::Observe(std::size_t slot, bool running, std::uint64_t starts, std::uint64_t reads) {
     TSlot& s = m_slots.at(slot);
-    const std::int64_t now = m_now();
+    const std::int64_t now = Now();
     if (running && (!s.Running || starts != s.Starts)) {
         s.StartedAt = now;
         s.HeardAt = now;
@@ -34,12 +52,12 @@ void TBatchClock::Observe(std::size_t slot, bool running, std::uint64_t starts, 
 }
 
 std::int64_t TBatchClock::ElapsedMs() const {
-    return m_started ? std::max<std::int64_t>(0, m_now() - m_start) : 0;
+    return m_started ? std::max<std::int64_t>(0, Now() - m_start) : 0;
 }
 
 std::int64_t TBatchClock::EncoderMs(std::size_t slot) const {
     const TSlot& s = m_slots.at(slot);
-    return s.Running ? std::max<std::int64_t>(0, m_now() - s.StartedAt) : 0;
+    return s.Running ? std::max<std::int64_t>(0, Now() - s.StartedAt) : 0;
 }
 
 std::int64_t TBatchClock::SilentMs() const {
@@ -51,7 +69,7 @@ std::int64_t TBatchClock::SilentMs() const {
 
 std::int64_t TBatchClock::SilentMs(std::size_t slot) const {
     const TSlot& s = m_slots.at(slot);
-    return s.Running ? std::max<std::int64_t>(0, m_now() - s.HeardAt) : 0;
+    return s.Running ? std::max<std::int64_t>(0, Now() - s.HeardAt) : 0;
 }
 
 } // namespace clipvane

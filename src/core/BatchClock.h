@@ -26,6 +26,11 @@ public:
     // reads of their output it has made. A new start restarts the slot's times; a new read, its silence.
     void Observe(std::size_t slot, bool running, std::uint64_t starts, std::uint64_t reads);
 
+    // While paused every time stands still: the batch's, each encoder's, and each silence.
+    void Pause();
+    void Resume();
+    bool Paused() const { return m_paused; }
+
     std::int64_t ElapsedMs() const;
     // Since the slot's running encoder started; 0 when none runs.
     std::int64_t EncoderMs(std::size_t slot) const;
@@ -41,7 +46,13 @@ private:
         std::int64_t StartedAt = 0;
         std::int64_t HeardAt = 0;
     };
+    // The clock less the time spent paused: what every time here is measured by.
+    std::int64_t Now() const;
+
     TNow m_now;
+    bool m_paused = false;
+    std::int64_t m_pausedAt = 0;    // by m_now
+    std::int64_t m_pausedTotal = 0; // of the pauses that have ended
     std::int64_t m_start = 0;
     bool m_started = false;
     std::vector<TSlot> m_slots;

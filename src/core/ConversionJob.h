@@ -12,6 +12,8 @@ struct ConversionJob {
     bool NotUseAnotherFFmpeg = true;
     // How this front end chooses another encoder, said when the encoder lacks one a profile names.
     std::string AnotherEncoderHint;
+    // Each converted output takes its source's modification time.
+    bool KeepDates = false;
 };
 
 } // namespace clipvane

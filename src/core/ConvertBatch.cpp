@@ -1,6 +1,7 @@
 #include "core/ConvertBatch.h"
 
 #include "core/OutputParser.h"
+#include "core/platform/FileTimes.h"
 #include "core/platform/Platform.h"
 
 #include <QCoreApplication>
@@ -125,7 +126,8 @@ TConvertBatch::TConvertBatch(std::vector<TConvertProcess*> runners, std::vector<
     , m_slotOutput(m_runners.size())
     , m_failed(m_fileList.size(), false)
     , m_converted(m_fileList.size(), false)
-    , m_reasons(m_fileList.size()) {
+    , m_reasons(m_fileList.size())
+    , m_notes(m_fileList.size()) {
     // Files are handed out in order, one to each slot to begin with.
     for (std::size_t slot = 0; slot < m_runners.size(); ++slot)
         m_slotIndex.push_back(m_nextIndex < m_fileList.size() ? m_nextIndex++ : m_fileList.size());
@@ -350,8 +352,27 @@ void TConvertBatch::Record(std::size_t slot, const TProcessInfo& info) {
         m_converted[index] = true;
         m_written.push_back(runner.OutputFile);
         m_writtenFiles.Add(runner.OutputFile);
+        if (Job.KeepDates)
+            KeepDate(index, runner.OutputFile);
     }
     m_slotOutput[slot].clear();
+}
+
+// A date the file system refuses costs the file nothing: it converted, and the note says why it
+// carries the time it was written instead.
+void TConvertBatch::KeepDate(std::size_t index, const std::string& output) {
+    if (platform::CopyModifiedTime(m_fileList[index], output))
+        return;
+    m_notes[index] = Substitute(Tr("TConvertBatch", "The source's date could not be kept on %1: %2."),
+                                {output, platform::ErrorText(platform::LastError())});
+}
+
+std::vector<TFailure> TConvertBatch::Notes() const {
+    std::vector<TFailure> notes;
+    for (std::size_t i = 0; i < m_fileList.size(); ++i)
+        if (m_converted[i] && !m_notes[i].empty())
+            notes.push_back({ExtractFileName(m_fileList[i]), {m_notes[i]}});
+    return notes;
 }
 
 void TConvertBatch::Stop() {
@@ -365,6 +386,15 @@ void TConvertBatch::Stop() {
     for (TConvertProcess* runner : m_runners)
         if (runner->Running)
             runner->Stop(0);
+    Pause(false);
+}
+
+void TConvertBatch::Pause(bool paused) {
+    if (m_stopped && paused)
+        return;
+    m_paused = paused;
+    for (TConvertProcess* runner : m_runners)
+        runner->SetPaused(paused);
 }
 
 } // namespace clipvane

@@ -76,6 +76,10 @@ public:
     // Why the file at `index` failed; empty while it has not.
     const std::vector<std::string>& Reason(std::size_t index) const { return m_reasons[index]; }
 
+    // Converted files that carry a note, in the list's order: why the source's date was not kept.
+    std::vector<TFailure> Notes() const;
+    const std::string& Note(std::size_t index) const { return m_notes[index]; }
+
     // How many files have converted so far.
     std::size_t Converted() const { return m_written.size(); }
     const std::vector<std::string>& FileList() const { return m_fileList; }
@@ -115,6 +119,9 @@ public:
 
     // Stops every running encoder and starts no further file.
     void Stop();
+    // Holds every encoder where it is, and those that start meanwhile; false lets them all go on.
+    void Pause(bool paused);
+    bool Paused() const { return m_paused; }
     // Ends the batch on an error of the program's own (not the encoder's): every encoder stops, and
     // every file not converted yet fails, those under way with `why`.
     void EndOnError(const std::string& why);
@@ -128,6 +135,7 @@ private:
     void Refuse(std::size_t slot, std::int32_t status);
     void PostEnd(std::size_t slot, std::int32_t status, int osError);
     void Record(std::size_t slot, const TProcessInfo& info);
+    void KeepDate(std::size_t index, const std::string& output);
     void CollectFailures();
     void EndOnStartFailure(std::size_t slot, const std::string& why);
     // Fails every file that has neither failed nor converted, with the reason `reasonOf` gives it.
@@ -141,6 +149,7 @@ private:
     std::vector<bool> m_failed;                      // per file
     std::vector<bool> m_converted;                   // per file
     std::vector<std::vector<std::string>> m_reasons; // per file, why it failed
+    std::vector<std::string> m_notes;                // per file, what a converted file lacks
     std::size_t m_nextIndex = 0;
     std::set<std::size_t> m_putAside; // files that wait for an output or for resources to free
     std::size_t m_ended = 0;
@@ -151,6 +160,7 @@ private:
     mutable bool m_inputFilesKnown = false;
     TFileSet m_writtenFiles;
     bool m_stopped = false;
+    bool m_paused = false;
 };
 
 } // namespace clipvane

@@ -3,6 +3,7 @@
 #include "core/ConvertWorker.h"
 #include "core/Path.h"
 #include "core/WorkFile.h"
+#include "core/platform/Pause.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -159,6 +160,9 @@ void TConvertProcess::Start() {
             RaiseError(Tr("TConvertProcess", "Error while creating convert process!"));
         m_ran = true;
         ++m_starts;
+        // Started while the batch is held (a file that ended just before the pause): held at once.
+        if (m_paused)
+            platform::SuspendChild(ProcessInformation);
         // The child has its own copies. Nothing is ever written to its input, so it reads end of
         // file at once: an encoder that asks a question of its own gets No instead of waiting.
         platform::CloseHandle(StdInWrite);
@@ -206,6 +210,20 @@ void TConvertProcess::Stop(std::uint32_t ExitCode) {
         return;
     Running = false;
     Teardown(ExitCode);
+    m_paused = false; // the runner's next batch starts unheld
+}
+
+void TConvertProcess::SetPaused(bool paused) {
+    if (paused == m_paused)
+        return;
+    m_paused = paused;
+    const double now = Clock(ClockContext);
+    if (paused)
+        m_pausedAt = now;
+    else if (Parse.TotalSeconds > 0)
+        Parse.StartTime += now - std::max(m_pausedAt, Parse.StartTime);
+    if (EncoderRunning())
+        paused ? platform::SuspendChild(ProcessInformation) : platform::ResumeChild(ProcessInformation);
 }
 
 void TConvertProcess::Teardown(std::uint32_t exitCode) {
@@ -214,6 +232,9 @@ void TConvertProcess::Teardown(std::uint32_t exitCode) {
     m_workLock.Release();
     if (ProcessInformation.process != platform::kNoHandle) {
         platform::TerminateChild(ProcessInformation, exitCode);
+        // A held encoder is let go, so that nothing of its group waits stopped for a kill it cannot see.
+        if (m_paused)
+            platform::ResumeChild(ProcessInformation);
         // Whatever the encoder wrote goes with it: no half file is ever left.
         ReapOrHandOver(nullptr, std::exchange(m_workFile, {}));
     }

@@ -60,6 +60,10 @@ public:
     // When the encoder has exited but its end has not been handed over yet: ends the file as that
     // would (its output kept when it converted) and gives the end notice in `end` instead of posting it.
     bool EndIfExited(TProcessInfo& end);
+    // Holds the running encoder, and any it starts while held, without ending it; false lets it go
+    // on. The encoder's own elapsed time leaves the held time out.
+    void SetPaused(bool paused);
+    bool Paused() const { return m_paused; }
 
     // The file the running encoder writes; it becomes OutputFile once the file has converted.
     const std::string& WorkFile() const { return m_workFile; }
@@ -122,7 +126,9 @@ private:
     bool m_overwrite = false;                  // the user agreed to replace the existing output
     bool m_ran = false;                        // an encoder was started for the current file
     bool m_noOutput = false;                   // it ended well without writing its work file
-    std::string m_runWorkFile;                 // the work file of the current file, kept past its end
+    bool m_paused = false;
+    double m_pausedAt = 0;     // by Clock, when the pause began
+    std::string m_runWorkFile; // the work file of the current file, kept past its end
     std::uint64_t m_starts = 0;
     std::uint64_t m_reads = 0;
     TPipeTail m_outTail;

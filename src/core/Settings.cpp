@@ -22,13 +22,14 @@ struct TSettingKey {
 
 // ConvertAtOnce comes after the designed keys, so files written by the one-at-a-time program read
 // unchanged.
-const std::array<TSettingKey, 6> kKeys = {{
+const std::array<TSettingKey, 7> kKeys = {{
     {"OutputDirectory", &TSettings::OutputDirectory},
     {"OutputFormat", &TSettings::OutputFormat},
     {"SameInput", nullptr, &TSettings::SameInput},
     {"AnotherFFmpeg", &TSettings::AnotherFFmpeg},
     {"NotUseAnotherFFmpeg", nullptr, &TSettings::NotUseAnotherFFmpeg},
     {"ConvertAtOnce", nullptr, nullptr, &TSettings::ConvertAtOnce},
+    {"KeepDates", nullptr, &TSettings::KeepDates},
 }};
 
 TIniFile SettingsFile(const std::string& folder) {

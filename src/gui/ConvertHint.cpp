@@ -74,13 +74,19 @@ TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<st
     Image2->setGeometry(280, 32, 32, 32);
     Image2->setPixmap(ConvertPicture());
 
-    // Between the picture and Stop, the way out of an encoder that has gone silent.
+    // Above the picture, with the buttons below: a silent encoder, or that the batch is paused.
     lStall = new QLabel(this);
     lStall->setObjectName(QStringLiteral("lStall"));
-    lStall->setGeometry(253, 64, 88, 40);
+    lStall->setGeometry(253, 0, 88, 32);
     lStall->setWordWrap(true);
     lStall->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     lStall->hide();
+
+    bPause = new QPushButton(tr("Pause"), this);
+    bPause->setObjectName(QStringLiteral("bPause"));
+    bPause->setGeometry(257, 72, 80, 27);
+    bPause->setAutoDefault(false);
+    connect(bPause, &QPushButton::clicked, this, &TfrmConvert::bPauseClick);
 
     bStop = new QPushButton(tr("Stop"), this);
     bStop->setObjectName(QStringLiteral("bStop"));
@@ -198,11 +204,14 @@ void TfrmConvert::Tick() {
         ShowFileElapsed();
     }
     const std::int64_t silent = m_clock.SilentMs();
-    const bool stalled = silent >= StallMs && !m_batch.Stopped();
-    if (stalled)
+    const bool paused = m_batch.Paused();
+    const bool stalled = silent >= StallMs && !m_batch.Stopped() && !paused;
+    if (paused)
+        lStall->setText(tr("Paused"));
+    else if (stalled)
         lStall->setText(
             tr("Encoder silent for %1").arg(QString::fromStdString(SecondsToText(silent / 1000))));
-    lStall->setVisible(stalled);
+    lStall->setVisible(stalled || paused);
 }
 
 bool TfrmConvert::event(QEvent* event) {
@@ -247,6 +256,18 @@ void TfrmConvert::WMProcessInfo(const TProcessInfo& info, std::size_t slot) {
 void TfrmConvert::bStopClick() {
     m_batch.Stop();
     done(3); // abort
+}
+
+void TfrmConvert::bPauseClick() {
+    if (m_batch.Stopped())
+        return;
+    const bool pause = !m_batch.Paused();
+    // The times are read first: what the clock shows at the pause is what it shows throughout.
+    Tick();
+    m_batch.Pause(pause);
+    pause ? m_clock.Pause() : m_clock.Resume();
+    bPause->setText(pause ? tr("Resume") : tr("Pause"));
+    Tick();
 }
 
 void TfrmConvert::FormClose() {

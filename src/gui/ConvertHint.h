@@ -58,6 +58,8 @@ private:
     void FormShow();
     void FormClose();
     void bStopClick();
+    // Holds every encoder and the clock, or lets them go on.
+    void bPauseClick();
     void WMProcessInfo(const TProcessInfo& info, std::size_t slot = 0);
     void ShowCurrentFile();
     // Starts the batch (`first`) or its next file; a start that fails is shown and ends the batch.
@@ -86,6 +88,7 @@ private:
     QLabel* lTimeEstimated = nullptr;
     QLabel* Image2 = nullptr;
     QLabel* lStall = nullptr;
+    QPushButton* bPause = nullptr;
     QPushButton* bStop = nullptr;
 };
 

@@ -223,6 +223,7 @@ void TfrmMain::LoadSaveSettings(bool load) {
         AnotherFFmpeg = settings.AnotherFFmpeg;
         NotUseAnotherFFmpeg = settings.NotUseAnotherFFmpeg;
         ConvertAtOnce = settings.ConvertAtOnce;
+        KeepDates = settings.KeepDates;
         return;
     }
     OutputDirectory = ChooseOutputDirectory(OutputFolderText(), OutputDirectory);
@@ -233,6 +234,7 @@ void TfrmMain::LoadSaveSettings(bool load) {
     settings.AnotherFFmpeg = OneLine(AnotherFFmpeg);
     settings.NotUseAnotherFFmpeg = NotUseAnotherFFmpeg;
     settings.ConvertAtOnce = ConvertAtOnce;
+    settings.KeepDates = KeepDates;
     SaveSettings(folder, settings);
     const std::string notice = SettingsNotice && !m_noticeShown ? SettingsNotice() : std::string();
     if (notice.empty())
@@ -345,6 +347,7 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
     batch.Job().NotUseAnotherFFmpeg = NotUseAnotherFFmpeg;
     batch.Job().AnotherEncoderHint =
         tr("Choose another one with Advanced > \"Use another FFmpeg\".").toStdString();
+    batch.Job().KeepDates = KeepDates;
     batch.SameInput = [this] { return cbSameInput->isChecked(); };
     // Absolute, so that a folder typed as "-x" can never reach the encoder as an option.
     batch.OutputFolder = [this] { return AbsolutePath(OutputFolderText()); };
@@ -358,13 +361,27 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
         return;
     TellBatchEnd(*this, batch.EndedInView(), took.elapsed(), batch.Batch().Converted(),
                  batch.Batch().Failures().size(), *m_notifier);
-    if (batch.FailedFiles().empty())
+    ShowBatchSummary(batch.Batch());
+}
+
+void TfrmMain::ShowBatchSummary(const TConvertBatch& batch) {
+    const std::vector<TFailure> notes = batch.Notes();
+    if (batch.FailedFiles.empty()) {
+        // Every file converted: said only when some lack their source's date.
+        if (!notes.empty())
+            ShowMessage(
+                this, QMessageBox::Information,
+                tr("Converted; the source's date could not be kept on %1 of the files.").arg(notes.size()),
+                QMessageBox::Ok, FailureDetails(notes));
         return;
-    const std::vector<TFailure> failures = batch.Batch().Failures();
+    }
+    const std::vector<TFailure> failures = batch.Failures();
     QStringList failedNames;
     for (const TFailure& failure : failures)
         failedNames << PathText(failure.Name);
-    const QString details = FailureDetails(failures);
+    QString details = FailureDetails(failures);
+    if (!notes.empty())
+        details += QStringLiteral("\n\n") + FailureDetails(notes);
     ShowMessage(this, QMessageBox::Information, FailureSummary(this, failedNames, details), QMessageBox::Ok,
                 details);
 }

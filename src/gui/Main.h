@@ -23,6 +23,7 @@ class QToolButton;
 
 namespace clipvane {
 
+class TConvertBatch;
 class TConvertProcess;
 class TfrmConvert;
 class TNotifier;
@@ -61,6 +62,8 @@ public:
     bool NotUseAnotherFFmpeg = true;
     // Files a batch converts at once: 1 one after another, 0 one per processor core, N up to N.
     std::int32_t ConvertAtOnce = 1;
+    // Each converted output takes its source's modification time.
+    bool KeepDates = false;
 
     // Asked after each save: a text for the user when the settings could not go where they belong.
     std::function<std::string()> SettingsNotice;
@@ -82,6 +85,7 @@ public:
     void UseanotherFFMpeg1Click();
     void About1Click();
     void miConvertAtOnceClick();
+    void miKeepDatesClick();
     QString AtOnceText() const;
     // A later start asked for the window: shown, restored and brought to the front, and with it the
     // dialog or question that is up.
@@ -113,6 +117,9 @@ protected:
 private:
     void CreateControls();
     void CreateAdvancedMenu();
+    void AddKeepDatesItem();
+    // After a batch: what failed, and what converted without its source's date.
+    void ShowBatchSummary(const TConvertBatch& batch);
     void FormCreate();
     void FormShow();
     void FormClose();
@@ -173,6 +180,7 @@ private:
     QMenu* suiPopupMenu1 = nullptr;
     QAction* UseanotherFFMpeg1 = nullptr;
     QAction* miConvertAtOnce = nullptr;
+    QAction* miKeepDates = nullptr;
 };
 
 } // namespace clipvane

@@ -44,6 +44,7 @@ void TfrmMain::CreateAdvancedMenu() {
     suiPopupMenu1->addSeparator();
     miConvertAtOnce = item("miConvertAtOnce", AtOnceText(), &TfrmMain::miConvertAtOnceClick);
     miConvertAtOnce->setCheckable(true);
+    AddKeepDatesItem();
     suiPopupMenu1->addSeparator();
     item("About1", tr("&About..."), &TfrmMain::About1Click);
     // The box would take Ctrl+A as "select all", and the menu the label promises would not open
@@ -96,6 +97,7 @@ void TfrmMain::iAboutClick() {
     UseanotherFFMpeg1->setChecked(!NotUseAnotherFFmpeg);
     miConvertAtOnce->setChecked(ConvertAtOnce != 1);
     miConvertAtOnce->setText(AtOnceText());
+    miKeepDates->setChecked(KeepDates);
     PopupWithCurrent(*suiPopupMenu1, QCursor::pos());
 }
 

@@ -1,4 +1,5 @@
 // POSIX (Linux) implementation of the platform services.
+#include "core/platform/Pause.h"
 #include "core/platform/Platform.h"
 
 #include <algorithm>
@@ -846,15 +847,19 @@ TReadLine ReadInputLine(std::string& line) {
     for (;;) {
         if (g_interrupted != 0)
             return TReadLine::Interrupted;
+        // Ctrl+Z while the question waits holds the encoders as it does elsewhere; the stop signal
+        // has no pipe of its own, so the wait looks again now and then.
+        HandleTerminalStop();
         pollfd fds[2] = {{STDIN_FILENO, POLLIN, 0}, {g_wakeRead, POLLIN, 0}};
-        if (::poll(fds, 2, -1) < 0) {
+        const int ready = ::poll(fds, 2, 250);
+        if (ready < 0) {
             if (errno == EINTR)
                 continue;
             return TReadLine::End;
         }
         if (g_interrupted != 0)
             return TReadLine::Interrupted;
-        if (fds[0].revents == 0)
+        if (ready == 0 || fds[0].revents == 0)
             continue;
         // One byte at a time: what follows the line stays for the next question.
         char c = 0;
