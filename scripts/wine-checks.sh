@@ -88,6 +88,7 @@ if [ -f "$build/windows-dll-path.txt" ] && [ -f "$cli" ]; then
         echo "== clipvane-cli.exe ($lang)"
         in=$work/cli-$lang/in
         out=$work/cli-$lang/out
+        log=$work/cli-$lang/журнал-東京.log # the fake encoder's own file, named whole too
         set --
         while IFS= read -r name; do
             mkdir -p "$(dirname "$in/$name")"
@@ -99,11 +100,12 @@ NAMES
         chown -R "$(stat -c %u "$work")" "$work/cli-$lang"
         wine_env env LANG="$lang" LC_ALL="$lang" WINEPATH="$winepath" timeout 300 wine "$cli" --machine \
             --ffmpeg "$(windows_path "$build/tests/fake_encoder.exe")" -o "$(windows_path "$out")" \
-            -p 'ffmpeg -i %1 --duration 00:00:01.00 --time 00:00:01.00 --write-args --only-for Ωμέγα --err-output :refused --exit 1 %1.mp3' "$@" \
+            -p "ffmpeg -i %1 --duration 00:00:01.00 --time 00:00:01.00 --write-args --log $(windows_path "$log") start --only-for Ωμέγα --err-output :refused --exit 1 %1.mp3" "$@" \
             >"$work/cli.txt" 2>"$work/cli-err.txt" && code=0 || code=$?
         tr -d '\r' <"$work/cli.txt" >"$work/cli-out.txt"
         bad=
         [ "$code" = 1 ] || bad="exit $code, not 1"
+        [ "$(grep -c '^start ' "$log" 2>/dev/null)" = 5 ] || bad="$bad; the encoders' log is missing or short"
         while IFS= read -r name; do
             base=$(basename "$name")
             if [ "$base" = Ωμέγα ]; then

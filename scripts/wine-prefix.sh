@@ -2,7 +2,8 @@
 # programs run as the user clipvane-ci: root opens read-only files and folders regardless, and Wine maps
 # Windows attributes and access lists onto Unix permissions.
 # Sets: work (the temporary folder, removed on exit), as_user, wine_env (no display: set WINE_DISPLAY
-# for one), wine_prefix_boot, windows_path.
+# for one), wine_prefix_boot, windows_path. WINE_USER, when set, is the Windows user's name (the profile
+# folder C:\users\NAME); else the name is the Unix user's.
 user=clipvane-ci
 work=$(mktemp -d "${TMPDIR:-/tmp}/clipvane-wine.XXXXXX")
 mkdir -p "$work/home" "$work/prefix"
@@ -16,10 +17,10 @@ fi
 wine_env() { # command... : in the prefix, without Mono or Gecko
     if [ -n "${WINE_DISPLAY:-}" ]; then
         as_user env -u WAYLAND_DISPLAY DISPLAY="$WINE_DISPLAY" HOME="$work/home" WINEPREFIX="$work/prefix" \
-            WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 "$@"
+            WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" ${WINE_USER:+"USER=$WINE_USER"} LANG=C.UTF-8 "$@"
     else
         as_user env -u DISPLAY -u WAYLAND_DISPLAY HOME="$work/home" WINEPREFIX="$work/prefix" WINEDEBUG=-all \
-            WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 "$@"
+            WINEDLLOVERRIDES="mscoree,mshtml=" ${WINE_USER:+"USER=$WINE_USER"} LANG=C.UTF-8 "$@"
     fi
 }
 wine_cleanup() {

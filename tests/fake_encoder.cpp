@@ -204,11 +204,9 @@ int main(int argc, char** argv) {
         } else if (word == "--log") {
             const std::string path = next();
             const std::string line = next() + " " + std::to_string(Now()) + "\n";
-            std::FILE* log = std::fopen(path.c_str(), "a");
-            if (log) {
-                std::fwrite(line.data(), 1, line.size(), log);
-                std::fclose(log);
-            }
+            // Appended, and written out once at the close: the line lands whole beside other encoders'.
+            std::ofstream log(PathOf(path), std::ios::app | std::ios::binary);
+            log.write(line.data(), static_cast<std::streamsize>(line.size()));
         } else if (word == "--fail-on") {
             if (g_input.find(next()) != std::string::npos)
                 std::_Exit(1);

@@ -3,6 +3,7 @@
 // Under Wine, run it as an ordinary user: root opens read-only files regardless of their attribute.
 
 #include "Check.h"
+#include "core/Path.h"
 #include "core/WorkFile.h"
 #include "core/platform/FileTimes.h"
 #include "core/platform/Ownership.h"
@@ -28,8 +29,17 @@
 
 using namespace clipvane::platform;
 using clipvane::check::Check;
+using clipvane::check::FsPath;
+using clipvane::check::Utf8Of;
 
 namespace {
+
+// In the temporary folder, under a name no ANSI code page spells: a set-up step that passed through one
+// would make another folder than the one the checks look at.
+std::string ScratchRoot(const std::string& name) {
+    return clipvane::WithSeparator(Utf8Of(std::filesystem::temp_directory_path())) + name +
+           " \u03a9\u03bc\u03ad\u03b3\u03b1 \u6771\u4eac";
+}
 
 std::string g_self;
 
@@ -120,31 +130,31 @@ void ExitStatusAndBoundedReap() {
 }
 
 void RenamesAndPathTypes() {
-    const std::string root = (std::filesystem::temp_directory_path() / "clipvane-rename-check").string();
-    std::filesystem::remove_all(root);
-    std::filesystem::create_directories(root);
+    const std::string root = ScratchRoot("clipvane-rename-check");
+    std::filesystem::remove_all(FsPath(root));
+    std::filesystem::create_directories(FsPath(root));
     const std::string a = root + PathSeparator() + "a.mp3";
     const std::string b = root + PathSeparator() + "b.mp3";
-    std::ofstream(a) << "a";
-    std::ofstream(b) << "b";
+    std::ofstream(FsPath(a)) << "a";
+    std::ofstream(FsPath(b)) << "b";
     Check(GetPathType(a) == PathType::File && GetPathType(root) == PathType::Folder &&
               GetPathType(root + PathSeparator() + "none") == PathType::None,
           "a path's type is told");
     Check(!MoveFileTo(a, b, false) && FileExists(a), "a rename without replacing keeps what is there");
     Check(MoveFileTo(a, b, true) && !FileExists(a) && GetPathType(b) == PathType::File, "a rename replaces");
     Check(RemoveFile(b) && GetPathType(b) == PathType::None && RemoveFile(b), "a file is removed, twice");
-    std::filesystem::remove_all(root);
+    std::filesystem::remove_all(FsPath(root));
 }
 
 // The writer's lock keeps another holder out but never the encoder's writes; a dead process is seen
 // as gone, a live one with a stamp of its own.
 void WorkFileLockAndWriters() {
-    const std::string root = (std::filesystem::temp_directory_path() / "clipvane-lock-check").string();
-    std::filesystem::remove_all(root);
-    std::filesystem::create_directories(root);
+    const std::string root = ScratchRoot("clipvane-lock-check");
+    std::filesystem::remove_all(FsPath(root));
+    std::filesystem::create_directories(FsPath(root));
     const std::string file = root + PathSeparator() + "work.mp3";
     // The encoder has the file open before its writer takes the lock.
-    std::ofstream writer(file);
+    std::ofstream writer(FsPath(file));
     writer << "begun" << std::flush;
     Handle lock = kNoHandle, second = kNoHandle;
     Check(TryLockFile(file, lock), "a file the encoder writes is locked");
@@ -152,7 +162,7 @@ void WorkFileLockAndWriters() {
     writer << " and written on" << std::flush;
     Check(writer.good(), "the lock refuses no writer");
     writer.close();
-    std::ifstream written(file);
+    std::ifstream written(FsPath(file));
     const std::string text((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
     written.close();
     Check(text == "begun and written on", "what the encoder wrote is all there");
@@ -183,7 +193,7 @@ void WorkFileLockAndWriters() {
     Check(after == ProcessLife::Gone || (after == ProcessLife::Running && again != childStamp),
           "an ended child is gone");
     Check(!MachineIdentity().empty(), "the machine has a name");
-    std::filesystem::remove_all(root);
+    std::filesystem::remove_all(FsPath(root));
 }
 
 void CopiedHandleKeepsThePipe() {
@@ -257,31 +267,31 @@ void DatesCarryOver() {
 }
 
 void FilesAndFolders() {
-    const std::string root = (std::filesystem::temp_directory_path() / "clipvane-platform-check").string();
-    std::filesystem::remove_all(root);
+    const std::string root = ScratchRoot("clipvane-platform-check");
+    std::filesystem::remove_all(FsPath(root));
     const std::string deep = root + PathSeparator() + "a" + PathSeparator() + "b";
     Check(ForceDirectories(deep) && DirectoryExists(deep), "nested folders are made");
     const std::string file = deep + PathSeparator() + "f.txt";
     Check(!IsFileInUse(file), "an absent file is not in use");
-    std::ofstream(file) << "x";
+    std::ofstream(FsPath(file)) << "x";
     Check(FileExists(file) && !DirectoryExists(file), "a file is a file");
     Check(!IsFileInUse(file), "a closed file is free");
     const std::string other = deep + PathSeparator() + "g.txt";
-    std::ofstream(other) << "y";
+    std::ofstream(FsPath(other)) << "y";
     Check(ReplaceFile(other, file) && !FileExists(other), "a file replaces another");
     const auto contents = [](const std::string& name) {
-        std::ifstream in(name, std::ios::binary);
+        std::ifstream in(FsPath(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
     Check(WriteFileAtomically(file, "new\ncontents") && contents(file) == "new\ncontents",
           "a file is rewritten whole");
-    Check(std::distance(std::filesystem::directory_iterator(deep), {}) == 1,
+    Check(std::distance(std::filesystem::directory_iterator(FsPath(deep)), {}) == 1,
           "no temporary file is left behind");
-    std::filesystem::remove_all(root);
+    std::filesystem::remove_all(FsPath(root));
     const std::string app = AppDataFolder();
     Check(!app.empty() && (app.back() == '/' || app.back() == '\\'), "the application-data folder is named");
     const std::string own = ProgramFolder();
-    const std::string name = std::filesystem::path(g_self).filename().string();
+    const std::string name = clipvane::ExtractFileName(g_self);
     Check(FindExecutable(name) == own + name, "a bare name is found in the program's folder first");
     Check(FindExecutable("clipvane-no-such-program").empty(), "an unknown name is not found");
 }
@@ -469,7 +479,7 @@ int main(int argc, char** argv) {
         std::getchar(); // nobody ever writes to our input: we wait until killed
         return 0;
     }
-    g_self = ProgramFolder() + std::filesystem::path(argv[0]).filename().string();
+    g_self = ProgramFolder() + clipvane::ExtractFileName(argv[0]);
 #ifdef _WIN32
     if (argc > 1 && std::strncmp(argv[1], "--child-", 8) == 0) {
         int count = 0;

@@ -1,6 +1,7 @@
 // End to end: clipvane-cli as a user runs it, with the real encoder and the scripted fake one.
 #include "TestFiles.h"
 #include "TestProcesses.h"
+#include "core/Path.h"
 #include "core/platform/Ownership.h"
 #include "core/profiles/ProfileCatalog.h"
 
@@ -232,7 +233,7 @@ private slots:
                                  QStringLiteral("--machine"), QStringLiteral("-p"),
                                  QStringLiteral("OGG - Ogg Vobis Audio"), QStringLiteral("-o"), out, m_clip});
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.out, QByteArray("end 0 -\nreason clip.avi " + QFile::encodeName(out) +
+        QCOMPARE(run.out, QByteArray("end 0 -\nreason clip.avi " + QByteArray::fromStdString(PathBytes(out)) +
                                      "/clip.ogg exists and was not overwritten.\nfailed clip.avi, \n"));
         QVERIFY(existing.open(QIODevice::ReadOnly));
         QCOMPARE(existing.readAll(), QByteArray("mine"));
@@ -277,7 +278,7 @@ private slots:
                     QStringLiteral("ffmpeg -i %1 --time 00:00:01.00 ") + ending + QStringLiteral(" %1.wav"),
                     QStringLiteral("-o"), folder, m_clip});
         QCOMPARE(run.exitCode, exitCode);
-        QCOMPARE(run.out, QByteArray(out).replace("FOLDER", QFile::encodeName(folder)));
+        QCOMPARE(run.out, QByteArray(out).replace("FOLDER", QByteArray::fromStdString(PathBytes(folder))));
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), int(exitCode == 0));
     }
 

@@ -1,5 +1,6 @@
 // Peeking, reading, duplicating and files are also checked Qt-free by platform_check.cpp.
 #include "TestProcesses.h"
+#include "core/Path.h"
 #include "core/platform/Platform.h"
 
 #include <QDir>
@@ -65,8 +66,7 @@ private slots:
     void onlyTheThreeStandardHandlesReachTheChild() {
         QTemporaryDir dir;
         // A descriptor opened without close-on-exec, as a library might leave one: it must not leak.
-        std::FILE* heldOpen =
-            std::fopen(QFile::encodeName(dir.filePath(QStringLiteral("held"))).constData(), "w");
+        std::FILE* heldOpen = std::fopen(PathBytes(dir.filePath(QStringLiteral("held"))).c_str(), "w");
         QVERIFY(heldOpen);
         const auto closeIt = qScopeGuard([heldOpen] { std::fclose(heldOpen); });
         Pipes pipes, unrelated;
@@ -156,8 +156,8 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                                       QFile::ExeGroup | QFile::ExeOther));
-        const QByteArray file = QFile::encodeName(dir.filePath(QStringLiteral("theirs.mp3")));
-        const int fd = ::open(file.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+        const std::string file = PathBytes(dir.filePath(QStringLiteral("theirs.mp3")));
+        const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
         QVERIFY(fd >= 0);
         QCOMPARE(::fchmod(fd, 0666), 0);
         QCOMPARE(::fchown(fd, 1, 1), 0); // owned by "daemon"
@@ -175,9 +175,9 @@ private slots:
             if (::pipe(opened) != 0)
                 ::_exit(11);
             if (holder == 1)
-                held = ::open(file.constData(), O_RDONLY);
+                held = ::open(file.c_str(), O_RDONLY);
             if (holder == 2 && (other = ::fork()) == 0) {
-                const char ok = ::open(file.constData(), O_RDONLY) >= 0 ? 'y' : 'n';
+                const char ok = ::open(file.c_str(), O_RDONLY) >= 0 ? 'y' : 'n';
                 (void)!::write(opened[1], &ok, 1);
                 ::pause();
                 ::_exit(0);
@@ -187,7 +187,7 @@ private slots:
                 ::_exit(11);
             if (ok != 'y')
                 ::_exit(11);
-            const bool result = IsFileInUse(file.toStdString());
+            const bool result = IsFileInUse(file);
             if (other > 0)
                 ::kill(other, SIGKILL);
             if (held >= 0)

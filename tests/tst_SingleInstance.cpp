@@ -1,5 +1,8 @@
 #include "gui/SingleInstance.h"
 
+#include "TestFiles.h"
+#include "core/ProcessInfo.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,11 +26,11 @@ namespace {
 
 // The real program, pointed at the test's folders and drawing nowhere.
 std::unique_ptr<QProcess> StartProgram(const QTemporaryDir& dir, const QStringList& arguments = {},
-                                       const QString& folder = {}) {
+                                       const QString& folder = {}, const QString& settings = {}) {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"CLIPVANE_INSTANCE_DIR"_s, dir.path());
-    env.insert(u"CLIPVANE_SETTINGS_DIR"_s, dir.filePath(u"settings"_s));
+    env.insert(u"CLIPVANE_SETTINGS_DIR"_s, settings.isEmpty() ? dir.filePath(u"settings"_s) : settings);
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     process->setProcessEnvironment(env);
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -184,33 +187,43 @@ private slots:
         running.waitForFinished();
     }
 
-#ifndef Q_OS_WIN
-    // A logout, kill or Ctrl+C ends the program as a close of its window: the settings are saved.
+    // A logout, kill or Ctrl+C (on Windows the quit message, as an installer sends) ends the program as
+    // a close of its window: the settings are saved, in a folder named in any script.
     void quitSignalEndsLikeAClose_data() {
         QTest::addColumn<int>("signal");
+#ifdef Q_OS_WIN
+        QTest::newRow("quit message") << 0;
+#else
         QTest::newRow("SIGTERM") << int(SIGTERM);
         QTest::newRow("SIGINT") << int(SIGINT);
         QTest::newRow("SIGHUP") << int(SIGHUP);
+#endif
     }
     void quitSignalEndsLikeAClose() {
         QFETCH(int, signal);
         QTemporaryDir dir;
-        QVERIFY(QDir().mkpath(dir.filePath(u"settings"_s)));
-        QFile ini(dir.filePath(u"settings/settings.ini"_s));
-        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[Options]\nSameInput=1\n") > 0);
-        ini.close();
-        auto program = StartProgram(dir);
+        QTemporaryDir settings(ScriptsFolderTemplate());
+        QVERIFY(settings.isValid());
+        WriteBytes(settings.filePath(u"settings.ini"_s), "[Options]\nSameInput=1\n");
+        auto program = StartProgram(dir, {}, {}, settings.path());
         QVERIFY(program->waitForStarted());
+#ifdef Q_OS_WIN
+        Q_UNUSED(signal);
+        TSingleInstance probe(dir.path(), InstanceKey());
+        QTRY_VERIFY_WITH_TIMEOUT(Answering(probe), 30000);
+        const HWND window =
+            ::FindWindowW(QString::fromLatin1(kWindowClassName).toStdWString().c_str(), nullptr);
+        QVERIFY(::PostMessageW(window, static_cast<UINT>(WM_QUITMAIN), 0, 0));
+#else
         QTRY_VERIFY_WITH_TIMEOUT(Catches(program->processId(), signal), 30000); // its handler is in place
         QVERIFY(::kill(static_cast<pid_t>(program->processId()), signal) == 0);
+#endif
         QVERIFY(program->waitForFinished(10000));
         QCOMPARE(program->exitStatus(), QProcess::NormalExit);
         QCOMPARE(program->exitCode(), 0);
-        QVERIFY(ini.open(QIODevice::ReadOnly));
-        const QByteArray saved = ini.readAll();
+        const QByteArray saved = ReadBytes(settings.filePath(u"settings.ini"_s));
         QVERIFY2(saved.contains("SameInput=1") && saved.contains("NotUseAnotherFFmpeg=1"), saved.constData());
     }
-#endif
 };
 
 QTEST_GUILESS_MAIN(tst_SingleInstance)

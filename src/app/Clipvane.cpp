@@ -1,4 +1,5 @@
 // The desktop program: one instance per user, the main window, the message loop.
+#include "core/Path.h"
 #include "core/ProcessInfo.h"
 #include "core/Settings.h"
 #include "core/Translations.h"
@@ -8,7 +9,6 @@
 #include "gui/Pictures.h"
 #include "gui/SingleInstance.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -20,15 +20,15 @@ using namespace clipvane;
 
 namespace {
 
-// $CLIPVANE_SETTINGS_DIR when set (tests and portable use), else the user's settings folder.
+// $CLIPVANE_SETTINGS_DIR when set (tests and portable use), else the user's settings folder. Read as
+// Unicode: on Windows the ANSI code page would turn a name it cannot spell into "?".
 std::string ProgramSettingsFolder() {
-    std::string folder = QFile::encodeName(qEnvironmentVariable("CLIPVANE_SETTINGS_DIR")).toStdString();
-    if (folder.empty())
+    const QString folder = qEnvironmentVariable("CLIPVANE_SETTINGS_DIR");
+    if (folder.isEmpty())
         return DefaultSettingsFolder();
-    if (folder.back() != platform::PathSeparator() && folder.back() != '/')
-        folder += platform::PathSeparator();
-    platform::ForceDirectories(folder);
-    return folder;
+    std::string path = WithSeparator(PathBytes(folder));
+    platform::ForceDirectories(path);
+    return path;
 }
 
 // The files named on the command line, against this start's own folder: a running instance that
