@@ -150,6 +150,7 @@ private slots:
         QTest::newRow("English, then German: English") << u"en_US:de"_s << true;
         QTest::newRow("German, then English: German") << u"de:en_US"_s << false;
         QTest::newRow("one we have no catalog for, then German: German") << u"it:de"_s << false;
+        QTest::newRow("one Qt does not know, then German: German") << u"ie:de"_s << false;
     }
     void firstListedLanguageWins() {
         QFETCH(QString, languages);
