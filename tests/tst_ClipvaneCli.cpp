@@ -152,6 +152,7 @@ private slots:
         QTest::newRow("English, then German: English") << u"en_US:de"_s << true;
         QTest::newRow("German, then English: German") << u"de:en_US"_s << false;
         QTest::newRow("one we have no catalog for, then German: German") << u"it:de"_s << false;
+        QTest::newRow("one Qt does not know, then German: German") << u"ie:de"_s << false;
     }
     void firstListedLanguageWins() {
         QFETCH(QString, languages);
@@ -255,6 +256,11 @@ private slots:
         QTest::newRow("exit 0 without an output file: failed")
             << QStringLiteral("--no-output") << 1
             << QByteArray("end 0 -\nreason clip.avi The encoder wrote no output file.\nfailed clip.avi, \n");
+        // ffmpeg 5 on a full disk: the cut file must neither count nor be kept.
+        QTest::newRow("exit 0 after saying the output could not be closed: failed")
+            << QStringLiteral("--err \"Error closing file out.wav: No space left on device\\n\"") << 1
+            << QByteArray("end 0 -\nreason clip.avi Error closing file out.wav: No space left on device\n"
+                          "failed clip.avi, \n");
         QTest::newRow("the reason names the output, not the hidden file the encoder wrote")
             << QStringLiteral("--err-output \": Operation not permitted\\n\" --exit 2") << 1
             << QByteArray("exit 2\nend 0 -\nreason clip.avi FOLDER/clip.wav: Operation not permitted\nfailed "

@@ -97,6 +97,7 @@ void TConvertProcess::Start() {
         m_hub->Stopping = false;
     }
     Parse.HasProgress = false;
+    Parse.OutputUnfinished = false;
     Parse.Kept.Clear();
     m_outTail.Text.clear();
     m_errTail.Text.clear();
@@ -401,7 +402,8 @@ std::int32_t TConvertProcess::EndExited() {
     } else if (exit.Succeeded() && platform::GetPathType(work) == platform::PathType::None) {
         // It ended well yet wrote nothing (a null output, a wrapper that lies): nothing converted.
         m_noOutput = true;
-    } else if (!Parse.HasProgress || !exit.Succeeded()) {
+    } else if (!Parse.HasProgress || !exit.Succeeded() || Parse.OutputUnfinished) {
+        // A cut file never takes the output's name, nor replaces what the user had there.
         platform::RemoveFile(work);
     } else if (!platform::MoveFileTo(work, OutputFile, m_overwrite)) {
         // Only a converted file takes the output's name; without a confirmed overwrite, a file
@@ -430,6 +432,7 @@ TProcessInfo TConvertProcess::EndInfo(std::int32_t Status, int osError) const {
     info.ExitSignal = m_exit.signal;
     info.Ran = m_ran;
     info.NoOutput = m_noOutput;
+    info.OutputUnfinished = m_ran && Parse.OutputUnfinished;
     if (m_ran) {
         info.Lines = Parse.Kept.Lines();
         for (std::string& line : info.Lines)

@@ -158,8 +158,11 @@ void TakeLine(std::string_view raw, TChunkFields& fields, TParseState& state, TC
     const std::string_view line = Trimmed(raw);
     if (line.empty() || ParseLine(line, fields, state, now, clockContext, post))
         return;
-    if (!IsBannerLine(line))
-        state.Kept.Add(line);
+    if (IsBannerLine(line))
+        return;
+    state.Kept.Add(line);
+    if (SaysOutputUnfinished(line))
+        state.OutputUnfinished = true;
 }
 
 } // namespace
@@ -243,6 +246,17 @@ void ParseOutput(std::string_view chunk, TParseState& state, TClock now, void* c
         TakeLine(raw, fields, state, now, clockContext, post);
         start = end + 1;
     }
+}
+
+bool SaysOutputUnfinished(std::string_view line) {
+    // ffmpeg 6 and later put the output's "[out#0/mp3 @ 0x...] " before it; 5.x names the file after it.
+    if (StartsWith(line, "[")) {
+        const std::size_t tagEnd = line.find("] ");
+        if (tagEnd == std::string_view::npos)
+            return false;
+        line = line.substr(tagEnd + 2);
+    }
+    return StartsWith(line, "Error writing trailer") || StartsWith(line, "Error closing file");
 }
 
 std::string MissingEncoder(const std::vector<std::string>& lines) {

@@ -43,6 +43,7 @@ struct TParseState {
     std::int64_t TotalSeconds = 0; // 0 until a duration has been read
     double StartTime = 0;          // local wall clock, fractional days, when the duration was read
     bool HasProgress = false;      // a line containing "time=" has been seen
+    bool OutputUnfinished = false; // the encoder said it could not finish writing its output
     TKeptLines Kept;               // the last lines that were no progress
 };
 
@@ -60,6 +61,10 @@ void ParseOutput(std::string_view chunk, TParseState& state, TClock now, void* c
 // The encoder the encoder program says it does not have ("Unknown encoder 'libx264'"), from its
 // kept lines; empty when none says so.
 std::string MissingEncoder(const std::vector<std::string>& lines);
+
+// Whether one of the encoder's lines says the output could not be finished: on a full disk ffmpeg
+// reports the failed trailer or close and still exits 0, leaving a cut or empty file.
+bool SaysOutputUnfinished(std::string_view line);
 
 // Parses what waits in `tail` as a last line (the pipe has ended) and empties it.
 void FlushTail(TPipeTail& tail, TParseState& state, TClock now, void* clockContext,

@@ -33,6 +33,7 @@ struct TProcessInfo {
     std::int32_t ExitSignal = 0;    // end notice: the signal that ended the encoder, 0 when none did
     bool Ran = false;               // end notice: an encoder was started for the file
     bool NoOutput = false;          // end notice: the encoder ended well but wrote no output file
+    bool OutputUnfinished = false;  // end notice: the encoder said it could not finish its output
     int OSError = 0;                // end notice: the OS error code that refused the output, else 0
     std::vector<std::string> Lines; // end notice: the encoder's last lines that were no progress
 
@@ -40,7 +41,8 @@ struct TProcessInfo {
     // The file converted: progress was seen, nothing was refused, and the encoder ended well.
     // A full disk or a crash after the first "time=" line still fails the file.
     bool Converted() const {
-        return !TimeElapsed.empty() && Status == 0 && ExitCode == 0 && ExitSignal == 0 && !NoOutput;
+        return !TimeElapsed.empty() && Status == 0 && ExitCode == 0 && ExitSignal == 0 && !NoOutput &&
+               !OutputUnfinished;
     }
 };
 

@@ -49,9 +49,11 @@ bool LoadTranslations(const QLocale& locale, const QString& folder) {
     Installed().clear();
     // Qt's loader would walk the user's whole list past English, which has no catalog of its own
     // ("en_US:de" would show German): the first language listed that we can show wins.
+    // Qt follows a language it does not know ("ie") with a "C" of its own: that says nothing, and
+    // the user's next language still counts.
     for (const QString& name : locale.uiLanguages()) {
         const QLocale wanted(name);
-        if (wanted.language() == QLocale::English || name == u"C" || name == u"POSIX")
+        if (wanted.language() == QLocale::English)
             return false;
         if (wanted.language() == QLocale::C || !Install(wanted, QStringLiteral("clipvane"), folder))
             continue; // a language we have no catalog for

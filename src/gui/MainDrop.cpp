@@ -96,8 +96,17 @@ void TfrmMain::dropEvent(QDropEvent* event) {
 
 void TfrmMain::ConvertFiles(const QStringList& paths) {
     // Explorer starts one program per file of an "Open with": what comes while a batch runs joins
-    // the next one instead of being lost.
-    for (const QString& file : ListedFiles(paths))
+    // the next one instead of being lost. A name the user gave that is no file (gone, or bytes Qt
+    // cannot hold on Linux) fails in the batch's summary with its reason, never in silence.
+    QStringList named;
+    for (const QString& path : paths) {
+        const QFileInfo item(path);
+        if (item.isDir())
+            named << ListedFiles({path});
+        else
+            named << item.absoluteFilePath();
+    }
+    for (const QString& file : named)
         if (!m_waitingFiles.contains(file))
             m_waitingFiles << file;
     QTimer::singleShot(0, this, &TfrmMain::ConvertWaitingFiles);
