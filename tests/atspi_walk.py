@@ -3,11 +3,12 @@
 
 Usage: atspi_walk.py CLIPVANE FAKE_ENCODER
 
-Starts its own X server and window manager, a private session bus (on which the accessibility bus and registry start by
-D-Bus activation) and the program, reads the tree, checks the names and roles of the main window's
-controls, opens the profile box's menu twice and sees its current item focused each time, chooses a
-profile through that menu and converts a file through "Convert...", all by accessible actions alone. Exits 77 (skipped) when Xvfb, openbox, xprop, D-Bus or Debian's
-python3-pyatspi is missing.
+Starts its own X server and window manager, a private session bus (on which the accessibility bus and
+registry start by D-Bus activation) and the program, reads the tree, checks the names and roles of the
+main window's controls, opens the profile box's menu twice and sees its current item focused each
+time, chooses a profile through that menu and converts a file through "Convert...", all by accessible
+actions alone. Exits 77 (skipped) when Xvfb, openbox, xprop, D-Bus or Debian's python3-pyatspi is
+missing.
 """
 
 import os
