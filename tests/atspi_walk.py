@@ -3,10 +3,11 @@
 
 Usage: atspi_walk.py CLIPVANE FAKE_ENCODER
 
-Starts its own X server, a private session bus (on which the accessibility bus and registry start by
-D-Bus activation) and the program, reads the tree, checks the names and roles of the main window's
-controls, chooses a profile through the profile box's menu and converts a file through "Convert...",
-all by accessible actions alone. Exits 77 (skipped) when Xvfb, D-Bus or Debian's python3-pyatspi is
+Starts its own X server and window manager, a private session bus (on which the accessibility bus and
+registry start by D-Bus activation) and the program, reads the tree, checks the names and roles of the
+main window's controls, opens the profile box's menu twice and sees its current item focused each
+time, chooses a profile through that menu and converts a file through "Convert...", all by accessible
+actions alone. Exits 77 (skipped) when Xvfb, openbox, xprop, D-Bus or Debian's python3-pyatspi is
 missing.
 """
 
@@ -152,6 +153,35 @@ def check_main_window(main):
             raise Failure("%s acts (%s)" % (describe(acc), actions(acc)))
 
 
+def reopen_profile_menu(main):
+    """Each opening of the menu reports its current item focused, the second as the first: a screen
+    reader keeps silent about a focus it already has, so the focus must be told back between."""
+    box = find(main, pyatspi.ROLE_COMBO_BOX, "Profile: " + PROFILE_BEFORE)
+    had_focus = wait_for("a focused control", lambda: next(
+        ((a.getRole(), a.name) for a in walk(main) if a.getState().contains(pyatspi.STATE_FOCUSED)), None))
+    focused = []
+
+    def on_focus(event):
+        if event.detail1:
+            focused.append((event.source.getRole(), event.source.name))
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    item = (pyatspi.ROLE_MENU_ITEM, PROFILE_BEFORE)
+    try:
+        for opening in ("first", "second"):
+            del focused[:]
+            do_action(box, "ShowMenu")
+            wait_for("the current profile focused on the %s opening" % opening, lambda: item in focused)
+            del focused[:]
+            # Choosing the profile the box already has closes the menus and changes nothing else.
+            group = find(children(box)[0], pyatspi.ROLE_MENU_ITEM, PROFILE_GROUP)
+            do_action(find(children(group)[0], *item), "Press")
+            wait_for("the focus told back to %s %r after the %s opening" % (had_focus[0].value_nick, had_focus[1],
+                                                                             opening),
+                     lambda: had_focus in focused)
+    finally:
+        pyatspi.Registry.deregisterEventListener(on_focus, "object:state-changed:focused")
+
+
 def choose_profile(main):
     box = find(main, pyatspi.ROLE_COMBO_BOX, "Profile: " + PROFILE_BEFORE)
     # A screen reader learns of the new name from the event, without asking.
@@ -219,6 +249,7 @@ def run(program, encoder):
                                  "-nolisten", "tcp"], pass_fds=[write_end], stderr=subprocess.DEVNULL)
         os.close(write_end)
         app = None
+        wm = None
         accessible = None
         try:
             with os.fdopen(read_end) as displays:
@@ -231,10 +262,16 @@ def run(program, encoder):
                        LANG="C.UTF-8")
             env.pop("WAYLAND_DISPLAY", None)
             os.environ["DISPLAY"] = env["DISPLAY"]
+            # A window manager makes the window active, as on a desktop: a focus exists only there.
+            wm = subprocess.Popen(["openbox"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            wait_for("the window manager", lambda: "window id" in subprocess.run(
+                ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=env, capture_output=True, text=True).stdout)
             app = subprocess.Popen([program], env=env)
             accessible = application(app.pid)
             main = window(accessible, "Tarvix Clipvane")
+            wait_for("the main window to be active", lambda: fresh(main).getState().contains(pyatspi.STATE_ACTIVE))
             check_main_window(main)
+            reopen_profile_menu(main)
             choose_profile(main)
             convert(accessible, main, source, os.path.join(out, "clip.wav"))
             print("PASS: names and roles read, profile chosen and file converted through AT-SPI")
@@ -252,6 +289,9 @@ def run(program, encoder):
                 except subprocess.TimeoutExpired:
                     app.kill()
                     app.wait()
+            if wm is not None:
+                wm.terminate()
+                wm.wait()
             xvfb.terminate()
             xvfb.wait()
 
@@ -262,7 +302,7 @@ def main():
         return 2
     program, encoder = (os.path.abspath(a) for a in sys.argv[1:])
     if os.environ.get(INNER) != "1":
-        for needed in ("dbus-run-session", "Xvfb", "/usr/libexec/at-spi-bus-launcher"):
+        for needed in ("dbus-run-session", "Xvfb", "openbox", "xprop", "/usr/libexec/at-spi-bus-launcher"):
             if not shutil.which(needed):
                 skip(needed + " is not installed")
         session = shutil.which("dbus-run-session")

@@ -29,11 +29,13 @@ PROFILE = "MP3 - MPEG Layer-3 Audio"
 # What must be heard, per language: Orca's words and the program's, as the catalogs have them.
 HEARD = {
     "en": {"locale": "en_US.UTF-8", "first item": "Home Page", "shortcut": "Ctrl+P",
-           "elapsed": "Time elapsed:", "converted": "2 files converted",
-           "stopped": r"Stopped: \d of 3 files converted"},
+           "folder": "Output Folder:", "box": "Profile:", "advanced": "Advanced", "convert": "Convert...",
+           "dialog": "Select one or more video files", "elapsed": "Time elapsed:",
+           "converted": "2 files converted", "stopped": r"Stopped: \d of 3 files converted"},
     "de": {"locale": "de_DE.UTF-8", "first item": "Homepage", "shortcut": "Strg+P",
-           "elapsed": "Vergangene Zeit:", "converted": "2 Dateien konvertiert",
-           "stopped": r"Angehalten: \d von 3 Dateien konvertiert"},
+           "folder": "Ausgabeordner:", "box": "Profil:", "advanced": "Erweitert", "convert": "Starten...",
+           "dialog": "Eine oder mehrere Videodateien", "elapsed": "Vergangene Zeit:",
+           "converted": "2 Dateien konvertiert", "stopped": r"Angehalten: \d von 3 Dateien konvertiert"},
 }
 
 SITECUSTOMIZE = '''
@@ -59,13 +61,18 @@ class Walk:
         self.missed = []  # what a blind user did not hear
 
     def spoken(self, start=0, end=None):
-        with open(self.log, encoding="utf-8", errors="replace") as f:
-            text = f.read()
-        return [line for line in text[start:end].splitlines() if line.startswith("SPEECH OUTPUT")]
+        # Offsets are in bytes: German words take more of them than characters.
+        with open(self.log, "rb") as f:
+            text = f.read()[start:end].decode("utf-8", errors="replace")
+        return [line for line in text.splitlines() if line.startswith("SPEECH OUTPUT")]
+
+    def said(self, start=0):
+        """What Orca said after `start`, without its echo of the keys."""
+        return [line for line in self.spoken(start) if "{'established'" not in line]
 
     def mark(self, name):
-        with open(self.log, "a", encoding="utf-8") as f:
-            f.write("STEP %s\n" % name)
+        with open(self.log, "ab") as f:
+            f.write(("STEP %s\n" % name).encode("utf-8"))
             offset = f.tell()
         self.steps.append((name, offset))
         return offset
@@ -80,7 +87,7 @@ class Walk:
         """Waits until Orca has said something matching `pattern` after `since`."""
         end = time.monotonic() + timeout
         while time.monotonic() < end:
-            if any(re.search(pattern, line) for line in self.spoken(since)):
+            if any(re.search(pattern, line) for line in self.said(since)):
                 return True
             time.sleep(0.2)
         raise Failure("not heard: %s (/%s/)" % (what, pattern))
@@ -114,6 +121,12 @@ class Walk:
         self.key(*keys)
         if heard:
             self.expect(what or name, heard, since, timeout)
+        else:
+            # A loaded machine may keep Orca from answering for a while: what it says next is the
+            # answer to this key, not silence.
+            end = time.monotonic() + timeout
+            while not self.said(since) and time.monotonic() < end:
+                time.sleep(0.2)
         self.settle(since)
         return since
 
@@ -123,14 +136,6 @@ class Walk:
             if any(re.search(pattern, line) for line in self.spoken(since)):
                 return
         raise Failure("Tab never reached " + what)
-
-
-def wait_path(path, timeout=30):
-    end = time.monotonic() + timeout
-    while not os.path.exists(path):
-        if time.monotonic() > end:
-            raise Failure("no " + path)
-        time.sleep(0.2)
 
 
 def start(command, env, **kwargs):
@@ -164,11 +169,19 @@ def run(program, encoder, outdir, lang, display):
         with open(os.path.join(site, "sitecustomize.py"), "w") as f:
             f.write(SITECUSTOMIZE)
 
-        # The stand-in encoder takes three seconds a file; in the stopped batch, ten.
+        # The stand-in encoder takes three seconds a file. The first file of each batch waits until
+        # the walk has heard its window, however long a loaded machine keeps Orca from reading it; the
+        # second of the stopped batch runs until it is stopped.
+        gates = os.path.join(tmp, "gates")
+        os.makedirs(gates)
         wrapper = os.path.join(tmp, "encoder")
         with open(wrapper, "w") as script:
-            script.write("#!/bin/sh\ncase \"$*\" in *slow*) ms=500;; *) ms=150;; esac\n"
-                         "exec '%s' --duration 00:00:20.00 --ticks 20 $ms \"$@\"\n" % encoder)
+            script.write("#!/bin/sh\ngate=\ncase \"$*\" in\n"
+                         "  */a.avi\\ *) gate=a;;\n  */slow1.avi\\ *) gate=slow1;;\n"
+                         "  */slow2.avi\\ *) exec '{0}' --duration 00:00:20.00 --time 00:00:05.00 --hang \"$@\";;\n"
+                         "esac\n"
+                         "while [ -n \"$gate\" ] && [ ! -e '{1}'/$gate ]; do sleep 0.1; done\n"
+                         "exec '{0}' --duration 00:00:20.00 --ticks 20 150 \"$@\"\n".format(encoder, gates))
         os.chmod(wrapper, 0o755)
         with open(os.path.join(settings, "settings.ini"), "w") as ini:
             ini.write("[Options]\nOutputDirectory=%s\nOutputFormat=%s\nSameInput=0\nAnotherFFmpeg=%s\n"
@@ -191,38 +204,57 @@ def run(program, encoder, outdir, lang, display):
                 time.sleep(0.1)
             processes.append(start(["openbox"], env))
             orca_env = dict(env, PYTHONPATH=site, CLIPVANE_SPEECH_LOG=log)
-            processes.append(start(["orca", "--replace"], orca_env))
-            walk.wait("Orca starting", r".", 0, timeout=120)
+            orca = start(["orca", "--replace"], orca_env)
+            processes.append(orca)
+            # Orca speaks its first words once it listens to the bus; a loaded machine may take minutes.
+            end = time.monotonic() + 600
+            while not walk.spoken():
+                if orca.poll() is not None:
+                    raise Failure("Orca ended (%d) before it spoke" % orca.returncode)
+                if time.monotonic() > end:
+                    raise Failure("Orca never spoke")
+                time.sleep(0.2)
             walk.settle(0)
 
             since = walk.mark("program starts")
             app_env = dict(env, QT_QPA_PLATFORM="xcb", CLIPVANE_SETTINGS_DIR=settings,
                            CLIPVANE_INSTANCE_DIR=os.path.join(tmp, "instance"))
             processes.append(start([program], app_env))
-            walk.wait("the main window", r"Tarvix Clipvane", since, timeout=120)
+            walk.wait("the main window", r"Tarvix Clipvane", since, timeout=300)
+            walk.wait("the output folder", re.escape(words["folder"]), since, timeout=60)
             walk.settle(since)
             walk.shot("01-main")
 
+            # Item 1: every opening of a menu says the item it opens on, the second as the first.
+            # Each Escape waits for the focus to be read back, so that the box's own words (its value
+            # is the profile's name too) are never taken for the menu's.
+            profile = r"^SPEECH OUTPUT: '%s\.'$" % re.escape(PROFILE)
+            first = r"^SPEECH OUTPUT: '%s\.'$" % re.escape(words["first item"])
+
+            def opens(what, keys, item, back, escapes=1):
+                for again in ("", " again"):
+                    walk.step(what + again, *keys, heard=item, what=what + again)
+                    walk.shot("02-menu")
+                    walk.step("Escape", *["Escape"] * escapes, heard=re.escape(back))
+
+            opens("Ctrl+P from the folder", ["ctrl+p"], profile, words["folder"], escapes=2)
+            opens("Ctrl+A from the folder", ["ctrl+a"], first, words["folder"])
+
             # Item 4: the profile box, and its shortcut through "where am I".
-            walk.tab_to(re.escape(PROFILE), "the profile box")
+            walk.tab_to(re.escape(words["box"]), "the profile box")
             walk.step("where am I", "KP_Enter", heard=re.escape(words["shortcut"]), what="Ctrl+P")
 
-            # Item 1: each way of opening a menu says the item it opens on.
             for keys, what in ((["space"], "Space on the profile box"), (["alt+Down"], "Alt+Down"),
                                (["ctrl+p"], "Ctrl+P")):
-                walk.step(what, *keys, heard=re.escape(PROFILE), what=what)
-                walk.shot("02-profile-menu")
-                walk.step("Escape", "Escape", "Escape")
-            walk.step("Ctrl+A", "ctrl+a", heard=re.escape(words["first item"]), what="Ctrl+A")
+                opens(what, keys, profile, words["box"], escapes=2)
+            opens("Ctrl+A", ["ctrl+a"], first, words["box"])
             walk.shot("03-advanced-menu")
-            walk.step("Escape", "Escape")
-            walk.tab_to(r"Advanced|Erweitert", "the Advanced link")
-            walk.step("Space on Advanced", "space", heard=re.escape(words["first item"]), what="Space")
-            walk.step("Escape", "Escape")
+            walk.tab_to(re.escape(words["advanced"]), "the Advanced link")
+            opens("Space on Advanced", ["space"], first, words["advanced"])
 
             # Items 2 and 3: two files convert; the batch window's names and times, and the end.
-            walk.tab_to(r"Convert\.\.\.|Konvertieren", "Convert...")
-            walk.step("Convert...", "space", heard=r"Select one or more video files|Wählen", what="the file dialog")
+            walk.tab_to(re.escape(words["convert"]), "Convert...")
+            walk.step("Convert...", "space", heard=re.escape(words["dialog"]), what="the file dialog")
             walk.type(clips + "/")
             walk.step("into the folder", "Return")
             walk.type('"a.avi" "b.avi"')
@@ -230,19 +262,19 @@ def run(program, encoder, outdir, lang, display):
             walk.shot("04-batch")
             walk.expect("the first file's name", r"\ba\.\w+", since)
             walk.expect("the time elapsed", re.escape(words["elapsed"]), since)
-            wait_path(os.path.join(out, "a.mp3"))
-            walk.expect("the second file's name", r"\bb\.\w+", since)
-            walk.wait("the main window again", r"'Tarvix Clipvane [^(]", since, timeout=30)
-            walk.expect("the batch end", re.escape(words["converted"]), since, timeout=10)
+            open(os.path.join(gates, "a"), "w").close()
+            walk.expect("the second file's name", r"\bb\.\w+", since, timeout=60)
+            walk.wait("the main window again", r"'Tarvix Clipvane [^(]", since, timeout=60)
+            walk.expect("the batch end", re.escape(words["converted"]), since)
             walk.settle(since)
             walk.shot("05-converted")
 
             # Item 2 again: a batch of three, stopped during its second file.
-            walk.step("Convert... again", "space", heard=r"Select one or more video files|Wählen",
-                      what="the file dialog")
+            walk.step("Convert... again", "space", heard=re.escape(words["dialog"]), what="the file dialog")
             walk.type('"slow1.avi" "slow2.avi" "slow3.avi"')
             since = walk.step("open three files", "Return", heard=r"\(1/3\)", what="the batch window")
-            wait_path(os.path.join(out, "slow1.mp3"))
+            open(os.path.join(gates, "slow1"), "w").close()
+            walk.wait("the second file", r"\bslow2\.\w+", since, timeout=60)
             walk.settle(since)
             walk.shot("06-stopping")
             walk.step("Stop", "space", heard=words["stopped"], what="the stopped batch")
@@ -297,6 +329,10 @@ def main():
         print(__doc__)
         return 2
     program, encoder, outdir = (os.path.abspath(a) for a in args)
+    folder = os.path.join(os.path.dirname(program), "translations")
+    if lang != "en" and not os.path.exists(os.path.join(folder, "clipvane_%s.qm" % lang)):
+        print("FAIL: no %s catalog in %s (build the translations target)" % (lang, folder))
+        return 1
     if os.environ.get(INNER) != "1":
         for needed in ("dbus-run-session", "Xvfb", "openbox", "xdotool", "orca", "speech-dispatcher", "import"):
             if not shutil.which(needed):
