@@ -1,7 +1,9 @@
 #!/bin/sh
 # Cost per file as the batch grows: N empty inputs through clipvane-cli (one at a time) with the
 # compiled fake encoder, against the same N fake encoder runs in a plain shell loop. Each size starts
-# with an empty output folder; the table gives milliseconds per file and the ratio to the loop.
+# with an empty output folder. Wall time and CPU time (user+sys of the program and every child it
+# waited for) per file, and the ratio of each to the loop's: on a machine shared with other work the
+# wall figure moves with their load, the CPU figure much less.
 # Usage: bench_batch_size.sh [BUILD_DIR] [SIZES...]   (default sizes: 250 2000 10000)
 set -eu
 build=${1:-build-rel}
@@ -12,27 +14,31 @@ fake=$build/tests/fake_encoder
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-now() { date +%s.%N; }
-printf '| files | loop ms/file | clipvane-cli ms/file | against the loop |\n|---|---|---|---|\n'
+# Runs the command under /usr/bin/time; leaves "wall cpu" seconds in $measured.
+measure() {
+    /usr/bin/time -f '%e %U %S' -o "$work/time" "$@"
+    measured=$(awk '{ printf "%s %.3f", $1, $2 + $3 }' "$work/time")
+}
+
+printf '| files | loop wall ms/file | cli wall ms/file | wall ratio | loop CPU ms/file | cli CPU ms/file | CPU ratio |\n'
+printf '|---|---|---|---|---|---|---|\n'
 for n in $sizes; do
     rm -rf "$work/in" "$work/out" && mkdir "$work/in" "$work/out"
-    i=0
-    while [ $i -lt "$n" ]; do : >"$work/in/f$i.avi"; i=$((i + 1)); done
+    (cd "$work/in" && seq 0 $((n - 1)) | sed 's/.*/f&.avi/' | xargs touch)
 
-    start=$(now)
-    for f in "$work"/in/*.avi; do
-        name=$(basename "$f" .avi)
-        "$fake" -i "$f" --time 00:00:01.00 "$work/out/$name.mp3" 2>/dev/null
-    done
-    loop=$(echo "$(now) - $start" | bc)
+    measure sh -c 'for f in "$1"/in/*.avi; do
+        name=${f##*/}
+        "$2" -i "$f" --time 00:00:01.00 "$1/out/${name%.avi}.mp3" 2>/dev/null
+    done' sh "$work" "$fake"
+    loop=$measured
     [ "$(ls "$work/out" | wc -l)" -eq "$n" ] || { echo "the loop did not write $n files"; exit 1; }
 
     rm -rf "$work/out" && mkdir "$work/out"
-    start=$(now)
-    "$cli" --ffmpeg "$fake" -p 'ffmpeg -i %1 --time 00:00:01.00 %1.mp3' -o "$work/out" "$work"/in/*.avi >/dev/null
-    cli_s=$(echo "$(now) - $start" | bc)
+    measure sh -c '"$1" --ffmpeg "$2" -p "ffmpeg -i %1 --time 00:00:01.00 %1.mp3" -o "$3/out" "$3"/in/*.avi >/dev/null' \
+        sh "$cli" "$fake" "$work"
+    cli_m=$measured
     [ "$(ls -A "$work/out" | wc -l)" -eq "$n" ] || { echo "clipvane-cli did not write $n files"; exit 1; }
 
-    printf '| %s | %.2f | %.2f | %.2f |\n' "$n" "$(echo "1000 * $loop / $n" | bc -l)" \
-        "$(echo "1000 * $cli_s / $n" | bc -l)" "$(echo "$cli_s / $loop" | bc -l)"
+    echo "$n $loop $cli_m" | awk '{ printf "| %d | %.2f | %.2f | %.2f | %.2f | %.2f | %.2f |\n", $1,
+        1000 * $2 / $1, 1000 * $4 / $1, $4 / $2, 1000 * $3 / $1, 1000 * $5 / $1, $5 / $3 }'
 done

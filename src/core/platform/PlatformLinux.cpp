@@ -19,6 +19,7 @@
 #include <poll.h>
 #include <pthread.h>
 #include <pwd.h>
+#include <sched.h>
 #include <string_view>
 #include <sys/ioctl.h>
 #include <sys/prctl.h>
@@ -516,47 +517,67 @@ static int PidfdOpen(pid_t pid) {
 
 namespace {
 
-// Tells the parent why the child could not become the encoder, and ends the child.
-[[noreturn]] void FailChild(int errorPipe) {
+// What the child needs to become the encoder, all made by the parent before the clone.
+struct TChildStart {
+    const char* program = nullptr;
+    char* const* args = nullptr;
+    char* const* env = nullptr;
+    int ends[3] = {-1, -1, -1}; // standard input, output, error
+    int errorPipe = -1;
+    pid_t parent = 0;
+    long openMax = 1024;
+};
+
+// The child shares our memory until its exec (CLONE_VM, CLONE_VFORK), which spares copying the page
+// tables of a big process for every file. So it makes raw system calls only: no allocation, no libc
+// state, and no sanitizer interceptor, whose tables are ours. Its failures reach errno, which is the
+// waiting parent thread's and set again by it afterwards.
+#define CLIPVANE_CHILD_CODE __attribute__((no_sanitize("address", "thread", "undefined"), noinline))
+
+[[noreturn]] CLIPVANE_CHILD_CODE void FailChild(int errorPipe) {
     const int code = errno;
-    (void)!::write(errorPipe, &code, sizeof code);
-    ::_exit(127);
+    ::syscall(SYS_write, errorPipe, &code, sizeof code);
+    ::syscall(SYS_exit, 127);
+    __builtin_unreachable();
 }
 
-// Runs in the forked child, between fork and exec: async-signal-safe calls only, no allocation.
-[[noreturn]] void BecomeEncoder(const char* program, char* const* args, int stdIn, int stdOut, int stdErr,
-                                int errorPipe, pid_t parent) {
-    const auto fail = [errorPipe] { FailChild(errorPipe); };
+CLIPVANE_CHILD_CODE int BecomeEncoder(void* data) {
+    const TChildStart& start = *static_cast<const TChildStart*>(data);
     // Dies with us, even when we are killed: nothing may go on writing after Clipvane is gone.
-    if (::prctl(PR_SET_PDEATHSIG, SIGKILL) != 0)
-        fail();
-    if (::getppid() != parent) // we died before the line above took effect
-        ::_exit(127);
+    if (::syscall(SYS_prctl, PR_SET_PDEATHSIG, SIGKILL, 0, 0, 0) != 0)
+        FailChild(start.errorPipe);
+    if (::syscall(SYS_getppid) != start.parent) // we died before the line above took effect
+        ::syscall(SYS_exit, 127);
     // A group of its own, so that Stop also ends what a wrapper script started.
-    ::setpgid(0, 0);
-    // Default dispositions and nothing blocked, whatever this process set up.
-    struct sigaction defaults {};
-    defaults.sa_handler = SIG_DFL;
+    ::syscall(SYS_setpgid, 0, 0);
+    // Default dispositions and nothing blocked, whatever this process set up. The kernel's sigaction
+    // layout: handler, flags, restorer, mask.
+    struct {
+        void (*handler)(int);
+        unsigned long flags;
+        void (*restorer)();
+        unsigned long mask;
+    } defaults{SIG_DFL, 0, nullptr, 0};
     for (int signal = 1; signal < NSIG; ++signal)
-        ::sigaction(signal, &defaults, nullptr);
-    sigset_t none;
-    ::sigemptyset(&none);
-    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+        ::syscall(SYS_rt_sigaction, signal, &defaults, nullptr, sizeof defaults.mask);
+    const unsigned long none = 0;
+    ::syscall(SYS_rt_sigprocmask, SIG_SETMASK, &none, nullptr, sizeof none);
     // Above 2 first, so that a pipe end that happens to be 0, 1 or 2 is not overwritten on the way.
-    const int ends[3] = {::fcntl(stdIn, F_DUPFD_CLOEXEC, 3), ::fcntl(stdOut, F_DUPFD_CLOEXEC, 3),
-                         ::fcntl(stdErr, F_DUPFD_CLOEXEC, 3)};
+    long high[3];
     for (int fd = 0; fd < 3; ++fd)
-        if (ends[fd] < 0 || ::dup2(ends[fd], fd) != fd)
-            fail();
+        high[fd] = ::syscall(SYS_fcntl, start.ends[fd], F_DUPFD_CLOEXEC, 3);
+    for (int fd = 0; fd < 3; ++fd)
+        if (high[fd] < 0 || ::syscall(SYS_dup3, high[fd], fd, 0) != fd)
+            FailChild(start.errorPipe);
     // Descriptors this process holds without close-on-exec must not reach the encoder either.
-    if (::syscall(SYS_close_range, 3u, ~0u, CLOSE_RANGE_CLOEXEC) != 0) {
-        const int limit = static_cast<int>(::sysconf(_SC_OPEN_MAX));
-        for (int fd = 3; fd < limit; ++fd)
-            ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-    }
-    ::execve(program, args, environ);
-    FailChild(errorPipe);
+    if (::syscall(SYS_close_range, 3u, ~0u, CLOSE_RANGE_CLOEXEC) != 0)
+        for (long fd = 3; fd < start.openMax; ++fd)
+            ::syscall(SYS_fcntl, fd, F_SETFD, FD_CLOEXEC);
+    ::syscall(SYS_execve, start.program, start.args, start.env);
+    FailChild(start.errorPipe);
 }
+
+#undef CLIPVANE_CHILD_CODE
 
 } // namespace
 
@@ -584,14 +605,24 @@ bool SpawnHidden(const std::vector<std::string>& argv, const std::string& /*comm
         return false;
     // The death signal follows the thread that forks: this must be one that lives as long as the
     // program (the GUI thread).
-    const pid_t parent = ::getpid();
+    TChildStart start;
+    start.program = program.c_str();
+    start.args = args.data();
+    start.env = environ;
+    start.ends[0] = stdIn;
+    start.ends[1] = stdOut;
+    start.ends[2] = stdErr;
+    start.errorPipe = errorPipe[1];
+    start.parent = ::getpid();
+    start.openMax = ::sysconf(_SC_OPEN_MAX);
+    // The child's stack: this thread waits until the child has gone on to the encoder.
+    alignas(16) char childStack[32 * 1024];
     // No handler of ours may run in the child before it has reset them.
     sigset_t all, previous;
     ::sigfillset(&all);
     ::pthread_sigmask(SIG_SETMASK, &all, &previous);
-    const pid_t pid = ::fork();
-    if (pid == 0)
-        BecomeEncoder(program.c_str(), args.data(), stdIn, stdOut, stdErr, errorPipe[1], parent);
+    const pid_t pid =
+        ::clone(BecomeEncoder, childStack + sizeof childStack, CLONE_VM | CLONE_VFORK | SIGCHLD, &start);
     const int forkError = errno;
     ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     ::close(errorPipe[1]);
