@@ -7,7 +7,7 @@ set -eu
 export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -q --no-install-recommends \
     clang-format ccache xvfb xauth openbox xdotool x11-utils imagemagick \
-    g++-mingw-w64-x86-64-posix ninja-build wine wine64 nsis zip \
+    g++-mingw-w64-x86-64-posix nasm ninja-build wine wine64 nsis zip \
     desktop-file-utils appstream dpkg-dev file groff-base \
     clang-14 libclang-rt-14-dev \
     openssh-server openssh-client parallel dbus \
