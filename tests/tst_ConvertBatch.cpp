@@ -202,14 +202,14 @@ private slots:
         if (b.startsWith(u"linked/"_s))
             QSKIP("QFile::link makes a .lnk shortcut on Windows, not a link the file system follows");
 #endif
-        QTemporaryDir dir;
+        QTemporaryDir dir(ScriptsFolderTemplate());
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("d")));
         QVERIFY(WriteFile(dir.filePath(QStringLiteral("d/clip.mp3")), "x"));
         QVERIFY(WriteFile(dir.filePath(QStringLiteral("d/other.mp3")), "x"));
         QVERIFY(QFile::link(dir.filePath(QStringLiteral("d")), dir.filePath(QStringLiteral("linked"))));
         std::error_code error;
-        std::filesystem::create_hard_link(Utf8(dir.filePath(QStringLiteral("d/clip.mp3"))),
-                                          Utf8(dir.filePath(QStringLiteral("d/hard.mp3"))), error);
+        std::filesystem::create_hard_link(FsPath(dir.filePath(QStringLiteral("d/clip.mp3"))),
+                                          FsPath(dir.filePath(QStringLiteral("d/hard.mp3"))), error);
         QVERIFY(!error);
         QCOMPARE(platform::IsSameFile(Utf8(dir.filePath(a)), Utf8(dir.filePath(b))), same);
     }
