@@ -8,8 +8,6 @@
 #include <QTest>
 
 #include <cmath>
-#include <filesystem>
-#include <string>
 
 inline bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -20,13 +18,6 @@ inline bool WriteFile(const QString& path, const QByteArray& bytes) {
 // beyond the BMP: no ANSI code page can spell it, so a path that passes through one is caught.
 inline QString ScriptsFolderTemplate() {
     return QDir::tempPath() + QStringLiteral(u"/clipvane Música Рабочий Ωμέγα 東京 🎬-XXXXXX");
-}
-
-// A std::filesystem::path naming the file whole: one made from a std::string takes the ANSI code page
-// on Windows.
-inline std::filesystem::path FsPath(const QString& path) {
-    const QByteArray utf8 = path.toUtf8();
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
 #ifdef Q_OS_WIN

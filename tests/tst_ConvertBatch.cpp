@@ -55,6 +55,12 @@ std::string Utf8(const QString& text) {
     return text.toStdString();
 }
 
+// A std::filesystem::path made from a std::string would take the ANSI code page on Windows.
+std::filesystem::path FsPath(const QString& path) {
+    const QByteArray utf8 = path.toUtf8();
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 #ifndef _WIN32
 // Leaves this process exactly `free` descriptors to open while it lives: the holes below the highest
 // open one are filled first, then the open-file limit is set just above.
