@@ -7,6 +7,8 @@ set -eu
 build=${1:-build-windows}
 source=$(cd "$(dirname "$0")/.." && pwd)
 start=$(date +%s)
+# A Windows user whose name is not ASCII: the temporary folder every test and check works in holds it.
+WINE_USER=${WINE_USER:-"José Ñ"}
 . "$(dirname "$0")/wine-prefix.sh"
 mkdir -p "$work/bin"
 cp "$build"/tests/*_check.exe "$build"/tests/fake_encoder.exe "$work/bin/"

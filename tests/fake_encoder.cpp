@@ -273,7 +273,7 @@ int main(int argc, char** argv) {
             std::raise(signal);
 #endif
         } else if (word == "--touch")
-            std::ofstream(next(), std::ios::binary) << "intruder";
+            std::ofstream(PathOf(next()), std::ios::binary) << "intruder";
         else if (word == "--write-args") {
 #ifdef _WIN32
             Record("line:" + Utf8(::GetCommandLineW()));

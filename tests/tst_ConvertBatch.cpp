@@ -55,6 +55,12 @@ std::string Utf8(const QString& text) {
     return text.toStdString();
 }
 
+// A std::filesystem::path made from a std::string would take the ANSI code page on Windows.
+std::filesystem::path FsPath(const QString& path) {
+    const QByteArray utf8 = path.toUtf8();
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 #ifndef _WIN32
 // Leaves this process exactly `free` descriptors to open while it lives: the holes below the highest
 // open one are filled first, then the open-file limit is set just above.
@@ -202,14 +208,14 @@ private slots:
         if (b.startsWith(u"linked/"_s))
             QSKIP("QFile::link makes a .lnk shortcut on Windows, not a link the file system follows");
 #endif
-        QTemporaryDir dir;
+        QTemporaryDir dir(ScriptsFolderTemplate());
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("d")));
         QVERIFY(WriteFile(dir.filePath(QStringLiteral("d/clip.mp3")), "x"));
         QVERIFY(WriteFile(dir.filePath(QStringLiteral("d/other.mp3")), "x"));
         QVERIFY(QFile::link(dir.filePath(QStringLiteral("d")), dir.filePath(QStringLiteral("linked"))));
         std::error_code error;
-        std::filesystem::create_hard_link(Utf8(dir.filePath(QStringLiteral("d/clip.mp3"))),
-                                          Utf8(dir.filePath(QStringLiteral("d/hard.mp3"))), error);
+        std::filesystem::create_hard_link(FsPath(dir.filePath(QStringLiteral("d/clip.mp3"))),
+                                          FsPath(dir.filePath(QStringLiteral("d/hard.mp3"))), error);
         QVERIFY(!error);
         QCOMPARE(platform::IsSameFile(Utf8(dir.filePath(a)), Utf8(dir.filePath(b))), same);
     }

@@ -151,7 +151,7 @@ bool WaitForPendingHandOff(const TConvertProcess& runner) {
 class tst_ConvertThread final : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
+    QTemporaryDir m_dir{ScriptsFolderTemplate()};
     TReceiver m_receiver;
     TQueuedQuestion m_question;
     int m_baseline = 0;
@@ -449,7 +449,8 @@ private slots:
         if (ending == u"stop"_s)
             script << QStringLiteral("--hang");
         else if (!ending.isEmpty())
-            script += ending.replace(u"OUT"_s, output).split(u' ');
+            for (QString word : ending.split(u' ')) // the output's name may hold blanks
+                script << word.replace(u"OUT"_s, output);
         auto runner = NewRunner(script, output);
         runner->Start();
         const QString work = QString::fromStdString(runner->WorkFile());
