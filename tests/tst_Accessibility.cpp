@@ -393,19 +393,26 @@ private slots:
         QCOMPARE(iface->parent()->object(), &owner);
     }
 
-    // The failure details behind "Show Details..." can be reached and read with the keyboard.
+    // The failure details behind "Show Details..." can be reached and read with the keyboard, and the
+    // button's new name is said each time it changes.
     void failureDetailsByKeyboard() {
         bool reached = false;
         QTimer::singleShot(0, qApp, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box && QTest::qWaitForWindowActive(box));
             const auto close = qScopeGuard([box] { box->done(QMessageBox::Ok); });
+            TSaidWatch said(*box);
             QAbstractButton* details = box->buttons().value(1); // after OK
             QVERIFY(details && TabTo(*box, *details));
             QTest::keyClick(details, Qt::Key_Space);
+            QTRY_COMPARE(said.said, QStringList{u"Hide Details..."_s});
             auto* text = box->findChild<QTextEdit*>();
             QVERIFY(text && TabTo(*box, *text));
-            reached = text->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard);
+            QVERIFY(text->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
+            QVERIFY(TabTo(*box, *details));
+            QTest::keyClick(details, Qt::Key_Space);
+            QTRY_COMPARE(said.said, (QStringList{u"Hide Details..."_s, u"Show Details..."_s}));
+            reached = true;
         });
         TQtDialogs().Message(nullptr, QMessageBox::Information, u"Tarvix Clipvane"_s,
                              u"a.avi, file conversion failed."_s, QMessageBox::Ok,

@@ -1,7 +1,9 @@
 #include "gui/Dialogs.h"
 
 #include "core/Global.h"
+#include "gui/controls/Announcement.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QEvent>
@@ -58,6 +60,10 @@ QMessageBox::StandardButton TQtDialogs::Message(QWidget* parent, QMessageBox::Ic
     if (!details.isEmpty()) {
         box.setDetailedText(details);
         box.installEventFilter(&keepOnScreen);
+        // The details button is the one button of the box that is not a standard one.
+        for (QAbstractButton* button : box.buttons())
+            if (box.standardButton(button) == QMessageBox::NoButton)
+                AnnounceRenameOnClick(*button);
         // The encoder's lines are long: room for them, so that they are not wrapped out of shape.
         if (auto* edit = box.findChild<QTextEdit*>()) {
             // Qt keeps the details out of the Tab order: a keyboard or screen reader user could not

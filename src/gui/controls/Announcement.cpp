@@ -1,10 +1,13 @@
 #include "gui/controls/Announcement.h"
 
+#include <QAbstractButton>
 #include <QAccessibleObject>
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
 #include <QWidget>
+
+#include <memory>
 
 namespace clipvane {
 
@@ -89,6 +92,27 @@ void AnnounceWhenActive(QWidget& window, const QString& text) {
                 new TPendingAnnouncement(window, text);
         },
         Qt::QueuedConnection);
+}
+
+void AnnounceRenameOnClick(QAbstractButton& button) {
+    const auto name = [&button] {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&button);
+        return iface ? iface->text(QAccessible::Name) : button.text();
+    };
+    auto said = std::make_shared<QString>(name());
+    QObject::connect(&button, &QAbstractButton::clicked, &button, [&button, name, said] {
+        // Queued: the slot that renames the button may be connected after this one.
+        QMetaObject::invokeMethod(
+            &button,
+            [&button, name, said] {
+                const QString now = name();
+                if (now == *said)
+                    return;
+                *said = now;
+                Announce(*button.window(), now);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 QAccessibleInterface* AnnouncementAccessible(QObject* object) {

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 
+class QAbstractButton;
 class QAccessibleInterface;
 class QWidget;
 
@@ -28,6 +29,11 @@ void Announce(QWidget& window, const QString& text);
 // As Announce, once `window` is the active window again: said while another window still has the
 // focus, the words would be cut off by the reader reading the window that comes back.
 void AnnounceWhenActive(QWidget& window, const QString& text);
+
+// Has a screen reader say the new name of `button` when a click renames it, as Qt's message box does
+// with "Show Details...". Qt 6.4 tells AT-SPI of a new name by sending the object where the name
+// belongs, which Orca cannot speak.
+void AnnounceRenameOnClick(QAbstractButton& button);
 
 // The interface of an announcement (a notification named by its text); nullptr for other objects.
 QAccessibleInterface* AnnouncementAccessible(QObject* object);
