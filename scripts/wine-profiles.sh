@@ -74,7 +74,9 @@ convert() { # number, group, caption, extension, arguments, input: one conversio
         fi
         return
     fi
-    streams=$(ffprobe -v error -show_entries stream=codec_type,codec_name -of csv=p=0 "$file" 2>&1 || true)
+    # Side data (MPEG-2's CPB properties) adds an empty field and line.
+    streams=$(ffprobe -v error -show_entries stream=codec_type,codec_name -of csv=p=0 "$file" 2>&1 |
+        sed -e 's/,*$//' -e '/^$/d' || true)
     why=""
     grep -q '^progress [0-9]' "$log.unix" || why="no progress report"
     tail -n 1 "$log.unix" | grep -q '^end 0 some$' || why="$why; not converted"
