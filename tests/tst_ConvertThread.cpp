@@ -566,20 +566,31 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(AllReleased(pid), 20000);
     }
 
+    // Each child is stopped once it is going: its arguments written, and a flood's output read.
     void stop_data() {
         QTest::addColumn<QStringList>("script");
-        QTest::newRow("quiet child") << QStringList{QStringLiteral("--hang")};
+        QTest::addColumn<bool>("output");
+        QTest::newRow("quiet child") << QStringList{QStringLiteral("--write-args"), QStringLiteral("--hang")}
+                                     << false;
         QTest::newRow("child with output waiting")
-            << QStringList{QStringLiteral("--time"), QStringLiteral("00:00:01.00"), QStringLiteral("--hang")};
+            << QStringList{QStringLiteral("--write-args"), QStringLiteral("--time"),
+                           QStringLiteral("00:00:01.00"), QStringLiteral("--hang")}
+            << false;
         QTest::newRow("child blocked on full pipes")
-            << QStringList{QStringLiteral("--flood"), QStringLiteral("1000000")};
+            << QStringList{QStringLiteral("--write-args"), QStringLiteral("--flood"),
+                           QStringLiteral("1000000")}
+            << true;
     }
     void stop() {
         QFETCH(QStringList, script);
+        QFETCH(bool, output);
         auto runner = NewRunner(script);
         runner->Start();
         const std::int64_t pid = runner->ProcessInformation.pid;
-        QTest::qWait(150); // let it get going; the outcome must not depend on this
+        QTRY_VERIFY_WITH_TIMEOUT(ReadFile(QString::fromStdString(runner->WorkFile())).contains("arg:"),
+                                 20000);
+        if (output) // read by the worker: handed over, or waiting to be
+            QTRY_VERIFY_WITH_TIMEOUT(runner->HandOffPending() || !m_receiver.notices.empty(), 20000);
         runner->Stop(0);
         QVERIFY(!runner->Running);
         QVERIFY(!runner->HasWorker());

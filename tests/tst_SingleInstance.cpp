@@ -15,6 +15,12 @@
 #include <csignal>
 #include <memory>
 
+#ifndef Q_OS_WIN
+#include <poll.h>
+#include <sys/inotify.h>
+#include <unistd.h>
+#endif
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -70,6 +76,33 @@ bool Catches(qint64 pid, int signal) {
             return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
     return false;
 }
+
+// Sees another process read a file: a start that finds the lock taken reads whose it is.
+class TReadWatch final {
+public:
+    explicit TReadWatch(const QString& path)
+        : m_fd(::inotify_init1(IN_CLOEXEC)) {
+        if (m_fd >= 0 &&
+            ::inotify_add_watch(m_fd, QFile::encodeName(path).constData(), IN_CLOSE_NOWRITE) < 0) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
+    }
+    ~TReadWatch() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    TReadWatch(const TReadWatch&) = delete;
+    TReadWatch& operator=(const TReadWatch&) = delete;
+
+    bool WaitForRead(int timeoutMs) const {
+        pollfd fd{m_fd, POLLIN, 0};
+        return m_fd >= 0 && ::poll(&fd, 1, timeoutMs) == 1;
+    }
+
+private:
+    int m_fd = -1;
+};
 #endif
 
 } // namespace
@@ -158,9 +191,17 @@ private slots:
         auto holder = std::make_unique<TSingleInstance>(dir.path(), InstanceKey());
         QCOMPARE(holder->Claim(0), TSingleInstance::TClaim::Primary); // holds the lock, does not listen
         TSingleInstance probe(dir.path(), InstanceKey());
+#ifndef Q_OS_WIN
+        const TReadWatch watch(probe.LockPath());
+#endif
         auto waiting = StartProgram(dir);
         QVERIFY(waiting->waitForStarted());
-        QTest::qWait(300);
+#ifdef Q_OS_WIN
+        QTest::qWait(300); // Windows tells no one of a read: time for the start to reach the lock
+#else
+        QVERIFY2(watch.WaitForRead(10000), "the later start never looked at the lock");
+#endif
+        QCOMPARE(waiting->state(), QProcess::Running);
         holder.reset();
         QTRY_VERIFY_WITH_TIMEOUT(Answering(probe), 10000);
         QCOMPARE(waiting->state(), QProcess::Running);
@@ -180,9 +221,9 @@ private slots:
         QProcess& ended = a->state() == QProcess::NotRunning ? *a : *b;
         QProcess& running = &ended == a.get() ? *b : *a;
         QCOMPARE(ended.exitCode(), 0);
-        QTest::qWait(300);
-        QCOMPARE(running.state(), QProcess::Running);
+        // A third start handed over: the one left is the instance, up and answering.
         QVERIFY(HandsOver(dir));
+        QCOMPARE(running.state(), QProcess::Running);
         running.kill();
         running.waitForFinished();
     }

@@ -528,8 +528,8 @@ struct TChildStart {
     long openMax = 1024;
 };
 
-// The child shares our memory until its exec (CLONE_VM, CLONE_VFORK), which spares copying the page
-// tables of a big process for every file. So it makes raw system calls only: no allocation, no libc
+// The child shares our memory until its exec (vfork), which spares copying the page tables of a big
+// process for every file. So it makes raw system calls only: no allocation, no libc
 // state, and no sanitizer interceptor, whose tables are ours. Its failures reach errno, which is the
 // waiting parent thread's and set again by it afterwards.
 #define CLIPVANE_CHILD_CODE __attribute__((no_sanitize("address", "thread", "undefined"), noinline))
@@ -537,17 +537,17 @@ struct TChildStart {
 [[noreturn]] CLIPVANE_CHILD_CODE void FailChild(int errorPipe) {
     const int code = errno;
     ::syscall(SYS_write, errorPipe, &code, sizeof code);
-    ::syscall(SYS_exit, 127);
+    ::syscall(SYS_exit_group, 127);
     __builtin_unreachable();
 }
 
-CLIPVANE_CHILD_CODE int BecomeEncoder(void* data) {
-    const TChildStart& start = *static_cast<const TChildStart*>(data);
+[[noreturn]] CLIPVANE_CHILD_CODE void BecomeEncoder(const TChildStart* child) {
+    const TChildStart& start = *child;
     // Dies with us, even when we are killed: nothing may go on writing after Clipvane is gone.
     if (::syscall(SYS_prctl, PR_SET_PDEATHSIG, SIGKILL, 0, 0, 0) != 0)
         FailChild(start.errorPipe);
     if (::syscall(SYS_getppid) != start.parent) // we died before the line above took effect
-        ::syscall(SYS_exit, 127);
+        ::syscall(SYS_exit_group, 127);
     // A group of its own, so that Stop also ends what a wrapper script started.
     ::syscall(SYS_setpgid, 0, 0);
     // Default dispositions and nothing blocked, whatever this process set up. The kernel's sigaction
@@ -615,14 +615,14 @@ bool SpawnHidden(const std::vector<std::string>& argv, const std::string& /*comm
     start.errorPipe = errorPipe[1];
     start.parent = ::getpid();
     start.openMax = ::sysconf(_SC_OPEN_MAX);
-    // The child's stack: this thread waits until the child has gone on to the encoder.
-    alignas(16) char childStack[32 * 1024];
     // No handler of ours may run in the child before it has reset them.
     sigset_t all, previous;
     ::sigfillset(&all);
     ::pthread_sigmask(SIG_SETMASK, &all, &previous);
-    const pid_t pid =
-        ::clone(BecomeEncoder, childStack + sizeof childStack, CLONE_VM | CLONE_VFORK | SIGCHLD, &start);
+    // This thread waits until the child has gone on to the encoder. (A sanitizer makes this a fork.)
+    const pid_t pid = ::vfork();
+    if (pid == 0)
+        BecomeEncoder(&start);
     const int forkError = errno;
     ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     ::close(errorPipe[1]);
@@ -784,16 +784,20 @@ void CloseChild(ChildProcess& child) {
 }
 
 namespace {
-volatile std::sig_atomic_t g_interrupted = 0;
+// The handler runs on whichever thread the signal lands on, an encoder's reader as often as the
+// main thread: atomics, not volatile, which orders nothing between threads. Lock-free, so safe in a
+// handler.
+std::atomic<int> g_interrupted{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 // Written by the handler, so that a blocking wait for input wakes up: a restarted read would not.
-int g_wakeRead = -1;
-int g_wakeWrite = -1;
+std::atomic<int> g_wakeRead{-1};
+std::atomic<int> g_wakeWrite{-1};
 
 extern "C" void OnInterruptSignal(int) {
     g_interrupted = 1;
     const int saved = errno;
-    if (g_wakeWrite >= 0)
-        (void)!::write(g_wakeWrite, "!", 1);
+    if (const int wake = g_wakeWrite; wake >= 0)
+        (void)!::write(wake, "!", 1);
     errno = saved;
 }
 } // namespace
