@@ -20,8 +20,8 @@ QString Q(const std::string& s) {
 }
 
 TSettings Make(std::string dir, std::string format, bool same, std::string another, bool notUse,
-               std::int32_t atOnce = 1) {
-    return TSettings{std::move(dir), std::move(format), same, std::move(another), notUse, atOnce};
+               std::int32_t atOnce = 1, std::int32_t whenExists = 0) {
+    return TSettings{std::move(dir), std::move(format), same, std::move(another), notUse, atOnce, whenExists};
 }
 
 } // namespace
@@ -44,6 +44,7 @@ class tst_Settings final : public QObject {
         QCOMPARE(Q(actual.AnotherFFmpeg), Q(expected.AnotherFFmpeg));
         QCOMPARE(actual.NotUseAnotherFFmpeg, expected.NotUseAnotherFFmpeg);
         QCOMPARE(actual.ConvertAtOnce, expected.ConvertAtOnce);
+        QCOMPARE(actual.WhenOutputExists, expected.WhenOutputExists);
     }
 
 private slots:
@@ -140,6 +141,9 @@ private slots:
         QTest::newRow("ConvertAtOnce garbage is 1")  << QByteArray("ConvertAtOnce=two") << Make(f, "", false, "", true, 1);
         QTest::newRow("ConvertAtOnce below 0 is 1")  << QByteArray("ConvertAtOnce=-2") << Make(f, "", false, "", true, 1);
         QTest::newRow("ConvertAtOnce empty is 1")    << QByteArray("ConvertAtOnce=") << Make(f, "", false, "", true, 1);
+        QTest::newRow("WhenOutputExists 2: skip")    << QByteArray("WhenOutputExists=2") << Make(f, "", false, "", true, 1, 2);
+        QTest::newRow("WhenOutputExists 3 asks")     << QByteArray("WhenOutputExists=3") << Make(f, "", false, "", true, 1, 0);
+        QTest::newRow("WhenOutputExists garbage asks") << QByteArray("WhenOutputExists=skip") << Make(f, "", false, "", true, 1, 0);
         QTest::newRow("keys in another case")  << QByteArray("outputdirectory=/x/\nSAMEINPUT=1") << Make("/x/", "", true, "", true);
         QTest::newRow("blanks around =")       << QByteArray("  OutputFormat =  ffmpeg -i %1 -vn %1.wav  ")
                                                << Make(f, "ffmpeg -i %1 -vn %1.wav", false, "", true);
@@ -164,6 +168,7 @@ private slots:
                                            "/opt/\xE2\x82\xAC/ffmpeg", false);
         QTest::newRow("several at once") << Make("/o/", "f", false, "", true, 3);
         QTest::newRow("one per core") << Make("/o/", "f", false, "", true, 0);
+        QTest::newRow("replace existing outputs") << Make("/o/", "f", false, "", true, 1, 1);
     }
     void roundTrip() {
         QFETCH(TSettings, settings);
@@ -177,9 +182,11 @@ private slots:
 
     void newFileHoldsTheKeysInOrder() {
         SaveSettings(m_folder, Make("/o/", "f", true, "/a", false));
-        QCOMPARE(ReadBytes(File()),
-                 QByteArray("[Options]\r\nOutputDirectory=/o/\r\nOutputFormat=f\r\nSameInput=1\r\n"
-                            "AnotherFFmpeg=/a\r\nNotUseAnotherFFmpeg=0\r\nConvertAtOnce=1\r\n"));
+        QCOMPARE(
+            ReadBytes(File()),
+            QByteArray(
+                "[Options]\r\nOutputDirectory=/o/\r\nOutputFormat=f\r\nSameInput=1\r\n"
+                "AnotherFFmpeg=/a\r\nNotUseAnotherFFmpeg=0\r\nConvertAtOnce=1\r\nWhenOutputExists=0\r\n"));
     }
 
     void windowsFileReadAndKept() {
@@ -192,9 +199,10 @@ private slots:
         const TSettings loaded = LoadSettings(m_folder);
         Compare(loaded, Make("C:\\Users\\Zo\xC3\xAB\\Videos\\", "MP4 (H.264)", true, "", false));
         SaveSettings(m_folder, loaded);
-        // The sixth key joins the end of its section; everything else stays byte for byte.
+        // The keys after the designed ones join the end of its section; everything else stays byte
+        // for byte.
         QByteArray expected = windows;
-        expected.replace("WindowLeft=10\r\n", "WindowLeft=10\r\nConvertAtOnce=1\r\n");
+        expected.replace("WindowLeft=10\r\n", "WindowLeft=10\r\nConvertAtOnce=1\r\nWhenOutputExists=0\r\n");
         QCOMPARE(ReadBytes(File()), expected);
     }
 

@@ -30,7 +30,8 @@
     <message>
         <source>Usage: clipvane-cli --list
        clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
-                    [--overwrite ask|yes|no] [--jobs N] [--machine] FILE...
+                    [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+       clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
 
 Converts each FILE with the encoder, one after another unless --jobs says otherwise.
 
@@ -41,10 +42,15 @@ Converts each FILE with the encoder, one after another unless --jobs says otherw
       --ffmpeg PATH       use this encoder instead of &quot;ffmpeg&quot; found on the search path
       --overwrite MODE    ask before replacing an existing output (default on a terminal),
                           or answer yes or no without asking (no: the default otherwise)
+                          a file kept by no is skipped, which is no failure
   -j, --jobs N            convert up to N files at once (0: one per processor core;
                           default 1), never more than 4 per core or than the limits
                           on open files and processes allow
-      --machine           print one line per notice: progress/exit/signal/end/failed
+      --journal FILE      keep the batch&apos;s journal in FILE, so that --resume can take
+                          up the batch should it be killed or interrupted
+      --resume FILE       convert the files of FILE&apos;s batch that had not ended, with
+                          its profile and folder; the journal goes once the batch ends
+      --machine           print one line per notice: progress/exit/signal/end/skipped/failed
   -l, --list              list the profiles: group, caption, extension, arguments
   -h, --help              show this help
   -V, --version           show the version
@@ -54,7 +60,8 @@ be started, 130 interrupted.
 </source>
         <translation>Usage : clipvane-cli --list
         clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
-                     [--overwrite ask|yes|no] [--jobs N] [--machine] FILE...
+                     [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+        clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
 
 Convertit chaque fichier FILE avec l&apos;encodeur, l&apos;un après l&apos;autre, sauf si --jobs en décide
 autrement.
@@ -69,10 +76,15 @@ autrement.
       --overwrite MODE    demander avant de remplacer un fichier de sortie existant (par défaut
                           dans un terminal), ou répondre yes ou no sans demander (no : par
                           défaut sinon)
+                          un fichier conservé par no est ignoré, ce n&apos;est pas un échec
   -j, --jobs N            convertir jusqu&apos;à N fichiers à la fois (0 : un par cœur de
                           processeur ; 1 par défaut), jamais plus de 4 par cœur ni plus
                           que les limites de fichiers ouverts et de processus
-      --machine           afficher une ligne par notification : progress/exit/signal/end/failed
+      --journal FILE      tenir le journal du lot dans FILE, pour que --resume puisse
+                          reprendre un lot tué ou interrompu
+      --resume FILE       convertir les fichiers non terminés du lot de FILE, avec son
+                          profil et son dossier ; le journal disparaît à la fin du lot
+      --machine           afficher une ligne par notification : progress/exit/signal/end/skipped/failed
   -l, --list              lister les profils : groupe, nom, extension, arguments
   -h, --help              afficher cette aide
   -V, --version           afficher la version
@@ -265,6 +277,20 @@ n&apos;a pas pu être démarré, 130 interrompu.
         <translation>
             <numerusform>%n fichier converti, %1 en échec.</numerusform>
             <numerusform>%n fichiers convertis, %1 en échec.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) converted, %1 failed, %2 skipped.</source>
+        <translation>
+            <numerusform>%n fichier converti, %1 en échec, %2 ignoré(s).</numerusform>
+            <numerusform>%n fichiers convertis, %1 en échec, %2 ignoré(s).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped: the output exists.</source>
+        <translation>
+            <numerusform>%n fichier ignoré : sa sortie existe.</numerusform>
+            <numerusform>%n fichiers ignorés : leurs sorties existent.</numerusform>
         </translation>
     </message>
 </context>
@@ -498,6 +524,13 @@ n&apos;a pas pu être démarré, 130 interrompu.
         <source>Choose another one with Advanced &gt; &quot;Use another FFmpeg&quot;.</source>
         <translation>Choisissez-en un autre avec Avancé &gt; « Utiliser un autre FFmpeg ».</translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) of the last batch were not converted. Convert them now?</source>
+        <translation>
+            <numerusform>%n fichier du dernier lot n&apos;a pas été converti. Le convertir maintenant ?</numerusform>
+            <numerusform>%n fichiers du dernier lot n&apos;ont pas été convertis. Les convertir maintenant ?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
@@ -606,6 +639,36 @@ n&apos;a pas pu être démarré, 130 interrompu.
     <message>
         <source>Hello from Clipvane!</source>
         <translation>Bonjour de Clipvane&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>clipvane::TExistingOutputMenu</name>
+    <message>
+        <source>&amp;When an output exists</source>
+        <translation>&amp;Si la sortie existe</translation>
+    </message>
+    <message>
+        <source>&amp;Ask</source>
+        <translation>&amp;Demander</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Ignorer</translation>
+    </message>
+</context>
+<context>
+    <name>TBatchJournal</name>
+    <message>
+        <source>%1 is in use by another run: this batch cannot be resumed after a crash.</source>
+        <translation>%1 est utilisé par une autre exécution : ce lot ne pourra pas être repris après un plantage.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2): this batch cannot be resumed after a crash.</source>
+        <translation>%1 n&apos;a pas pu être écrit (%2) : ce lot ne pourra pas être repris après un plantage.</translation>
     </message>
 </context>
 </TS>

@@ -28,7 +28,8 @@
     <message>
         <source>Usage: clipvane-cli --list
        clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
-                    [--overwrite ask|yes|no] [--jobs N] [--machine] FILE...
+                    [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+       clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
 
 Converts each FILE with the encoder, one after another unless --jobs says otherwise.
 
@@ -39,10 +40,15 @@ Converts each FILE with the encoder, one after another unless --jobs says otherw
       --ffmpeg PATH       use this encoder instead of &quot;ffmpeg&quot; found on the search path
       --overwrite MODE    ask before replacing an existing output (default on a terminal),
                           or answer yes or no without asking (no: the default otherwise)
+                          a file kept by no is skipped, which is no failure
   -j, --jobs N            convert up to N files at once (0: one per processor core;
                           default 1), never more than 4 per core or than the limits
                           on open files and processes allow
-      --machine           print one line per notice: progress/exit/signal/end/failed
+      --journal FILE      keep the batch&apos;s journal in FILE, so that --resume can take
+                          up the batch should it be killed or interrupted
+      --resume FILE       convert the files of FILE&apos;s batch that had not ended, with
+                          its profile and folder; the journal goes once the batch ends
+      --machine           print one line per notice: progress/exit/signal/end/skipped/failed
   -l, --list              list the profiles: group, caption, extension, arguments
   -h, --help              show this help
   -V, --version           show the version
@@ -52,7 +58,8 @@ be started, 130 interrupted.
 </source>
         <translation>使用法: clipvane-cli --list
         clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
-                     [--overwrite ask|yes|no] [--jobs N] [--machine] FILE...
+                     [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+        clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
 
 各 FILE をエンコーダーで変換します。--jobs の指定がなければ 1 つずつ順に変換します。
 
@@ -63,9 +70,14 @@ be started, 130 interrupted.
       --ffmpeg PATH       検索パス上の &quot;ffmpeg&quot; ではなく、このエンコーダーを使う
       --overwrite MODE    既存の出力を置き換える前に確認する (端末での既定)、
                           または確認せずに yes か no で答える (no: それ以外での既定)
+                          no で残したファイルはスキップ扱いで、失敗ではありません
   -j, --jobs N            最大 N 個のファイルを同時に変換する (0: プロセッサコアごとに 1 つ、
                           既定 1)。コアあたり 4 つまで、開けるファイル数とプロセス数の上限まで
-      --machine           通知ごとに 1 行出力する: progress/exit/signal/end/failed
+      --journal FILE      バッチのジャーナルを FILE に記録し、強制終了や中断の後に
+                          --resume で続きを実行できるようにする
+      --resume FILE       FILE のバッチのうち終わっていないファイルを、そのプロファイルと
+                          フォルダーで変換する。バッチが終わるとジャーナルは削除される
+      --machine           通知ごとに 1 行出力する: progress/exit/signal/end/skipped/failed
   -l, --list              プロファイルを一覧表示する: グループ、名前、拡張子、引数
   -h, --help              このヘルプを表示する
   -V, --version           バージョンを表示する
@@ -257,6 +269,18 @@ be started, 130 interrupted.
         <source>%n file(s) converted, %1 failed.</source>
         <translation>
             <numerusform>%n 個のファイルを変換、%1 個が失敗しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) converted, %1 failed, %2 skipped.</source>
+        <translation>
+            <numerusform>%n 個のファイルを変換、%1 個が失敗、%2 個をスキップしました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped: the output exists.</source>
+        <translation>
+            <numerusform>%n 個のファイルをスキップしました: 出力が既にあります。</numerusform>
         </translation>
     </message>
 </context>
@@ -490,6 +514,12 @@ be started, 130 interrupted.
         <source>Choose another one with Advanced &gt; &quot;Use another FFmpeg&quot;.</source>
         <translation>詳細設定 &gt; 「別の FFmpeg を使用」で別のエンコーダーを選んでください。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) of the last batch were not converted. Convert them now?</source>
+        <translation>
+            <numerusform>前回のバッチで %n 個のファイルが変換されていません。今すぐ変換しますか?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
@@ -598,6 +628,36 @@ be started, 130 interrupted.
     <message>
         <source>Hello from Clipvane!</source>
         <translation>Clipvane からこんにちは！</translation>
+    </message>
+</context>
+<context>
+    <name>clipvane::TExistingOutputMenu</name>
+    <message>
+        <source>&amp;When an output exists</source>
+        <translation>出力が既にある場合(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Ask</source>
+        <translation>確認する(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>置き換える(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>スキップする(&amp;S)</translation>
+    </message>
+</context>
+<context>
+    <name>TBatchJournal</name>
+    <message>
+        <source>%1 is in use by another run: this batch cannot be resumed after a crash.</source>
+        <translation>%1 は別の実行で使用中です: このバッチはクラッシュ後に再開できません。</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2): this batch cannot be resumed after a crash.</source>
+        <translation>%1 を書き込めませんでした (%2): このバッチはクラッシュ後に再開できません。</translation>
     </message>
 </context>
 </TS>

@@ -30,7 +30,8 @@
     <message>
         <source>Usage: clipvane-cli --list
        clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
-                    [--overwrite ask|yes|no] [--jobs N] [--machine] FILE...
+                    [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+       clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
 
 Converts each FILE with the encoder, one after another unless --jobs says otherwise.
 
@@ -41,10 +42,15 @@ Converts each FILE with the encoder, one after another unless --jobs says otherw
       --ffmpeg PATH       use this encoder instead of &quot;ffmpeg&quot; found on the search path
       --overwrite MODE    ask before replacing an existing output (default on a terminal),
                           or answer yes or no without asking (no: the default otherwise)
+                          a file kept by no is skipped, which is no failure
   -j, --jobs N            convert up to N files at once (0: one per processor core;
                           default 1), never more than 4 per core or than the limits
                           on open files and processes allow
-      --machine           print one line per notice: progress/exit/signal/end/failed
+      --journal FILE      keep the batch&apos;s journal in FILE, so that --resume can take
+                          up the batch should it be killed or interrupted
+      --resume FILE       convert the files of FILE&apos;s batch that had not ended, with
+                          its profile and folder; the journal goes once the batch ends
+      --machine           print one line per notice: progress/exit/signal/end/skipped/failed
   -l, --list              list the profiles: group, caption, extension, arguments
   -h, --help              show this help
   -V, --version           show the version
@@ -54,7 +60,8 @@ be started, 130 interrupted.
 </source>
         <translation>Uso: clipvane-cli --list
      clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
-                  [--overwrite ask|yes|no] [--jobs N] [--machine] FILE...
+                  [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+     clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
 
 Converte cada FILE com o codificador, um após o outro, a menos que --jobs diga o contrário.
 
@@ -66,10 +73,15 @@ Converte cada FILE com o codificador, um após o outro, a menos que --jobs diga 
       --overwrite MODE    pergunta antes de substituir uma saída existente (padrão em um
                           terminal), ou responde yes ou no sem perguntar (no: o padrão nos
                           demais casos)
+                          um arquivo mantido por no é ignorado, o que não é uma falha
   -j, --jobs N            converte até N arquivos ao mesmo tempo (0: um por núcleo;
                           padrão: 1), nunca mais de 4 por núcleo nem além do que os
                           limites de arquivos abertos e processos permitem
-      --machine           imprime uma linha por aviso: progress/exit/signal/end/failed
+      --journal FILE      manter o diário do lote em FILE, para que --resume possa
+                          retomar um lote encerrado à força ou interrompido
+      --resume FILE       converter os arquivos do lote de FILE que não terminaram, com
+                          seu perfil e pasta; o diário é apagado quando o lote termina
+      --machine           imprime uma linha por aviso: progress/exit/signal/end/skipped/failed
   -l, --list              lista os perfis: grupo, nome, extensão, argumentos
   -h, --help              mostra esta ajuda
   -V, --version           mostra a versão
@@ -262,6 +274,20 @@ iniciar o codificador, 130 interrompido.
         <translation>
             <numerusform>%n arquivo convertido; com falha: %1.</numerusform>
             <numerusform>%n arquivos convertidos; com falha: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) converted, %1 failed, %2 skipped.</source>
+        <translation>
+            <numerusform>%n arquivo convertido, %1 com falha, %2 ignorado(s).</numerusform>
+            <numerusform>%n arquivos convertidos, %1 com falha, %2 ignorado(s).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped: the output exists.</source>
+        <translation>
+            <numerusform>%n arquivo ignorado: sua saída já existe.</numerusform>
+            <numerusform>%n arquivos ignorados: suas saídas já existem.</numerusform>
         </translation>
     </message>
 </context>
@@ -495,6 +521,13 @@ iniciar o codificador, 130 interrompido.
         <source>Choose another one with Advanced &gt; &quot;Use another FFmpeg&quot;.</source>
         <translation>Escolha outro em Avançado &gt; &quot;Usar outro FFmpeg&quot;.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) of the last batch were not converted. Convert them now?</source>
+        <translation>
+            <numerusform>%n arquivo do último lote não foi convertido. Convertê-lo agora?</numerusform>
+            <numerusform>%n arquivos do último lote não foram convertidos. Convertê-los agora?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
@@ -603,6 +636,36 @@ iniciar o codificador, 130 interrompido.
     <message>
         <source>Hello from Clipvane!</source>
         <translation>Olá do Clipvane!</translation>
+    </message>
+</context>
+<context>
+    <name>clipvane::TExistingOutputMenu</name>
+    <message>
+        <source>&amp;When an output exists</source>
+        <translation>&amp;Quando a saída já existe</translation>
+    </message>
+    <message>
+        <source>&amp;Ask</source>
+        <translation>&amp;Perguntar</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Substituir</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Ignorar</translation>
+    </message>
+</context>
+<context>
+    <name>TBatchJournal</name>
+    <message>
+        <source>%1 is in use by another run: this batch cannot be resumed after a crash.</source>
+        <translation>%1 está em uso por outra execução: este lote não poderá ser retomado após uma falha.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2): this batch cannot be resumed after a crash.</source>
+        <translation>Não foi possível gravar %1 (%2): este lote não poderá ser retomado após uma falha.</translation>
     </message>
 </context>
 </TS>

@@ -19,7 +19,9 @@ struct TCliOptions {
     std::string FFmpeg;    // empty: the bare name
     TOverwrite Overwrite = TOverwrite::Ask;
     bool OverwriteGiven = false;
-    unsigned Jobs = 1; // files converted at once; 0 asks for one per processor core
+    unsigned Jobs = 1;   // files converted at once; 0 asks for one per processor core
+    std::string Journal; // --journal: where this batch keeps its journal
+    std::string Resume;  // --resume: the journal of a batch to take up again
     std::vector<std::string> Files;
 };
 

@@ -125,6 +125,7 @@ TConvertBatch::TConvertBatch(std::vector<TConvertProcess*> runners, std::vector<
     , m_slotOutput(m_runners.size())
     , m_failed(m_fileList.size(), false)
     , m_converted(m_fileList.size(), false)
+    , m_skipped(m_fileList.size(), false)
     , m_reasons(m_fileList.size()) {
     // Files are handed out in order, one to each slot to begin with.
     for (std::size_t slot = 0; slot < m_runners.size(); ++slot)
@@ -163,6 +164,7 @@ bool TConvertBatch::StartCurrent(std::size_t slot) {
         runner.FFmpegParams = Job.FFmpegParams;
         runner.FFmpegPath = Job.FFmpegPath;
         runner.NotUseAnotherFFmpeg = Job.NotUseAnotherFFmpeg;
+        runner.ExistingOutput = Job.ExistingOutput;
         // The encoder truncates its output before it reads its input: it would destroy the file. And
         // no "Yes" may make one file of the batch destroy another.
         if (const std::int32_t refusal = FileOfThisBatch(slot, runner.OutputFile); refusal != 0) {
@@ -170,6 +172,8 @@ bool TConvertBatch::StartCurrent(std::size_t slot) {
             return true;
         }
         m_slotOutput[slot] = runner.OutputFile;
+        if (FileStarting)
+            FileStarting(index, runner.OutputFile);
         try {
             runner.Start();
         } catch (const EOSError& error) {
@@ -244,17 +248,23 @@ std::int32_t TConvertBatch::FileOfThisBatch(std::size_t slot, const std::string&
 
 void TConvertBatch::Refuse(std::size_t slot, std::int32_t status) {
     TConvertProcess& runner = *m_runners[slot];
-    // Asked like any existing output, so No still means a quiet skip.
-    const bool yes = runner.Question && runner.Question->AskYesNo(OverwriteQuestion(runner.OutputFile));
+    // Decided like any existing output, so No still means a quiet skip, and Replace is still refused.
+    if (Job.ExistingOutput == TExistingOutput::Skip) {
+        PostEnd(slot, 0, 0, true);
+        return;
+    }
+    const bool yes = Job.ExistingOutput == TExistingOutput::Replace ||
+                     (runner.Question && runner.Question->AskYesNo(OverwriteQuestion(runner.OutputFile)));
     PostEnd(slot, yes ? status : 0, 0);
 }
 
-void TConvertBatch::PostEnd(std::size_t slot, std::int32_t status, int osError) {
+void TConvertBatch::PostEnd(std::size_t slot, std::int32_t status, int osError, bool skipped) {
     const TConvertProcess& runner = *m_runners[slot];
     auto info = std::make_unique<TProcessInfo>();
     info->Percent = kEndNoticePercent;
     info->Status = status;
     info->OSError = osError;
+    info->Skipped = skipped;
     if (runner.NotifyWindow)
         QCoreApplication::postEvent(runner.NotifyWindow, new TProcessInfoEvent(std::move(info)));
 }
@@ -295,7 +305,7 @@ void TConvertBatch::EndOnError(const std::string& why) {
 
 void TConvertBatch::FailTheRest(const std::function<std::string(std::size_t)>& reasonOf) {
     for (std::size_t i = 0; i < m_fileList.size(); ++i) {
-        if (m_failed[i] || m_converted[i])
+        if (m_failed[i] || m_converted[i] || m_skipped[i])
             continue;
         m_failed[i] = true;
         m_reasons[i] = {reasonOf(i)};
@@ -343,7 +353,10 @@ TConvertBatch::OnEndNotice(const TProcessInfo& info,
 void TConvertBatch::Record(std::size_t slot, const TProcessInfo& info) {
     const std::size_t index = m_slotIndex[slot];
     const TConvertProcess& runner = *m_runners[slot];
-    if (!info.Converted()) {
+    if (info.Skipped) {
+        m_skipped[index] = true;
+        ++m_skippedCount;
+    } else if (!info.Converted()) {
         m_failed[index] = true;
         m_reasons[index] = FailureReason(info, runner.OutputFile, Job.AnotherEncoderHint);
     } else {
@@ -352,6 +365,8 @@ void TConvertBatch::Record(std::size_t slot, const TProcessInfo& info) {
         m_writtenFiles.Add(runner.OutputFile);
     }
     m_slotOutput[slot].clear();
+    if (FileEnded)
+        FileEnded(index);
 }
 
 void TConvertBatch::Stop() {

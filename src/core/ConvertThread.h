@@ -48,6 +48,8 @@ public:
 
     // Asks before an existing output is overwritten; without one the answer is No.
     TQuestion* Question = nullptr;
+    // Replace or Skip answer for the user, without asking.
+    TExistingOutput ExistingOutput = TExistingOutput::Ask;
     // The parser's clock; tests replace it.
     TClock Clock = &LocalNow;
     void* ClockContext = nullptr;
@@ -121,6 +123,7 @@ private:
     bool m_overwrite = false;                  // the user agreed to replace the existing output
     bool m_ran = false;                        // an encoder was started for the current file
     bool m_noOutput = false;                   // it ended well without writing its work file
+    bool m_skipped = false;                    // the existing output was kept by the standing answer
     std::string m_runWorkFile;                 // the work file of the current file, kept past its end
     std::uint64_t m_starts = 0;
     std::uint64_t m_reads = 0;

@@ -33,6 +33,7 @@ struct TProcessInfo {
     std::int32_t ExitSignal = 0;    // end notice: the signal that ended the encoder, 0 when none did
     bool Ran = false;               // end notice: an encoder was started for the file
     bool NoOutput = false;          // end notice: the encoder ended well but wrote no output file
+    bool Skipped = false;           // end notice: the output exists and was kept without asking
     int OSError = 0;                // end notice: the OS error code that refused the output, else 0
     std::vector<std::string> Lines; // end notice: the encoder's last lines that were no progress
 

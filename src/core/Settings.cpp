@@ -22,13 +22,14 @@ struct TSettingKey {
 
 // ConvertAtOnce comes after the designed keys, so files written by the one-at-a-time program read
 // unchanged.
-const std::array<TSettingKey, 6> kKeys = {{
+const std::array<TSettingKey, 7> kKeys = {{
     {"OutputDirectory", &TSettings::OutputDirectory},
     {"OutputFormat", &TSettings::OutputFormat},
     {"SameInput", nullptr, &TSettings::SameInput},
     {"AnotherFFmpeg", &TSettings::AnotherFFmpeg},
     {"NotUseAnotherFFmpeg", nullptr, &TSettings::NotUseAnotherFFmpeg},
     {"ConvertAtOnce", nullptr, nullptr, &TSettings::ConvertAtOnce},
+    {"WhenOutputExists", nullptr, nullptr, &TSettings::WhenOutputExists},
 }};
 
 TIniFile SettingsFile(const std::string& folder) {
@@ -105,6 +106,8 @@ TSettings LoadSettings(const std::string& folder) {
             settings.*key.count = count < 0 ? defaults.*key.count : count;
         }
     }
+    if (settings.WhenOutputExists > 2)
+        settings.WhenOutputExists = defaults.WhenOutputExists;
     return settings;
 }
 

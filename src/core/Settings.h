@@ -18,6 +18,8 @@ struct TSettings {
     // Files converted at once by the desktop program: 1 one after another, 0 one per processor
     // core, N up to N (as the machine allows: see RunnersFor).
     std::int32_t ConvertAtOnce = 1;
+    // When an output exists: 0 ask (as designed), 1 replace, 2 skip; anything else reads as 0.
+    std::int32_t WhenOutputExists = 0;
 
     bool operator==(const TSettings&) const = default;
 };
@@ -49,11 +51,11 @@ TSettingsPlace DefaultSettingsPlace();
 // when they are where they belong.
 std::string SettingsPlaceNotice(const TSettingsPlace& place);
 
-// The six values of `folder`'s settings file; a missing file or key gives the default, and the
+// The values of `folder`'s settings file; a missing file or key gives the default, and the
 // default output folder is `folder` itself.
 TSettings LoadSettings(const std::string& folder);
 
-// Writes the six values, each reaching the disk at once. Throws Exception("Unable to write to ...")
+// Writes the values, each reaching the disk at once. Throws Exception("Unable to write to ...")
 // when the file cannot be written; the values after the failing one are then not written.
 void SaveSettings(const std::string& folder, const TSettings& settings);
 
