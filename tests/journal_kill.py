@@ -44,18 +44,27 @@ def main():
             out = os.path.join(work, "out")
             journal = os.path.join(work, "batch.journal")
             outputs = [f"in {i} é.wav" for i in range(FILES)]
-            profile = "ffmpeg -i %1 --ticks 3 " + str(rng.choice([10, 30, 60])) + " %1.wav"
+            profile = "ffmpeg -i %1 --ticks 4 " + str(rng.choice([10, 30, 60])) + " %1.wav"
             first = [cli, "--machine", "--ffmpeg", fake, "--overwrite", "yes", "--jobs", str(rng.choice([1, 2, 3])),
                      "--journal", journal, "-p", profile, "-o", out, "--"] + inputs
             resume = [cli, "--machine", "--resume", journal]
             seen = {}
-            command, runs, ended = first, 0, False
+            command, runs, resumed, ended = first, 0, 0, False
             while not ended and runs < 40:
                 runs += 1
                 process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-                # Killed at a random moment of the run, or left to end once in a while.
-                if rng.random() < 0.75:
-                    time.sleep(rng.uniform(0, 0.8))
+                # Killed at a random moment of the run, mostly once its journal is there (the batch
+                # under way), sometimes before, and left to end once in a while.
+                chance = rng.random()
+                if chance < 0.15:
+                    time.sleep(rng.uniform(0, 0.3))
+                    process.send_signal(signal.SIGKILL)
+                elif chance < 0.8:
+                    for _ in range(500):
+                        if os.path.exists(journal) or process.poll() is not None:
+                            break
+                        time.sleep(0.01)
+                    time.sleep(rng.uniform(0, 1.0))
                     process.send_signal(signal.SIGKILL)
                 err = process.communicate()[1].decode("utf-8", "replace")
                 ended = process.returncode == 0
@@ -69,6 +78,7 @@ def main():
                     break
                 if os.path.exists(journal):
                     command = resume
+                    resumed += 1
                     continue
                 # No journal: killed before it was written (nothing converted yet), or after the
                 # batch had ended and removed it (everything converted).
@@ -87,7 +97,8 @@ def main():
                 problems.append(f"try {attempt}: the journal outlived its batch")
             if not ended and not problems:
                 problems.append(f"try {attempt}: the batch never ended")
-            print(f"try {attempt}: {runs} runs, {'ended' if ended else 'did not end'}", flush=True)
+            print(f"try {attempt}: {runs} runs, {resumed} taken up with --resume, "
+                  f"{'ended' if ended else 'did not end'}", flush=True)
     for problem in problems:
         print("FAIL", problem)
     return 1 if problems else 0
