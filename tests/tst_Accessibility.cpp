@@ -321,18 +321,23 @@ private slots:
         QTest::addColumn<int>("converted");
         QTest::addColumn<int>("failed");
         QTest::addColumn<QString>("text");
-        QTest::newRow("one") << 1 << 1 << 0 << u"1 file converted."_s;
-        QTest::newRow("all") << 3 << 3 << 0 << u"3 files converted."_s;
-        QTest::newRow("failures") << 3 << 2 << 1 << u"2 files converted, 1 failed."_s;
-        QTest::newRow("stopped") << 5 << 2 << 1 << u"Stopped: 2 of 5 files converted."_s;
-        QTest::newRow("stopped at once") << 1 << 0 << 0 << u"Stopped: 0 of 1 file converted."_s;
+        QTest::addColumn<int>("skipped");
+        QTest::newRow("one") << 1 << 1 << 0 << u"1 file converted."_s << 0;
+        QTest::newRow("all") << 3 << 3 << 0 << u"3 files converted."_s << 0;
+        QTest::newRow("failures") << 3 << 2 << 1 << u"2 files converted, 1 failed."_s << 0;
+        QTest::newRow("stopped") << 5 << 2 << 1 << u"Stopped: 2 of 5 files converted."_s << 0;
+        QTest::newRow("stopped at once") << 1 << 0 << 0 << u"Stopped: 0 of 1 file converted."_s << 0;
+        QTest::newRow("skipped files ended the batch, apart from failures")
+            << 5 << 2 << 1 << u"2 files converted, 1 failed, 2 skipped."_s << 2;
+        QTest::newRow("stopped after a skip") << 5 << 1 << 0 << u"Stopped: 1 of 5 files converted."_s << 1;
     }
     void batchEndSpoken() {
         QFETCH(int, count);
         QFETCH(int, converted);
         QFETCH(int, failed);
         QFETCH(QString, text);
-        QCOMPARE(BatchEndSpokenText(converted, failed, count), text);
+        QFETCH(int, skipped);
+        QCOMPARE(BatchEndSpokenText(converted, failed, count, skipped), text);
     }
 
     // The batch window says the file it turns to with its times, and the main window, active again,

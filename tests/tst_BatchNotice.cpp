@@ -61,13 +61,15 @@ private slots:
         QTest::addColumn<int>("converted");
         QTest::addColumn<int>("failed");
         QTest::addColumn<QString>("told"); // empty: nothing
+        QTest::addColumn<int>("skipped");
         const QString head = u"Tarvix Clipvane|Tarvix Clipvane|"_s;
         // clang-format off
-        QTest::newRow("long batch, user elsewhere") << 0 << qint64{12000} << 5 << 1 << head + u"5 files converted, 1 failed."_s;
-        QTest::newRow("one file converted")         << 0 << qint64{10000} << 1 << 0 << head + u"1 file converted, 0 failed."_s;
-        QTest::newRow("short batch")                << 0 << qint64{9999}  << 5 << 1 << QString();
-        QTest::newRow("main window active")         << 1 << qint64{60000} << 5 << 1 << QString();
-        QTest::newRow("batch window active")        << 2 << qint64{60000} << 5 << 1 << QString();
+        QTest::newRow("long batch, user elsewhere") << 0 << qint64{12000} << 5 << 1 << head + u"5 files converted, 1 failed."_s << 0;
+        QTest::newRow("one file converted")         << 0 << qint64{10000} << 1 << 0 << head + u"1 file converted, 0 failed."_s << 0;
+        QTest::newRow("skipped said apart")         << 0 << qint64{10000} << 1 << 0 << head + u"1 file converted, 0 failed, 800 skipped."_s << 800;
+        QTest::newRow("short batch")                << 0 << qint64{9999}  << 5 << 1 << QString() << 0;
+        QTest::newRow("main window active")         << 1 << qint64{60000} << 5 << 1 << QString() << 0;
+        QTest::newRow("batch window active")        << 2 << qint64{60000} << 5 << 1 << QString() << 0;
         // clang-format on
     }
     void toldOnlyWhenLookingElsewhere() {
@@ -76,6 +78,7 @@ private slots:
         QFETCH(int, converted);
         QFETCH(int, failed);
         QFETCH(QString, told);
+        QFETCH(int, skipped);
         m_server.received.clear();
         QWidget main;
         QDialog batch(&main);
@@ -89,7 +92,8 @@ private slots:
         const auto notifier = MakeDesktopNotifier(&main);
         // As the batch window asks when it ends.
         const bool looking = UserLooksAt(batch);
-        QCOMPARE(TellBatchEnd(main, looking, tookMs, std::size_t(converted), std::size_t(failed), *notifier),
+        QCOMPARE(TellBatchEnd(main, looking, tookMs, std::size_t(converted), std::size_t(failed), *notifier,
+                              std::size_t(skipped)),
                  !told.isEmpty());
         // Whatever the notifier sent has arrived once a marker sent after it on the same connection has.
         Notify(QDBusConnection::sessionBus(), u"marker"_s);

@@ -1,6 +1,7 @@
 // End to end: clipvane-cli as a user runs it, with the real encoder and the scripted fake one.
 #include "TestFiles.h"
 #include "TestProcesses.h"
+#include "core/BatchJournal.h"
 #include "core/Path.h"
 #include "core/platform/Ownership.h"
 #include "core/profiles/ProfileCatalog.h"
@@ -126,7 +127,7 @@ private slots:
             QVERIFY2(explained.contains(QByteArray(match.captured().toUtf8() + ' ')),
                      qPrintable(match.captured()));
         }
-        QCOMPARE(count, 6);
+        QCOMPARE(count, 12);
     }
 
     // A person reads the help in their language; scripts read the rest, which stays English.
@@ -233,9 +234,14 @@ private slots:
         const TRun run = RunCli({QStringLiteral("--overwrite"), QStringLiteral("no"),
                                  QStringLiteral("--machine"), QStringLiteral("-p"),
                                  QStringLiteral("OGG - Ogg Vobis Audio"), QStringLiteral("-o"), out, m_clip});
-        QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.out, QByteArray("end 0 -\nreason clip.avi " + QByteArray::fromStdString(PathBytes(out)) +
-                                     "/clip.ogg exists and was not overwritten.\nfailed clip.avi, \n"));
+        // Kept by the standing answer: skipped, which is no failure.
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QByteArray("end 0 -\nskipped clip.avi\n"));
+        const TRun told =
+            RunCli({QStringLiteral("--overwrite"), QStringLiteral("no"), QStringLiteral("-p"),
+                    QStringLiteral("OGG - Ogg Vobis Audio"), QStringLiteral("-o"), out, m_clip});
+        QCOMPARE(told.exitCode, 0);
+        QCOMPARE(told.err, QByteArray("1 file skipped: its output exists.\n"));
         QVERIFY(existing.open(QIODevice::ReadOnly));
         QCOMPARE(existing.readAll(), QByteArray("mine"));
     }
@@ -388,6 +394,17 @@ private slots:
         QTest::newRow("bad overwrite mode")
             << QStringList{QStringLiteral("--overwrite"), QStringLiteral("maybe")} << 2
             << QByteArray("ask, yes or no");
+        QTest::newRow("--resume brings its own profile")
+            << QStringList{u"--resume"_s, Path(u"j"_s), u"-p"_s, u"Zune"_s} << 2
+            << QByteArray("--resume takes the files, the profile and the folder from its journal");
+        QTest::newRow("--resume without a journal")
+            << QStringList{u"--resume"_s, Path(u"none.journal"_s)} << 2 << QByteArray("no journal ");
+        QTest::newRow("--resume of a file that is no journal")
+            << QStringList{u"--resume"_s, m_clip} << 2 << QByteArray("is no journal of clipvane-cli");
+        // The user's file is never taken for a journal and written over.
+        QTest::newRow("--journal over a file that is no journal")
+            << QStringList{u"--journal"_s, m_clip, u"-p"_s, u"Zune"_s, u"x.avi"_s} << 2
+            << QByteArray("exists and is no journal; name another file");
         QTest::newRow("missing encoder")
             << QStringList{QStringLiteral("--ffmpeg"), QStringLiteral("/nonexistent/ffmpeg"),
                            QStringLiteral("-p"), QStringLiteral("Zune"), QStringLiteral("x.avi")}
@@ -416,9 +433,96 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
         QFETCH(QByteArray, stderrHas);
+        const QByteArray clip = ReadFile(m_clip);
         const TRun run = RunCli(args);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(stderrHas), run.err.constData());
+        QCOMPARE(ReadFile(m_clip), clip);
+    }
+
+    // Killed in the middle of a batch, then taken up again: the files that had ended are left alone,
+    // the one under way and the rest are converted, and the journal goes with the batch's end.
+    void resumeAfterAKill() {
+        const QString in = Path(u"kill"_s);
+        QVERIFY(QDir().mkpath(in));
+        QStringList inputs;
+        for (const QString& name : {u"a.avi"_s, u"b.avi"_s, u"c.avi"_s}) {
+            QVERIFY(WriteFile(in + u'/' + name, "input"));
+            inputs << in + u'/' + name;
+        }
+        const QString out = Path(u"kill/out"_s);
+        const QString journal = Path(u"kill/batch.journal"_s);
+        QProcess first;
+        first.setProgram(QStringLiteral(CLIPVANE_CLI_PATH));
+        first.setArguments(QStringList{u"--machine"_s, u"--ffmpeg"_s, QStringLiteral(FAKE_ENCODER_PATH),
+                                       u"--journal"_s, journal, u"-p"_s,
+                                       u"ffmpeg -i %1 --ticks 40 50 %1.wav"_s, u"-o"_s, out} +
+                           inputs);
+        first.start();
+        first.closeWriteChannel();
+        // Killed once the first file has ended: whether its end reached the journal or not, it is done.
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += first.readAllStandardOutput()).contains("end 0 some\n"), 30000);
+        first.kill();
+        QVERIFY(first.waitForFinished());
+        QVERIFY(QFile::exists(journal));
+        const QByteArray firstOutput = ReadFile(out + u"/a.wav"_s);
+        QVERIFY(!firstOutput.isEmpty());
+        QVERIFY(!QFile::exists(out + u"/b.wav"_s));
+        const TRun resumed = RunCli({u"--machine"_s, u"--resume"_s, journal});
+        QCOMPARE(resumed.exitCode, 0);
+        QCOMPARE(resumed.out.count("end 0 some\n"), 2);
+        QCOMPARE(ReadFile(out + u"/a.wav"_s), firstOutput); // not converted twice
+        QVERIFY(QFile::exists(out + u"/b.wav"_s));
+        QVERIFY(QFile::exists(out + u"/c.wav"_s));
+        QVERIFY(!QFile::exists(journal));
+    }
+
+    // A journal that cannot grow (a full disk, here a file size limit) is said once; every file still
+    // converts.
+    void journalThatCannotGrowIsSaidOnce() {
+        const QString in = Path(u"full"_s);
+        QVERIFY(QDir().mkpath(in));
+        QStringList inputs;
+        for (const QString& name : {u"a.avi"_s, u"b.avi"_s, u"c.avi"_s}) {
+            QVERIFY(WriteFile(in + u'/' + name, "input"));
+            inputs << in + u'/' + name;
+        }
+        const QString journal = in + u"/batch.journal"_s;
+        const QString profile = u"ffmpeg -i %1 --time 00:00:01.00 %1.wav"_s;
+        const QStringList args = QStringList{u"--ffmpeg"_s,  QStringLiteral(FAKE_ENCODER_PATH),
+                                             u"--journal"_s, journal,
+                                             u"-p"_s,        profile,
+                                             u"--"_s} +
+                                 inputs;
+        // Room for the journal's head, as the program writes it, and less than a line more; the
+        // encoder's outputs here are empty.
+        TJournalBatch batch;
+        batch.Job.OutputExt = ".wav";
+        batch.Job.FFmpegParams = "--time 00:00:01.00 ";
+        batch.Job.FFmpegPath = FAKE_ENCODER_PATH;
+        batch.Job.NotUseAnotherFFmpeg = false;
+        batch.Job.ExistingOutput = TExistingOutput::Skip;
+        batch.Profile = profile.toStdString();
+        for (const QString& input : inputs)
+            batch.Files.push_back(input.toStdString());
+        {
+            TBatchJournal head;
+            QVERIFY(head.Begin(Path(u"head.journal"_s).toStdString(), batch));
+        }
+        const rlim_t limit = rlim_t(QFileInfo(Path(u"head.journal"_s)).size()) + 30;
+        const TRun run = RunCli(args, 60000, {}, {}, [limit] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit size{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &size);
+        });
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err.count(
+                     "could not be written (File too large): this batch cannot be resumed after a crash."),
+                 1);
+        for (const QString& name : {u"a.wav"_s, u"b.wav"_s, u"c.wav"_s})
+            QVERIFY2(QFile::exists(in + u'/' + name), qPrintable(name));
+        QVERIFY(!QFile::exists(journal));
     }
 
     // However the program ends, its encoder (and what a wrapper started) ends with it.

@@ -26,6 +26,8 @@
 #endif
 
 using namespace clipvane;
+
+Q_DECLARE_METATYPE(clipvane::TExistingOutput)
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -366,18 +368,35 @@ private slots:
         QTest::addColumn<bool>("answer");
         QTest::addColumn<QList<int>>("statuses");
         QTest::addColumn<QString>("failed");
+        QTest::addColumn<TExistingOutput>("mode");
+        QTest::addColumn<int>("skipped");
+        const auto ask = TExistingOutput::Ask;
         QTest::newRow("song.mp3 song.wav into WAV beside them")
             << QStringList{u"song.mp3"_s, u"song.wav"_s} << u".wav"_s << QString() << true
-            << QList<int>{kStatusOutputIsBatchFile, kStatusOutputIsInput} << u"song.mp3, song.wav, "_s;
+            << QList<int>{kStatusOutputIsBatchFile, kStatusOutputIsInput} << u"song.mp3, song.wav, "_s << ask
+            << 0;
         QTest::newRow("two inputs of one base name into one folder")
             << QStringList{u"a/clip.avi"_s, u"b/clip.mkv"_s} << u".mp3"_s << u"out"_s << true
-            << QList<int>{0, kStatusOutputWrittenByBatch} << u"clip.mkv, "_s;
+            << QList<int>{0, kStatusOutputWrittenByBatch} << u"clip.mkv, "_s << ask << 0;
         QTest::newRow("the same input twice")
             << QStringList{u"a/clip.avi"_s, u"a/clip.avi"_s} << u".mp3"_s << QString() << true
-            << QList<int>{0, kStatusOutputWrittenByBatch} << u"clip.avi, "_s;
-        QTest::newRow("answer No: skipped quietly")
+            << QList<int>{0, kStatusOutputWrittenByBatch} << u"clip.avi, "_s << ask << 0;
+        QTest::newRow("answer No: skipped quietly, counted as failed as designed")
             << QStringList{u"song.mp3"_s, u"song.wav"_s} << u".wav"_s << QString() << false
-            << QList<int>{0, 0} << u"song.mp3, song.wav, "_s;
+            << QList<int>{0, 0} << u"song.mp3, song.wav, "_s << ask << 0;
+        QTest::newRow("Replace: nothing asked, the batch's own files still refused")
+            << QStringList{u"song.mp3"_s, u"song.wav"_s} << u".wav"_s << QString() << false
+            << QList<int>{kStatusOutputIsBatchFile, kStatusOutputIsInput} << u"song.mp3, song.wav, "_s
+            << TExistingOutput::Replace << 0;
+        QTest::newRow("Replace: an output this batch wrote is still refused")
+            << QStringList{u"a/clip.avi"_s, u"b/clip.mkv"_s} << u".mp3"_s << u"out"_s << false
+            << QList<int>{0, kStatusOutputWrittenByBatch} << u"clip.mkv, "_s << TExistingOutput::Replace << 0;
+        QTest::newRow("Skip: the batch's own files are skipped, not failed")
+            << QStringList{u"song.mp3"_s, u"song.wav"_s} << u".wav"_s << QString() << true << QList<int>{0, 0}
+            << QString() << TExistingOutput::Skip << 2;
+        QTest::newRow("Skip: an output this batch wrote is skipped")
+            << QStringList{u"a/clip.avi"_s, u"b/clip.mkv"_s} << u".mp3"_s << u"out"_s << true
+            << QList<int>{0, 0} << QString() << TExistingOutput::Skip << 1;
     }
     void batchNeverOverwritesItsOwnFiles() {
         QFETCH(QStringList, inputs);
@@ -386,6 +405,8 @@ private slots:
         QFETCH(bool, answer);
         QFETCH(QList<int>, statuses);
         QFETCH(QString, failed);
+        QFETCH(TExistingOutput, mode);
+        QFETCH(int, skipped);
         QTemporaryDir dir;
         std::vector<std::string> files;
         for (const QString& name : inputs) {
@@ -404,6 +425,7 @@ private slots:
         batch.Job.FFmpegParams = "--write-args --time 00:00:01.00 ";
         batch.Job.FFmpegPath = FAKE_ENCODER_PATH;
         batch.Job.NotUseAnotherFFmpeg = false;
+        batch.Job.ExistingOutput = mode;
         batch.SameInput = [&] { return folder.isEmpty(); };
         batch.OutputFolder = [&] { return Utf8(dir.filePath(folder)); };
         batch.NotifyWindow = &sink;
@@ -426,9 +448,13 @@ private slots:
         QCOMPARE(seen, statuses);
         QCOMPARE(shown, expectedShown);
         QCOMPARE(QString::fromStdString(batch.FailedFiles), failed);
+        QCOMPARE(batch.Skipped(), std::size_t(skipped));
+        if (mode != TExistingOutput::Ask)
+            QCOMPARE(question.asked, QStringList());
         for (const QString& name : inputs)
             QCOMPARE(ReadFile(dir.filePath(name)), name.toUtf8()); // every input as it was
-        if (statuses.first() == 0 && answer) { // the first output holds the first file's conversion
+        if (statuses.first() == 0 && answer &&
+            mode == TExistingOutput::Ask) { // the first output holds the first file's conversion
             const QByteArray firstInput = "arg:" + dir.filePath(inputs[0]).toUtf8();
             const std::string firstOutput =
                 OutputPathFor(files[0], folder.isEmpty(), Utf8(dir.filePath(folder)), Utf8(ext));

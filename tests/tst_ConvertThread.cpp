@@ -20,6 +20,8 @@
 #include <memory>
 
 using namespace clipvane;
+
+Q_DECLARE_METATYPE(clipvane::TExistingOutput)
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -190,15 +192,24 @@ private slots:
         QTest::addColumn<bool>("answer");
         QTest::addColumn<bool>("holdOpen");
         QTest::addColumn<int>("status"); // -1: the encoder runs
+        QTest::addColumn<TExistingOutput>("mode");
+        const auto ask = TExistingOutput::Ask;
 
-        QTest::newRow("absent: no question, runs without -y") << false << true << true << false << -1;
-        QTest::newRow("answer No: skipped with status 0") << true << true << false << false << 0;
-        QTest::newRow("nobody to ask counts as No") << true << false << true << false << 0;
-        QTest::newRow("answer Yes but held open: status 2") << true << true << true << true << 2;
-        QTest::newRow("answer Yes but read-only: said so") << true << true << true << false << 11;
+        QTest::newRow("absent: no question, runs without -y") << false << true << true << false << -1 << ask;
+        QTest::newRow("answer No: skipped with status 0") << true << true << false << false << 0 << ask;
+        QTest::newRow("nobody to ask counts as No") << true << false << true << false << 0 << ask;
+        QTest::newRow("answer Yes but held open: status 2") << true << true << true << true << 2 << ask;
+        QTest::newRow("answer Yes but read-only: said so") << true << true << true << false << 11 << ask;
         QTest::newRow("name longer than the file system takes: refused first")
-            << false << true << true << false << 12;
-        QTest::newRow("answer Yes and free: runs with -y") << true << true << true << false << -1;
+            << false << true << true << false << 12 << ask;
+        QTest::newRow("answer Yes and free: runs with -y") << true << true << true << false << -1 << ask;
+        QTest::newRow("Skip: kept without a question, marked skipped")
+            << true << true << true << false << 0 << TExistingOutput::Skip;
+        QTest::newRow("Replace: runs with -y without a question")
+            << true << true << false << false << -1 << TExistingOutput::Replace;
+        QTest::newRow("Replace, read-only: still refused")
+            << true << true << false << false << 11 << TExistingOutput::Replace;
+        QTest::newRow("Skip, absent: runs") << false << true << false << false << -1 << TExistingOutput::Skip;
     }
     void existingOutput() {
         QFETCH(bool, exists);
@@ -206,6 +217,7 @@ private slots:
         QFETCH(bool, answer);
         QFETCH(bool, holdOpen);
         QFETCH(int, status);
+        QFETCH(TExistingOutput, mode);
 
         const QString output = m_dir.filePath(
             status == kStatusOutputBadName ? QString(QString(300, u'n') + u".mp3") : u"out.mp3"_s);
@@ -224,11 +236,13 @@ private slots:
             output);
         if (!hasQuestion)
             runner->Question = nullptr;
+        runner->ExistingOutput = mode;
         m_question.answers = QQueue<bool>({answer});
         runner->Start();
 
         const QStringList expectedQuestion{output + QStringLiteral(" has existed,overite it?")};
-        QCOMPARE(m_question.asked, exists && hasQuestion ? expectedQuestion : QStringList());
+        QCOMPARE(m_question.asked,
+                 exists && hasQuestion && mode == TExistingOutput::Ask ? expectedQuestion : QStringList());
         if (status >= 0) {
             QCOMPARE(runner->ProcessInformation.pid, 0);
             QVERIFY(!runner->HasWorker());
@@ -238,6 +252,7 @@ private slots:
             QCOMPARE(m_receiver.notices[0].Percent, kEndNoticePercent);
             QCOMPARE(m_receiver.notices[0].Status, status);
             QCOMPARE(m_receiver.notices[0].TimeElapsed, std::string());
+            QCOMPARE(m_receiver.notices[0].Skipped, mode == TExistingOutput::Skip);
 #ifndef Q_OS_WIN
             if (status == kStatusOutputBadName)
                 QCOMPARE(

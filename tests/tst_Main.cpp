@@ -1,5 +1,6 @@
 #include "ScriptedDialogs.h"
 #include "TestFiles.h"
+#include "core/BatchJournal.h"
 #include "core/ProcessInfo.h"
 #include "gui/Main.h"
 #include "gui/controls/TFlatPanelUnit.h"
@@ -252,6 +253,69 @@ private slots:
         // Behind "Show Details...": the file, and that its output was kept.
         QCOMPARE(setup.dialogs.messages[1].details,
                  u"a.avi:\n%1 exists and was not overwritten."_s.arg(output));
+        QVERIFY(!QFile::exists(setup.Path(u"batch.journal"_s))); // the batches ended
+    }
+
+    // With Skip chosen, existing outputs are neither asked about nor counted as failures: the summary
+    // says how many were skipped after the failed names.
+    void skippedOutputsAreNoFailures() {
+        TMainSetup setup;
+        for (const QString& name : {u"a"_s, u"b"_s, u"c"_s})
+            WriteBytes(setup.Path(name + u".avi"_s), "input");
+        WriteBytes(setup.Path(u"a.mp3"_s), "old");
+        WriteBytes(setup.Path(u"b.mp3"_s), "old");
+        auto window = setup.Window();
+        SetBox(*window, setup.dir.path(), u"ffmpeg -i %1 --exit 1 %1.mp3"_s);
+        window->NotUseAnotherFFmpeg = false;
+        window->AnotherFFmpeg = FAKE_ENCODER_PATH;
+        Child<QAction>(*window, "miExistingSkip")->trigger();
+        setup.dialogs.fileNames.enqueue(
+            {setup.Path(u"a.avi"_s), setup.Path(u"b.avi"_s), setup.Path(u"c.avi"_s)});
+        window->bConvertClick();
+        QCOMPARE(
+            Seen(setup.dialogs),
+            QStringList{u"info: c.avi, file conversion failed.\r\n2 files skipped: their outputs exist."_s});
+        QCOMPARE(ReadBytes(setup.Path(u"a.mp3"_s)), QByteArray("old"));
+    }
+
+    // A batch the last run did not finish is offered once: Yes converts exactly its unfinished files
+    // with its own job and folder, No forgets them.
+    void resumeOffer_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Yes converts the two left") << true;
+        QTest::newRow("No forgets them") << false;
+    }
+    void resumeOffer() {
+        QFETCH(bool, yes);
+        TMainSetup setup;
+        TJournalBatch left;
+        left.Job.OutputExt = ".wav";
+        left.Job.FFmpegParams = "--time 00:00:01.00 ";
+        left.Job.FFmpegPath = FAKE_ENCODER_PATH;
+        left.Job.NotUseAnotherFFmpeg = false;
+        left.SameInput = false;
+        left.OutputFolder = setup.Path(u"out"_s).toStdString();
+        for (const QString& name : {u"a.avi"_s, u"b.avi"_s, u"c.avi"_s}) {
+            WriteBytes(setup.Path(name), "input");
+            left.Files.push_back(setup.Path(name).toStdString());
+        }
+        {
+            TBatchJournal journal; // let go unfinished, as a killed run leaves it
+            QVERIFY(journal.Begin(setup.Folder() + kJournalFileName, left));
+            journal.Starting(0, setup.Path(u"out/a.wav"_s).toStdString());
+            journal.Ended(0);
+        }
+        auto window = setup.Window();
+        setup.dialogs.answers.enqueue(yes ? QMessageBox::Yes : QMessageBox::No);
+        window->OfferResume();
+        window->OfferResume(); // once a run
+        QCOMPARE(Seen(setup.dialogs).value(0),
+                 u"ask: 2 files of the last batch were not converted. Convert them now?"_s);
+        QCOMPARE(setup.dialogs.messages.size(), 1);
+        QVERIFY(!QFile::exists(setup.Path(u"out/a.wav"_s)));
+        QCOMPARE(QFile::exists(setup.Path(u"out/b.wav"_s)), yes);
+        QCOMPARE(QFile::exists(setup.Path(u"out/c.wav"_s)), yes);
+        QVERIFY(!QFile::exists(setup.Path(u"batch.journal"_s)));
     }
 
 #ifndef Q_OS_WIN
@@ -299,6 +363,8 @@ private slots:
         QVERIFY(workFiles().isEmpty());
         QVERIFY(!QFile::exists(setup.Path(u"a.mp3"_s)));
         QCOMPARE(Seen(setup.dialogs), QStringList());
+        // The batch did not end: its journal stays for the next start to offer.
+        QVERIFY(QFile::exists(setup.Path(u"batch.journal"_s)));
         QFile ini(setup.Path(u"settings.ini"_s));
         QVERIFY(ini.open(QIODevice::ReadOnly));
         QVERIFY(ini.readAll().contains(QByteArray(QByteArray("OutputFormat=") + profile.toUtf8())));

@@ -200,7 +200,41 @@ private slots:
         QCOMPARE(entries,
                  (QStringList{u"&Home Page"_s, u"-"_s, u"&Use another FFmpeg"_s, u"-"_s, u"&Donate"_s, u"-"_s,
                               u"Convert several files at once (up to %1)"_s.arg(QThread::idealThreadCount()),
-                              u"&Keep the source's dates"_s, u"-"_s, u"&About..."_s}));
+                              u"&Keep the source's dates"_s, u"&When an output exists"_s, u"-"_s,
+                              u"&About..."_s}));
+    }
+
+    // One of Ask, Replace and Skip is checked, as settings.ini says; a click chooses and is saved.
+    void whenOutputExistsItems_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("checked");
+        QTest::addColumn<QString>("click");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("missing: the question, as designed")
+            << QByteArray() << u"miExistingAsk"_s << u"miExistingSkip"_s << QByteArray("WhenOutputExists=2");
+        QTest::newRow("1: replace") << QByteArray("WhenOutputExists=1") << u"miExistingReplace"_s
+                                    << u"miExistingAsk"_s << QByteArray("WhenOutputExists=0");
+        QTest::newRow("unknown value: the question")
+            << QByteArray("WhenOutputExists=9") << u"miExistingAsk"_s << u"miExistingReplace"_s
+            << QByteArray("WhenOutputExists=1");
+    }
+    void whenOutputExistsItems() {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, checked);
+        QFETCH(QString, click);
+        QFETCH(QByteArray, saved);
+        TSetup setup;
+        setup.window.reset();
+        const QString ini = setup.dir.filePath(u"settings.ini"_s);
+        QVERIFY(WriteFile(ini, "[Options]\n" + stored + "\n"));
+        setup.window = std::make_unique<TfrmMain>([&setup] { return setup.dir.path().toStdString() + '/'; });
+        for (const char* name : {"miExistingAsk", "miExistingReplace", "miExistingSkip"})
+            QCOMPARE(setup.Item(name).isChecked(), checked == QLatin1String(name));
+        setup.Item(click.toLatin1().constData()).trigger();
+        QVERIFY(setup.Item(click.toLatin1().constData()).isChecked());
+        QVERIFY(!setup.Item(checked.toLatin1().constData()).isChecked());
+        setup.window->close();
+        QVERIFY2(ReadFile(ini).contains(QByteArray(saved + "\n")), ReadFile(ini).constData());
     }
 
     // The mark shows whether files convert at once; a click switches and the choice is saved.

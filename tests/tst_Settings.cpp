@@ -20,8 +20,9 @@ QString Q(const std::string& s) {
 }
 
 TSettings Make(std::string dir, std::string format, bool same, std::string another, bool notUse,
-               std::int32_t atOnce = 1, bool keepDates = false) {
-    return TSettings{std::move(dir), std::move(format), same, std::move(another), notUse, atOnce, keepDates};
+               std::int32_t atOnce = 1, bool keepDates = false, std::int32_t whenExists = 0) {
+    return TSettings{std::move(dir), std::move(format), same,      std::move(another), notUse,
+                     atOnce,         keepDates,         whenExists};
 }
 
 } // namespace
@@ -45,6 +46,7 @@ class tst_Settings final : public QObject {
         QCOMPARE(actual.NotUseAnotherFFmpeg, expected.NotUseAnotherFFmpeg);
         QCOMPARE(actual.ConvertAtOnce, expected.ConvertAtOnce);
         QCOMPARE(actual.KeepDates, expected.KeepDates);
+        QCOMPARE(actual.WhenOutputExists, expected.WhenOutputExists);
     }
 
 private slots:
@@ -143,6 +145,9 @@ private slots:
         QTest::newRow("ConvertAtOnce empty is 1")    << QByteArray("ConvertAtOnce=") << Make(f, "", false, "", true, 1);
         QTest::newRow("KeepDates 1")                 << QByteArray("KeepDates=1") << Make(f, "", false, "", true, 1, true);
         QTest::newRow("KeepDates yes is no integer") << QByteArray("KeepDates=yes") << Make(f, "", false, "", true, 1, false);
+        QTest::newRow("WhenOutputExists 2: skip")    << QByteArray("WhenOutputExists=2") << Make(f, "", false, "", true, 1, false, 2);
+        QTest::newRow("WhenOutputExists 3 asks")     << QByteArray("WhenOutputExists=3") << Make(f, "", false, "", true, 1, false, 0);
+        QTest::newRow("WhenOutputExists garbage asks") << QByteArray("WhenOutputExists=skip") << Make(f, "", false, "", true, 1, false, 0);
         QTest::newRow("keys in another case")  << QByteArray("outputdirectory=/x/\nSAMEINPUT=1") << Make("/x/", "", true, "", true);
         QTest::newRow("blanks around =")       << QByteArray("  OutputFormat =  ffmpeg -i %1 -vn %1.wav  ")
                                                << Make(f, "ffmpeg -i %1 -vn %1.wav", false, "", true);
@@ -168,6 +173,7 @@ private slots:
         QTest::newRow("several at once") << Make("/o/", "f", false, "", true, 3);
         QTest::newRow("one per core") << Make("/o/", "f", false, "", true, 0);
         QTest::newRow("keeping the source's dates") << Make("/o/", "f", false, "", true, 1, true);
+        QTest::newRow("replace existing outputs") << Make("/o/", "f", false, "", true, 1, false, 1);
     }
     void roundTrip() {
         QFETCH(TSettings, settings);
@@ -183,8 +189,10 @@ private slots:
         SaveSettings(m_folder, Make("/o/", "f", true, "/a", false));
         QCOMPARE(
             ReadBytes(File()),
-            QByteArray("[Options]\r\nOutputDirectory=/o/\r\nOutputFormat=f\r\nSameInput=1\r\n"
-                       "AnotherFFmpeg=/a\r\nNotUseAnotherFFmpeg=0\r\nConvertAtOnce=1\r\nKeepDates=0\r\n"));
+            QByteArray(
+                "[Options]\r\nOutputDirectory=/o/\r\nOutputFormat=f\r\nSameInput=1\r\n"
+                "AnotherFFmpeg=/"
+                "a\r\nNotUseAnotherFFmpeg=0\r\nConvertAtOnce=1\r\nKeepDates=0\r\nWhenOutputExists=0\r\n"));
     }
 
     void windowsFileReadAndKept() {
@@ -197,9 +205,11 @@ private slots:
         const TSettings loaded = LoadSettings(m_folder);
         Compare(loaded, Make("C:\\Users\\Zo\xC3\xAB\\Videos\\", "MP4 (H.264)", true, "", false));
         SaveSettings(m_folder, loaded);
-        // The keys after the designed ones join the end of its section; everything else stays byte for byte.
+        // The keys after the designed ones join the end of its section; everything else stays byte
+        // for byte.
         QByteArray expected = windows;
-        expected.replace("WindowLeft=10\r\n", "WindowLeft=10\r\nConvertAtOnce=1\r\nKeepDates=0\r\n");
+        expected.replace("WindowLeft=10\r\n",
+                         "WindowLeft=10\r\nConvertAtOnce=1\r\nKeepDates=0\r\nWhenOutputExists=0\r\n");
         QCOMPARE(ReadBytes(File()), expected);
     }
 

@@ -91,6 +91,70 @@ Lange Stapel:
   Strg+Z hält die Encoder mit dem Programm an; fg setzt sie fort.
 </translation>
     </message>
+    <message>
+        <source>Usage: clipvane-cli --list
+       clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                    [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+       clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
+
+Converts each FILE with the encoder, one after another unless --jobs says otherwise.
+
+  -p, --profile PROFILE   a profile caption as --list shows it, or a manual command
+                          line such as &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        write the outputs into DIR (created if missing)
+      --same-folder       write each output beside its input (the default)
+      --ffmpeg PATH       use this encoder instead of &quot;ffmpeg&quot; found on the search path
+      --overwrite MODE    ask before replacing an existing output (default on a terminal),
+                          or answer yes or no without asking (no: the default otherwise)
+                          a file kept by no is skipped, which is no failure
+  -j, --jobs N            convert up to N files at once (0: one per processor core;
+                          default 1), never more than 4 per core or than the limits
+                          on open files and processes allow
+      --journal FILE      keep the batch&apos;s journal in FILE, so that --resume can take
+                          up the batch should it be killed or interrupted
+      --resume FILE       convert the files of FILE&apos;s batch that had not ended, with
+                          its profile and folder; the journal goes once the batch ends
+      --machine           print one line per notice: progress/exit/signal/end/skipped/failed
+  -l, --list              list the profiles: group, caption, extension, arguments
+  -h, --help              show this help
+  -V, --version           show the version
+
+Exit status: 0 all converted, 1 some failed, 2 usage error, 3 the encoder could not
+be started, 130 interrupted.
+</source>
+        <translation>Aufruf: clipvane-cli --list
+        clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                     [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+        clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
+
+Konvertiert jede Datei FILE mit dem Encoder, eine nach der anderen, sofern --jobs nichts
+anderes festlegt.
+
+  -p, --profile PROFILE   eine Profilbezeichnung, wie --list sie zeigt, oder eine manuelle
+                          Befehlszeile wie &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        die Ausgabedateien in DIR schreiben (wird bei Bedarf angelegt)
+      --same-folder       jede Ausgabedatei neben ihre Eingabedatei schreiben (Standard)
+      --ffmpeg PATH       diesen Encoder statt des im Suchpfad gefundenen &quot;ffmpeg&quot; verwenden
+      --overwrite MODE    vor dem Ersetzen einer vorhandenen Ausgabedatei fragen (Standard in
+                          einem Terminal) oder ohne Nachfrage yes oder no antworten (no: sonst
+                          der Standard)
+                          eine mit no behaltene Datei gilt als übersprungen, nicht als Fehler
+  -j, --jobs N            bis zu N Dateien gleichzeitig konvertieren (0: eine je
+                          Prozessorkern; Standard 1), nie mehr als 4 je Kern oder als
+                          die Grenzen für offene Dateien und Prozesse erlauben
+      --journal FILE      das Journal des Stapels in FILE führen, damit --resume einen
+                          abgebrochenen oder unterbrochenen Stapel fortsetzen kann
+      --resume FILE       die noch nicht beendeten Dateien des Stapels in FILE mit dessen
+                          Profil und Ordner konvertieren; das Journal geht mit dem Ende
+      --machine           eine Zeile je Meldung ausgeben: progress/exit/signal/end/skipped/failed
+  -l, --list              die Profile auflisten: Gruppe, Bezeichnung, Endung, Argumente
+  -h, --help              diese Hilfe anzeigen
+  -V, --version           die Version anzeigen
+
+Exit-Code: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 falscher Aufruf, 3 der Encoder konnte
+nicht gestartet werden, 130 abgebrochen.
+</translation>
+    </message>
 </context>
 <context>
     <name>TConvertBatch</name>
@@ -279,6 +343,20 @@ Lange Stapel:
         <translation>
             <numerusform>%n Datei konvertiert, %1 fehlgeschlagen.</numerusform>
             <numerusform>%n Dateien konvertiert, %1 fehlgeschlagen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) converted, %1 failed, %2 skipped.</source>
+        <translation>
+            <numerusform>%n Datei konvertiert, %1 fehlgeschlagen, %2 übersprungen.</numerusform>
+            <numerusform>%n Dateien konvertiert, %1 fehlgeschlagen, %2 übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped: the output exists.</source>
+        <translation>
+            <numerusform>%n Datei übersprungen: ihre Ausgabedatei existiert.</numerusform>
+            <numerusform>%n Dateien übersprungen: ihre Ausgabedateien existieren.</numerusform>
         </translation>
     </message>
 </context>
@@ -532,6 +610,13 @@ Lange Stapel:
         <source>&amp;Keep the source&apos;s dates</source>
         <translation>Datum der Quelle &amp;beibehalten</translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) of the last batch were not converted. Convert them now?</source>
+        <translation>
+            <numerusform>%n Datei des letzten Stapels wurde nicht konvertiert. Jetzt konvertieren?</numerusform>
+            <numerusform>%n Dateien des letzten Stapels wurden nicht konvertiert. Jetzt konvertieren?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
@@ -640,6 +725,36 @@ Lange Stapel:
     <message>
         <source>Hello from Clipvane!</source>
         <translation>Hallo von Clipvane!</translation>
+    </message>
+</context>
+<context>
+    <name>clipvane::TExistingOutputMenu</name>
+    <message>
+        <source>&amp;When an output exists</source>
+        <translation>&amp;Wenn die Ausgabedatei existiert</translation>
+    </message>
+    <message>
+        <source>&amp;Ask</source>
+        <translation>&amp;Fragen</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Überspringen</translation>
+    </message>
+</context>
+<context>
+    <name>TBatchJournal</name>
+    <message>
+        <source>%1 is in use by another run: this batch cannot be resumed after a crash.</source>
+        <translation>%1 wird von einem anderen Lauf verwendet: dieser Stapel kann nach einem Absturz nicht fortgesetzt werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2): this batch cannot be resumed after a crash.</source>
+        <translation>%1 konnte nicht geschrieben werden (%2): dieser Stapel kann nach einem Absturz nicht fortgesetzt werden.</translation>
     </message>
 </context>
 </TS>

@@ -90,6 +90,69 @@ Lotes largos:
   Ctrl+Z pausa los codificadores junto con el programa; fg los reanuda.
 </translation>
     </message>
+    <message>
+        <source>Usage: clipvane-cli --list
+       clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                    [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+       clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
+
+Converts each FILE with the encoder, one after another unless --jobs says otherwise.
+
+  -p, --profile PROFILE   a profile caption as --list shows it, or a manual command
+                          line such as &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        write the outputs into DIR (created if missing)
+      --same-folder       write each output beside its input (the default)
+      --ffmpeg PATH       use this encoder instead of &quot;ffmpeg&quot; found on the search path
+      --overwrite MODE    ask before replacing an existing output (default on a terminal),
+                          or answer yes or no without asking (no: the default otherwise)
+                          a file kept by no is skipped, which is no failure
+  -j, --jobs N            convert up to N files at once (0: one per processor core;
+                          default 1), never more than 4 per core or than the limits
+                          on open files and processes allow
+      --journal FILE      keep the batch&apos;s journal in FILE, so that --resume can take
+                          up the batch should it be killed or interrupted
+      --resume FILE       convert the files of FILE&apos;s batch that had not ended, with
+                          its profile and folder; the journal goes once the batch ends
+      --machine           print one line per notice: progress/exit/signal/end/skipped/failed
+  -l, --list              list the profiles: group, caption, extension, arguments
+  -h, --help              show this help
+  -V, --version           show the version
+
+Exit status: 0 all converted, 1 some failed, 2 usage error, 3 the encoder could not
+be started, 130 interrupted.
+</source>
+        <translation>Uso: clipvane-cli --list
+     clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                  [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+     clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
+
+Convierte cada FILE con el codificador, uno tras otro salvo que --jobs indique otra cosa.
+
+  -p, --profile PROFILE   el nombre de un perfil tal como lo muestra --list, o una línea
+                          de comandos manual como &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        escribe las salidas en DIR (la crea si no existe)
+      --same-folder       escribe cada salida junto a su entrada (predeterminado)
+      --ffmpeg PATH       usa este codificador en lugar del &quot;ffmpeg&quot; de la ruta de búsqueda
+      --overwrite MODE    pregunta antes de reemplazar una salida existente (predeterminado
+                          en un terminal), o responde yes o no sin preguntar (no: predeterminado
+                          en los demás casos)
+                          un archivo conservado con no se omite, no es un fallo
+  -j, --jobs N            convierte hasta N archivos a la vez (0: uno por núcleo;
+                          predeterminado: 1), nunca más de 4 por núcleo ni más de lo
+                          que permiten los límites de archivos abiertos y procesos
+      --journal FILE      llevar el diario del lote en FILE, para que --resume pueda
+                          reanudar un lote terminado a la fuerza o interrumpido
+      --resume FILE       convertir los archivos del lote de FILE que no habían terminado,
+                          con su perfil y carpeta; el diario se borra al terminar el lote
+      --machine           imprime una línea por aviso: progress/exit/signal/end/skipped/failed
+  -l, --list              lista los perfiles: grupo, nombre, extensión, argumentos
+  -h, --help              muestra esta ayuda
+  -V, --version           muestra la versión
+
+Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 3 no se pudo iniciar
+el codificador, 130 interrumpido.
+</translation>
+    </message>
 </context>
 <context>
     <name>TConvertBatch</name>
@@ -278,6 +341,20 @@ Lotes largos:
         <translation>
             <numerusform>%n archivo convertido; fallidos: %1.</numerusform>
             <numerusform>%n archivos convertidos; fallidos: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) converted, %1 failed, %2 skipped.</source>
+        <translation>
+            <numerusform>%n archivo convertido, %1 con error, %2 omitido(s).</numerusform>
+            <numerusform>%n archivos convertidos, %1 con error, %2 omitido(s).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped: the output exists.</source>
+        <translation>
+            <numerusform>%n archivo omitido: su salida ya existe.</numerusform>
+            <numerusform>%n archivos omitidos: sus salidas ya existen.</numerusform>
         </translation>
     </message>
 </context>
@@ -531,6 +608,13 @@ Lotes largos:
         <source>&amp;Keep the source&apos;s dates</source>
         <translation>&amp;Conservar las fechas del origen</translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) of the last batch were not converted. Convert them now?</source>
+        <translation>
+            <numerusform>%n archivo del último lote no se convirtió. ¿Convertirlo ahora?</numerusform>
+            <numerusform>%n archivos del último lote no se convirtieron. ¿Convertirlos ahora?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
@@ -639,6 +723,36 @@ Lotes largos:
     <message>
         <source>Hello from Clipvane!</source>
         <translation>¡Hola desde Clipvane!</translation>
+    </message>
+</context>
+<context>
+    <name>clipvane::TExistingOutputMenu</name>
+    <message>
+        <source>&amp;When an output exists</source>
+        <translation>&amp;Si la salida ya existe</translation>
+    </message>
+    <message>
+        <source>&amp;Ask</source>
+        <translation>&amp;Preguntar</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Reemplazar</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Omitir</translation>
+    </message>
+</context>
+<context>
+    <name>TBatchJournal</name>
+    <message>
+        <source>%1 is in use by another run: this batch cannot be resumed after a crash.</source>
+        <translation>%1 está en uso por otra ejecución: este lote no podrá reanudarse tras un fallo.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2): this batch cannot be resumed after a crash.</source>
+        <translation>No se pudo escribir %1 (%2): este lote no podrá reanudarse tras un fallo.</translation>
     </message>
 </context>
 </TS>

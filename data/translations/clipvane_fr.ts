@@ -93,6 +93,72 @@ Longs lots :
   Ctrl+Z suspend les encodeurs avec le programme ; fg les reprend.
 </translation>
     </message>
+    <message>
+        <source>Usage: clipvane-cli --list
+       clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                    [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+       clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
+
+Converts each FILE with the encoder, one after another unless --jobs says otherwise.
+
+  -p, --profile PROFILE   a profile caption as --list shows it, or a manual command
+                          line such as &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        write the outputs into DIR (created if missing)
+      --same-folder       write each output beside its input (the default)
+      --ffmpeg PATH       use this encoder instead of &quot;ffmpeg&quot; found on the search path
+      --overwrite MODE    ask before replacing an existing output (default on a terminal),
+                          or answer yes or no without asking (no: the default otherwise)
+                          a file kept by no is skipped, which is no failure
+  -j, --jobs N            convert up to N files at once (0: one per processor core;
+                          default 1), never more than 4 per core or than the limits
+                          on open files and processes allow
+      --journal FILE      keep the batch&apos;s journal in FILE, so that --resume can take
+                          up the batch should it be killed or interrupted
+      --resume FILE       convert the files of FILE&apos;s batch that had not ended, with
+                          its profile and folder; the journal goes once the batch ends
+      --machine           print one line per notice: progress/exit/signal/end/skipped/failed
+  -l, --list              list the profiles: group, caption, extension, arguments
+  -h, --help              show this help
+  -V, --version           show the version
+
+Exit status: 0 all converted, 1 some failed, 2 usage error, 3 the encoder could not
+be started, 130 interrupted.
+</source>
+        <translation>Usage : clipvane-cli --list
+        clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                     [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+        clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
+
+Convertit chaque fichier FILE avec l&apos;encodeur, l&apos;un après l&apos;autre, sauf si --jobs en décide
+autrement.
+
+  -p, --profile PROFILE   un nom de profil tel que --list l&apos;affiche, ou une ligne de commande
+                          manuelle comme &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        écrire les fichiers de sortie dans DIR (créé s&apos;il n&apos;existe pas)
+      --same-folder       écrire chaque fichier de sortie à côté de son fichier d&apos;entrée (par
+                          défaut)
+      --ffmpeg PATH       utiliser cet encodeur au lieu du &quot;ffmpeg&quot; trouvé dans le chemin de
+                          recherche
+      --overwrite MODE    demander avant de remplacer un fichier de sortie existant (par défaut
+                          dans un terminal), ou répondre yes ou no sans demander (no : par
+                          défaut sinon)
+                          un fichier conservé par no est ignoré, ce n&apos;est pas un échec
+  -j, --jobs N            convertir jusqu&apos;à N fichiers à la fois (0 : un par cœur de
+                          processeur ; 1 par défaut), jamais plus de 4 par cœur ni plus
+                          que les limites de fichiers ouverts et de processus
+      --journal FILE      tenir le journal du lot dans FILE, pour que --resume puisse
+                          reprendre un lot tué ou interrompu
+      --resume FILE       convertir les fichiers non terminés du lot de FILE, avec son
+                          profil et son dossier ; le journal disparaît à la fin du lot
+      --machine           afficher une ligne par notification : progress/exit/signal/end/skipped/failed
+  -l, --list              lister les profils : groupe, nom, extension, arguments
+  -h, --help              afficher cette aide
+  -V, --version           afficher la version
+
+Code de sortie : 0 tout est converti, 1 certains ont échoué, 2 erreur d&apos;utilisation, 3 l&apos;encodeur
+n&apos;a pas pu être démarré, 130 interrompu.
+</translation>
+    </message>
 </context>
 <context>
     <name>TConvertBatch</name>
@@ -281,6 +347,20 @@ Longs lots :
         <translation>
             <numerusform>%n fichier converti, %1 en échec.</numerusform>
             <numerusform>%n fichiers convertis, %1 en échec.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) converted, %1 failed, %2 skipped.</source>
+        <translation>
+            <numerusform>%n fichier converti, %1 en échec, %2 ignoré(s).</numerusform>
+            <numerusform>%n fichiers convertis, %1 en échec, %2 ignoré(s).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped: the output exists.</source>
+        <translation>
+            <numerusform>%n fichier ignoré : sa sortie existe.</numerusform>
+            <numerusform>%n fichiers ignorés : leurs sorties existent.</numerusform>
         </translation>
     </message>
 </context>
@@ -534,6 +614,13 @@ Longs lots :
         <source>&amp;Keep the source&apos;s dates</source>
         <translation>&amp;Conserver les dates de la source</translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) of the last batch were not converted. Convert them now?</source>
+        <translation>
+            <numerusform>%n fichier du dernier lot n&apos;a pas été converti. Le convertir maintenant ?</numerusform>
+            <numerusform>%n fichiers du dernier lot n&apos;ont pas été convertis. Les convertir maintenant ?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
@@ -642,6 +729,36 @@ Longs lots :
     <message>
         <source>Hello from Clipvane!</source>
         <translation>Bonjour de Clipvane&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>clipvane::TExistingOutputMenu</name>
+    <message>
+        <source>&amp;When an output exists</source>
+        <translation>&amp;Si la sortie existe</translation>
+    </message>
+    <message>
+        <source>&amp;Ask</source>
+        <translation>&amp;Demander</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Ignorer</translation>
+    </message>
+</context>
+<context>
+    <name>TBatchJournal</name>
+    <message>
+        <source>%1 is in use by another run: this batch cannot be resumed after a crash.</source>
+        <translation>%1 est utilisé par une autre exécution : ce lot ne pourra pas être repris après un plantage.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2): this batch cannot be resumed after a crash.</source>
+        <translation>%1 n&apos;a pas pu être écrit (%2) : ce lot ne pourra pas être repris après un plantage.</translation>
     </message>
 </context>
 </TS>

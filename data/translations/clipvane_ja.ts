@@ -86,6 +86,67 @@ Long batches:
   Ctrl+Z でエンコーダーとこのプログラムを一時停止し、fg で再開します。
 </translation>
     </message>
+    <message>
+        <source>Usage: clipvane-cli --list
+       clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                    [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+       clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
+
+Converts each FILE with the encoder, one after another unless --jobs says otherwise.
+
+  -p, --profile PROFILE   a profile caption as --list shows it, or a manual command
+                          line such as &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        write the outputs into DIR (created if missing)
+      --same-folder       write each output beside its input (the default)
+      --ffmpeg PATH       use this encoder instead of &quot;ffmpeg&quot; found on the search path
+      --overwrite MODE    ask before replacing an existing output (default on a terminal),
+                          or answer yes or no without asking (no: the default otherwise)
+                          a file kept by no is skipped, which is no failure
+  -j, --jobs N            convert up to N files at once (0: one per processor core;
+                          default 1), never more than 4 per core or than the limits
+                          on open files and processes allow
+      --journal FILE      keep the batch&apos;s journal in FILE, so that --resume can take
+                          up the batch should it be killed or interrupted
+      --resume FILE       convert the files of FILE&apos;s batch that had not ended, with
+                          its profile and folder; the journal goes once the batch ends
+      --machine           print one line per notice: progress/exit/signal/end/skipped/failed
+  -l, --list              list the profiles: group, caption, extension, arguments
+  -h, --help              show this help
+  -V, --version           show the version
+
+Exit status: 0 all converted, 1 some failed, 2 usage error, 3 the encoder could not
+be started, 130 interrupted.
+</source>
+        <translation>使用法: clipvane-cli --list
+        clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                     [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+        clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
+
+各 FILE をエンコーダーで変換します。--jobs の指定がなければ 1 つずつ順に変換します。
+
+  -p, --profile PROFILE   --list に表示されるプロファイル名、または
+                          &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot; のような手動コマンドライン
+  -o, --output DIR        出力を DIR に書き込む (なければ作成)
+      --same-folder       各出力を入力と同じフォルダーに書き込む (既定)
+      --ffmpeg PATH       検索パス上の &quot;ffmpeg&quot; ではなく、このエンコーダーを使う
+      --overwrite MODE    既存の出力を置き換える前に確認する (端末での既定)、
+                          または確認せずに yes か no で答える (no: それ以外での既定)
+                          no で残したファイルはスキップ扱いで、失敗ではありません
+  -j, --jobs N            最大 N 個のファイルを同時に変換する (0: プロセッサコアごとに 1 つ、
+                          既定 1)。コアあたり 4 つまで、開けるファイル数とプロセス数の上限まで
+      --journal FILE      バッチのジャーナルを FILE に記録し、強制終了や中断の後に
+                          --resume で続きを実行できるようにする
+      --resume FILE       FILE のバッチのうち終わっていないファイルを、そのプロファイルと
+                          フォルダーで変換する。バッチが終わるとジャーナルは削除される
+      --machine           通知ごとに 1 行出力する: progress/exit/signal/end/skipped/failed
+  -l, --list              プロファイルを一覧表示する: グループ、名前、拡張子、引数
+  -h, --help              このヘルプを表示する
+  -V, --version           バージョンを表示する
+
+終了ステータス: 0 すべて変換、1 一部が失敗、2 使い方の誤り、3 エンコーダーを
+起動できない、130 中断。
+</translation>
+    </message>
 </context>
 <context>
     <name>TConvertBatch</name>
@@ -273,6 +334,18 @@ Long batches:
         <source>%n file(s) converted, %1 failed.</source>
         <translation>
             <numerusform>%n 個のファイルを変換、%1 個が失敗しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) converted, %1 failed, %2 skipped.</source>
+        <translation>
+            <numerusform>%n 個のファイルを変換、%1 個が失敗、%2 個をスキップしました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped: the output exists.</source>
+        <translation>
+            <numerusform>%n 個のファイルをスキップしました: 出力が既にあります。</numerusform>
         </translation>
     </message>
 </context>
@@ -526,6 +599,12 @@ Long batches:
         <source>&amp;Keep the source&apos;s dates</source>
         <translation>元ファイルの日時を保持(&amp;K)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) of the last batch were not converted. Convert them now?</source>
+        <translation>
+            <numerusform>前回のバッチで %n 個のファイルが変換されていません。今すぐ変換しますか?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
@@ -634,6 +713,36 @@ Long batches:
     <message>
         <source>Hello from Clipvane!</source>
         <translation>Clipvane からこんにちは！</translation>
+    </message>
+</context>
+<context>
+    <name>clipvane::TExistingOutputMenu</name>
+    <message>
+        <source>&amp;When an output exists</source>
+        <translation>出力が既にある場合(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Ask</source>
+        <translation>確認する(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>置き換える(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>スキップする(&amp;S)</translation>
+    </message>
+</context>
+<context>
+    <name>TBatchJournal</name>
+    <message>
+        <source>%1 is in use by another run: this batch cannot be resumed after a crash.</source>
+        <translation>%1 は別の実行で使用中です: このバッチはクラッシュ後に再開できません。</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2): this batch cannot be resumed after a crash.</source>
+        <translation>%1 を書き込めませんでした (%2): このバッチはクラッシュ後に再開できません。</translation>
     </message>
 </context>
 </TS>

@@ -90,6 +90,69 @@ Lotes longos:
   Ctrl+Z pausa os codificadores junto com o programa; fg os retoma.
 </translation>
     </message>
+    <message>
+        <source>Usage: clipvane-cli --list
+       clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                    [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+       clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
+
+Converts each FILE with the encoder, one after another unless --jobs says otherwise.
+
+  -p, --profile PROFILE   a profile caption as --list shows it, or a manual command
+                          line such as &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        write the outputs into DIR (created if missing)
+      --same-folder       write each output beside its input (the default)
+      --ffmpeg PATH       use this encoder instead of &quot;ffmpeg&quot; found on the search path
+      --overwrite MODE    ask before replacing an existing output (default on a terminal),
+                          or answer yes or no without asking (no: the default otherwise)
+                          a file kept by no is skipped, which is no failure
+  -j, --jobs N            convert up to N files at once (0: one per processor core;
+                          default 1), never more than 4 per core or than the limits
+                          on open files and processes allow
+      --journal FILE      keep the batch&apos;s journal in FILE, so that --resume can take
+                          up the batch should it be killed or interrupted
+      --resume FILE       convert the files of FILE&apos;s batch that had not ended, with
+                          its profile and folder; the journal goes once the batch ends
+      --machine           print one line per notice: progress/exit/signal/end/skipped/failed
+  -l, --list              list the profiles: group, caption, extension, arguments
+  -h, --help              show this help
+  -V, --version           show the version
+
+Exit status: 0 all converted, 1 some failed, 2 usage error, 3 the encoder could not
+be started, 130 interrupted.
+</source>
+        <translation>Uso: clipvane-cli --list
+     clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                  [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+     clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
+
+Converte cada FILE com o codificador, um após o outro, a menos que --jobs diga o contrário.
+
+  -p, --profile PROFILE   o nome de um perfil como --list o mostra, ou uma linha de
+                          comando manual como &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        grava as saídas em DIR (criada se não existir)
+      --same-folder       grava cada saída ao lado da sua entrada (o padrão)
+      --ffmpeg PATH       usa este codificador em vez do &quot;ffmpeg&quot; do caminho de pesquisa
+      --overwrite MODE    pergunta antes de substituir uma saída existente (padrão em um
+                          terminal), ou responde yes ou no sem perguntar (no: o padrão nos
+                          demais casos)
+                          um arquivo mantido por no é ignorado, o que não é uma falha
+  -j, --jobs N            converte até N arquivos ao mesmo tempo (0: um por núcleo;
+                          padrão: 1), nunca mais de 4 por núcleo nem além do que os
+                          limites de arquivos abertos e processos permitem
+      --journal FILE      manter o diário do lote em FILE, para que --resume possa
+                          retomar um lote encerrado à força ou interrompido
+      --resume FILE       converter os arquivos do lote de FILE que não terminaram, com
+                          seu perfil e pasta; o diário é apagado quando o lote termina
+      --machine           imprime uma linha por aviso: progress/exit/signal/end/skipped/failed
+  -l, --list              lista os perfis: grupo, nome, extensão, argumentos
+  -h, --help              mostra esta ajuda
+  -V, --version           mostra a versão
+
+Código de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso, 3 não foi possível
+iniciar o codificador, 130 interrompido.
+</translation>
+    </message>
 </context>
 <context>
     <name>TConvertBatch</name>
@@ -278,6 +341,20 @@ Lotes longos:
         <translation>
             <numerusform>%n arquivo convertido; com falha: %1.</numerusform>
             <numerusform>%n arquivos convertidos; com falha: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) converted, %1 failed, %2 skipped.</source>
+        <translation>
+            <numerusform>%n arquivo convertido, %1 com falha, %2 ignorado(s).</numerusform>
+            <numerusform>%n arquivos convertidos, %1 com falha, %2 ignorado(s).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped: the output exists.</source>
+        <translation>
+            <numerusform>%n arquivo ignorado: sua saída já existe.</numerusform>
+            <numerusform>%n arquivos ignorados: suas saídas já existem.</numerusform>
         </translation>
     </message>
 </context>
@@ -531,6 +608,13 @@ Lotes longos:
         <source>&amp;Keep the source&apos;s dates</source>
         <translation>&amp;Manter as datas da origem</translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) of the last batch were not converted. Convert them now?</source>
+        <translation>
+            <numerusform>%n arquivo do último lote não foi convertido. Convertê-lo agora?</numerusform>
+            <numerusform>%n arquivos do último lote não foram convertidos. Convertê-los agora?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
@@ -639,6 +723,36 @@ Lotes longos:
     <message>
         <source>Hello from Clipvane!</source>
         <translation>Olá do Clipvane!</translation>
+    </message>
+</context>
+<context>
+    <name>clipvane::TExistingOutputMenu</name>
+    <message>
+        <source>&amp;When an output exists</source>
+        <translation>&amp;Quando a saída já existe</translation>
+    </message>
+    <message>
+        <source>&amp;Ask</source>
+        <translation>&amp;Perguntar</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Substituir</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Ignorar</translation>
+    </message>
+</context>
+<context>
+    <name>TBatchJournal</name>
+    <message>
+        <source>%1 is in use by another run: this batch cannot be resumed after a crash.</source>
+        <translation>%1 está em uso por outra execução: este lote não poderá ser retomado após uma falha.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2): this batch cannot be resumed after a crash.</source>
+        <translation>Não foi possível gravar %1 (%2): este lote não poderá ser retomado após uma falha.</translation>
     </message>
 </context>
 </TS>

@@ -92,6 +92,69 @@ Long batches:
   Ctrl+Z приостанавливает кодировщики вместе с программой; fg продолжает их.
 </translation>
     </message>
+    <message>
+        <source>Usage: clipvane-cli --list
+       clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                    [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+       clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
+
+Converts each FILE with the encoder, one after another unless --jobs says otherwise.
+
+  -p, --profile PROFILE   a profile caption as --list shows it, or a manual command
+                          line such as &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        write the outputs into DIR (created if missing)
+      --same-folder       write each output beside its input (the default)
+      --ffmpeg PATH       use this encoder instead of &quot;ffmpeg&quot; found on the search path
+      --overwrite MODE    ask before replacing an existing output (default on a terminal),
+                          or answer yes or no without asking (no: the default otherwise)
+                          a file kept by no is skipped, which is no failure
+  -j, --jobs N            convert up to N files at once (0: one per processor core;
+                          default 1), never more than 4 per core or than the limits
+                          on open files and processes allow
+      --journal FILE      keep the batch&apos;s journal in FILE, so that --resume can take
+                          up the batch should it be killed or interrupted
+      --resume FILE       convert the files of FILE&apos;s batch that had not ended, with
+                          its profile and folder; the journal goes once the batch ends
+      --machine           print one line per notice: progress/exit/signal/end/skipped/failed
+  -l, --list              list the profiles: group, caption, extension, arguments
+  -h, --help              show this help
+  -V, --version           show the version
+
+Exit status: 0 all converted, 1 some failed, 2 usage error, 3 the encoder could not
+be started, 130 interrupted.
+</source>
+        <translation>Использование: clipvane-cli --list
+               clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                            [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+               clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
+
+Конвертирует каждый FILE кодировщиком, по очереди, если --jobs не задаёт иное.
+
+  -p, --profile PROFILE   название профиля, как его показывает --list, или своя
+                          командная строка, например &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        записывать выходные файлы в DIR (папка создаётся, если её нет)
+      --same-folder       записывать каждый выходной файл рядом с входным (по умолчанию)
+      --ffmpeg PATH       использовать этот кодировщик вместо &quot;ffmpeg&quot; из путей поиска
+      --overwrite MODE    спрашивать перед заменой существующего выходного файла
+                          (по умолчанию в терминале) или без вопроса отвечать yes или no
+                          (no: по умолчанию в остальных случаях)
+                          файл, оставленный из-за no, пропускается, это не ошибка
+  -j, --jobs N            конвертировать до N файлов одновременно (0: по одному на ядро
+                          процессора; по умолчанию 1), не больше 4 на ядро и не больше,
+                          чем позволяют лимиты открытых файлов и процессов
+      --journal FILE      вести журнал пакета в FILE, чтобы --resume мог продолжить
+                          пакет, если он был убит или прерван
+      --resume FILE       преобразовать незавершённые файлы пакета из FILE с его
+                          профилем и папкой; журнал удаляется, когда пакет завершён
+      --machine           выводить по строке на событие: progress/exit/signal/end/skipped/failed
+  -l, --list              показать профили: группа, название, расширение, аргументы
+  -h, --help              показать эту справку
+  -V, --version           показать версию
+
+Код завершения: 0 — всё сконвертировано, 1 — часть файлов не сконвертирована,
+2 — ошибка в аргументах, 3 — не удалось запустить кодировщик, 130 — прервано.
+</translation>
+    </message>
 </context>
 <context>
     <name>TConvertBatch</name>
@@ -281,6 +344,22 @@ Long batches:
             <numerusform>%n файл сконвертирован, ошибок: %1.</numerusform>
             <numerusform>%n файла сконвертировано, ошибок: %1.</numerusform>
             <numerusform>%n файлов сконвертировано, ошибок: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) converted, %1 failed, %2 skipped.</source>
+        <translation>
+            <numerusform>%n файл сконвертирован, ошибок: %1, пропущено: %2.</numerusform>
+            <numerusform>%n файла сконвертировано, ошибок: %1, пропущено: %2.</numerusform>
+            <numerusform>%n файлов сконвертировано, ошибок: %1, пропущено: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped: the output exists.</source>
+        <translation>
+            <numerusform>%n файл пропущен: выходной файл уже есть.</numerusform>
+            <numerusform>%n файла пропущено: выходные файлы уже есть.</numerusform>
+            <numerusform>%n файлов пропущено: выходные файлы уже есть.</numerusform>
         </translation>
     </message>
 </context>
@@ -534,6 +613,14 @@ Long batches:
         <source>&amp;Keep the source&apos;s dates</source>
         <translation>&amp;Сохранять даты исходных файлов</translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) of the last batch were not converted. Convert them now?</source>
+        <translation>
+            <numerusform>%n файл последнего пакета не был преобразован. Преобразовать сейчас?</numerusform>
+            <numerusform>%n файла последнего пакета не были преобразованы. Преобразовать сейчас?</numerusform>
+            <numerusform>%n файлов последнего пакета не были преобразованы. Преобразовать сейчас?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
@@ -642,6 +729,36 @@ Long batches:
     <message>
         <source>Hello from Clipvane!</source>
         <translation>Привет от Clipvane!</translation>
+    </message>
+</context>
+<context>
+    <name>clipvane::TExistingOutputMenu</name>
+    <message>
+        <source>&amp;When an output exists</source>
+        <translation>&amp;Если выходной файл есть</translation>
+    </message>
+    <message>
+        <source>&amp;Ask</source>
+        <translation>&amp;Спрашивать</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Заменять</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Пропускать</translation>
+    </message>
+</context>
+<context>
+    <name>TBatchJournal</name>
+    <message>
+        <source>%1 is in use by another run: this batch cannot be resumed after a crash.</source>
+        <translation>%1 используется другим запуском: после сбоя этот пакет нельзя будет продолжить.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2): this batch cannot be resumed after a crash.</source>
+        <translation>Не удалось записать %1 (%2): после сбоя этот пакет нельзя будет продолжить.</translation>
     </message>
 </context>
 </TS>

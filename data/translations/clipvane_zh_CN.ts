@@ -86,6 +86,67 @@ Long batches:
   Ctrl+Z 暂停编码器及本程序；fg 继续。
 </translation>
     </message>
+    <message>
+        <source>Usage: clipvane-cli --list
+       clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                    [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+       clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
+
+Converts each FILE with the encoder, one after another unless --jobs says otherwise.
+
+  -p, --profile PROFILE   a profile caption as --list shows it, or a manual command
+                          line such as &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        write the outputs into DIR (created if missing)
+      --same-folder       write each output beside its input (the default)
+      --ffmpeg PATH       use this encoder instead of &quot;ffmpeg&quot; found on the search path
+      --overwrite MODE    ask before replacing an existing output (default on a terminal),
+                          or answer yes or no without asking (no: the default otherwise)
+                          a file kept by no is skipped, which is no failure
+  -j, --jobs N            convert up to N files at once (0: one per processor core;
+                          default 1), never more than 4 per core or than the limits
+                          on open files and processes allow
+      --journal FILE      keep the batch&apos;s journal in FILE, so that --resume can take
+                          up the batch should it be killed or interrupted
+      --resume FILE       convert the files of FILE&apos;s batch that had not ended, with
+                          its profile and folder; the journal goes once the batch ends
+      --machine           print one line per notice: progress/exit/signal/end/skipped/failed
+  -l, --list              list the profiles: group, caption, extension, arguments
+  -h, --help              show this help
+  -V, --version           show the version
+
+Exit status: 0 all converted, 1 some failed, 2 usage error, 3 the encoder could not
+be started, 130 interrupted.
+</source>
+        <translation>用法: clipvane-cli --list
+      clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]
+                   [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...
+      clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]
+
+用编码器逐个转换每个 FILE，除非 --jobs 另有指定。
+
+  -p, --profile PROFILE   --list 所列的预设名称，或手动命令行，
+                          例如 &quot;ffmpeg -i %1 -vn -ac 1 %1.wav&quot;
+  -o, --output DIR        将输出写入 DIR (不存在时自动创建)
+      --same-folder       将每个输出写在其输入文件旁 (默认)
+      --ffmpeg PATH       使用此编码器，而非在搜索路径中找到的 &quot;ffmpeg&quot;
+      --overwrite MODE    替换已有的输出前询问 (在终端上为默认)，
+                          或不询问直接回答 yes 或 no (no: 其他情况下的默认)
+                          因 no 而保留的文件记为跳过，不算失败
+  -j, --jobs N            最多同时转换 N 个文件 (0: 每个处理器核心一个；默认 1)，
+                          每核心不超过 4 个，也不超过打开文件数和进程数的限制
+      --journal FILE      在 FILE 中记录批处理日志，以便批处理被终止或中断后
+                          可用 --resume 继续
+      --resume FILE       用 FILE 中批处理的配置文件和文件夹转换其尚未结束的文件；
+                          批处理结束后日志即被删除
+      --machine           每条通知输出一行: progress/exit/signal/end/skipped/failed
+  -l, --list              列出预设: 分组、名称、扩展名、参数
+  -h, --help              显示此帮助
+  -V, --version           显示版本
+
+退出状态: 0 全部转换成功，1 部分失败，2 用法错误，3 无法启动编码器，
+130 已中断。
+</translation>
+    </message>
 </context>
 <context>
     <name>TConvertBatch</name>
@@ -273,6 +334,18 @@ Long batches:
         <source>%n file(s) converted, %1 failed.</source>
         <translation>
             <numerusform>已转换 %n 个文件，%1 个失败。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) converted, %1 failed, %2 skipped.</source>
+        <translation>
+            <numerusform>已转换 %n 个文件，%1 个失败，%2 个跳过。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped: the output exists.</source>
+        <translation>
+            <numerusform>已跳过 %n 个文件：输出已存在。</numerusform>
         </translation>
     </message>
 </context>
@@ -526,6 +599,12 @@ Long batches:
         <source>&amp;Keep the source&apos;s dates</source>
         <translation>保留源文件日期(&amp;K)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) of the last batch were not converted. Convert them now?</source>
+        <translation>
+            <numerusform>上一批处理中有 %n 个文件未转换。现在转换吗？</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>clipvane::TfrmManualConvert</name>
@@ -634,6 +713,36 @@ Long batches:
     <message>
         <source>Hello from Clipvane!</source>
         <translation>Clipvane 向您问好！</translation>
+    </message>
+</context>
+<context>
+    <name>clipvane::TExistingOutputMenu</name>
+    <message>
+        <source>&amp;When an output exists</source>
+        <translation>输出已存在时(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Ask</source>
+        <translation>询问(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>替换(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>跳过(&amp;S)</translation>
+    </message>
+</context>
+<context>
+    <name>TBatchJournal</name>
+    <message>
+        <source>%1 is in use by another run: this batch cannot be resumed after a crash.</source>
+        <translation>%1 正被另一个运行实例使用：此批处理在崩溃后将无法继续。</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2): this batch cannot be resumed after a crash.</source>
+        <translation>无法写入 %1（%2）：此批处理在崩溃后将无法继续。</translation>
     </message>
 </context>
 </TS>

@@ -106,6 +106,8 @@ int main(int argc, char* argv[]) {
     });
     quitPoll.start(250);
     frmMain.show();
+    // Once the window is up: a batch the last run did not finish is offered first.
+    QTimer::singleShot(0, &frmMain, &TfrmMain::OfferResume);
     if (!files.isEmpty())
         frmMain.ConvertFiles(files);
     return app.exec();

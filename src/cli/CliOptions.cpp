@@ -14,7 +14,8 @@ const char* CliUsage() {
         "TCliOptions",
         "Usage: clipvane-cli --list\n"
         "       clipvane-cli -p PROFILE [-o DIR | --same-folder] [--ffmpeg PATH]\n"
-        "                    [--overwrite ask|yes|no] [--jobs N] [--machine] FILE...\n"
+        "                    [--overwrite ask|yes|no] [--jobs N] [--journal FILE] [--machine] FILE...\n"
+        "       clipvane-cli --resume FILE [--ffmpeg PATH] [--overwrite ask|yes|no] [--jobs N] [--machine]\n"
         "\n"
         "Converts each FILE with the encoder, one after another unless --jobs says otherwise.\n"
         "\n"
@@ -25,10 +26,15 @@ const char* CliUsage() {
         "      --ffmpeg PATH       use this encoder instead of \"ffmpeg\" found on the search path\n"
         "      --overwrite MODE    ask before replacing an existing output (default on a terminal),\n"
         "                          or answer yes or no without asking (no: the default otherwise)\n"
+        "                          a file kept by no is skipped, which is no failure\n"
         "  -j, --jobs N            convert up to N files at once (0: one per processor core;\n"
         "                          default 1), never more than 4 per core or than the limits\n"
         "                          on open files and processes allow\n"
-        "      --machine           print one line per notice: progress/exit/signal/end/failed\n"
+        "      --journal FILE      keep the batch's journal in FILE, so that --resume can take\n"
+        "                          up the batch should it be killed or interrupted\n"
+        "      --resume FILE       convert the files of FILE's batch that had not ended, with\n"
+        "                          its profile and folder; the journal goes once the batch ends\n"
+        "      --machine           print one line per notice: progress/exit/signal/end/skipped/failed\n"
         "  -l, --list              list the profiles: group, caption, extension, arguments\n"
         "  -h, --help              show this help\n"
         "  -V, --version           show the version\n"
@@ -44,6 +50,17 @@ const char* CliLongBatchUsage() {
                              "      --keep-dates        give each output its source's modification time\n"
                              "  Ctrl+Z pauses the encoders with the program; fg resumes them.\n");
 }
+namespace {
+// A batch taken up again keeps its files, profile and folder: the journal has them.
+bool CheckResume(const TCliOptions& options, bool sameFolder, std::string& error) {
+    if (options.HasProfile || !options.OutputDir.empty() || sameFolder || !options.Files.empty() ||
+        !options.Journal.empty()) {
+        error = "--resume takes the files, the profile and the folder from its journal";
+        return false;
+    }
+    return true;
+}
+} // namespace
 
 bool ParseCliArguments(const std::vector<std::string>& args, TCliOptions& options, std::string& error) {
     bool sameFolder = false;
@@ -102,6 +119,14 @@ bool ParseCliArguments(const std::vector<std::string>& args, TCliOptions& option
                 return false;
             }
             options.Jobs = static_cast<unsigned>(std::stoul(count));
+        } else if (arg == "--journal" || arg == "--resume") {
+            std::string& into = arg == "--journal" ? options.Journal : options.Resume;
+            if (!value(into))
+                return false;
+            if (into.empty()) {
+                error = "the journal path is empty";
+                return false;
+            }
         } else if (arg == "--overwrite") {
             std::string mode;
             if (!value(mode))
@@ -128,6 +153,8 @@ bool ParseCliArguments(const std::vector<std::string>& args, TCliOptions& option
     }
     if (options.Help || options.Version || options.List)
         return true;
+    if (!options.Resume.empty())
+        return CheckResume(options, sameFolder, error);
     if (!options.HasProfile) {
         error = "no profile given (-p PROFILE; --list shows them)";
         return false;

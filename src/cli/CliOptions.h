@@ -21,6 +21,8 @@ struct TCliOptions {
     bool OverwriteGiven = false;
     unsigned Jobs = 1; // files converted at once; 0 asks for one per processor core
     bool KeepDates = false;
+    std::string Journal; // --journal: where this batch keeps its journal
+    std::string Resume;  // --resume: the journal of a batch to take up again
     std::vector<std::string> Files;
 };
 

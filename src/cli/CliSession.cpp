@@ -25,6 +25,11 @@ bool TCliQuestion::AskYesNo(const std::string& text) {
 }
 
 namespace {
+// What a terminal shows after a file's name when it has ended.
+std::string EndWord(const TProcessInfo& info) {
+    return info.Converted() ? "  done" : info.Skipped ? "  skipped" : "  failed";
+}
+
 std::vector<TConvertProcess*> RunnerPointers(const std::vector<std::unique_ptr<TConvertProcess>>& runners) {
     std::vector<TConvertProcess*> pointers;
     for (const auto& runner : runners)
@@ -79,6 +84,14 @@ TCliSession::~TCliSession() {
     // The batch refers to the runners; each runner stops its child as it goes.
     m_batch.reset();
     m_runners.clear();
+}
+
+void TCliSession::KeepJournal(TBatchJournal& journal) {
+    m_journal = &journal;
+    m_batch->FileStarting = [&journal](std::size_t index, const std::string& output) {
+        journal.Starting(index, output);
+    };
+    m_batch->FileEnded = [&journal](std::size_t index) { journal.Ended(index); };
 }
 
 void TCliSession::Begin() {
@@ -213,17 +226,20 @@ void TCliSession::OnEnd(std::size_t slot, const TProcessInfo& info) {
             std::cout << prefix << "exit " << info.ExitCode << '\n';
         // The mark says whether the file converted: progress followed by a failure is no success.
         std::cout << prefix << "end " << info.Status << ' ' << (info.Converted() ? info.TimeElapsed : "-")
-                  << std::endl;
+                  << '\n';
+        if (info.Skipped)
+            std::cout << prefix << "skipped " << ExtractFileName(m_batch->FileList()[index]) << '\n';
+        std::cout << std::flush;
     } else if (m_terminal && m_runners.size() > 1) {
-        PrintAboveBlock(FileLabel(slot) + (info.Converted() ? "  done" : "  failed"));
+        PrintAboveBlock(FileLabel(slot) + EndWord(info));
     } else if (m_terminal) {
-        DrawProgressLine(slot, info.Converted() ? "  done" : "  failed");
+        DrawProgressLine(slot, EndWord(info));
         std::cout << '\n';
         m_lineWidth = 0;
     }
     const auto action = m_batch->OnEndNotice(
         info, [](const std::string& message) { std::cerr << message << '\n'; }, slot);
-    if (action != TConvertBatch::TEndAction::Ignore && !info.Converted())
+    if (action != TConvertBatch::TEndAction::Ignore && !info.Converted() && !info.Skipped)
         PrintReason(index, prefix);
     if (action != TConvertBatch::TEndAction::Ignore && info.Converted())
         PrintNote(index, prefix);
@@ -297,6 +313,8 @@ void TCliSession::Finish(int exitCode) {
     m_done = true;
     m_interruptPoll.stop();
     m_batch->Stop();
+    if (m_journal && (exitCode == kExitConverted || exitCode == kExitSomeFailed))
+        m_journal->Finish();
     if (m_terminal && m_runners.size() > 1)
         EraseBlock();
     else if (m_terminal && m_lineWidth > 0)
@@ -307,6 +325,10 @@ void TCliSession::Finish(int exitCode) {
         else
             std::cerr << m_batch->FailedFiles << "file conversion failed." << std::endl;
     }
+    if (const std::size_t skipped = m_batch->Skipped(); skipped > 0 && !m_machine)
+        std::cerr << (skipped == 1 ? "1 file skipped: its output exists."
+                                   : std::to_string(skipped) + " files skipped: their outputs exist.")
+                  << std::endl;
     std::cout << std::flush;
     emit finished(exitCode);
 }

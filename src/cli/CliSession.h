@@ -3,6 +3,7 @@
 
 #include "cli/CliOptions.h"
 #include "core/BatchClock.h"
+#include "core/BatchJournal.h"
 #include "core/ConvertBatch.h"
 
 #include <QObject>
@@ -57,6 +58,9 @@ public:
 
     // Starts the first file; the exit code arrives through finished().
     void Begin();
+    // Keeps `journal` (begun already) up to date, and removes it once the batch has ended. An
+    // interrupted batch, or one whose encoder could not be started, keeps it for --resume.
+    void KeepJournal(TBatchJournal& journal);
 
 signals:
     void finished(int exitCode);
@@ -92,6 +96,7 @@ private:
     bool m_terminal = false;
     bool m_done = false;
     TCliQuestion m_question;
+    TBatchJournal* m_journal = nullptr;
     std::vector<std::unique_ptr<TConvertProcess>> m_runners;
     std::vector<std::unique_ptr<TSlotReceiver>> m_receivers;
     std::unique_ptr<TConvertBatch> m_batch;

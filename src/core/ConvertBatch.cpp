@@ -126,6 +126,7 @@ TConvertBatch::TConvertBatch(std::vector<TConvertProcess*> runners, std::vector<
     , m_slotOutput(m_runners.size())
     , m_failed(m_fileList.size(), false)
     , m_converted(m_fileList.size(), false)
+    , m_skipped(m_fileList.size(), false)
     , m_reasons(m_fileList.size())
     , m_notes(m_fileList.size()) {
     // Files are handed out in order, one to each slot to begin with.
@@ -165,6 +166,7 @@ bool TConvertBatch::StartCurrent(std::size_t slot) {
         runner.FFmpegParams = Job.FFmpegParams;
         runner.FFmpegPath = Job.FFmpegPath;
         runner.NotUseAnotherFFmpeg = Job.NotUseAnotherFFmpeg;
+        runner.ExistingOutput = Job.ExistingOutput;
         // The encoder truncates its output before it reads its input: it would destroy the file. And
         // no "Yes" may make one file of the batch destroy another.
         if (const std::int32_t refusal = FileOfThisBatch(slot, runner.OutputFile); refusal != 0) {
@@ -172,6 +174,8 @@ bool TConvertBatch::StartCurrent(std::size_t slot) {
             return true;
         }
         m_slotOutput[slot] = runner.OutputFile;
+        if (FileStarting)
+            FileStarting(index, runner.OutputFile);
         try {
             runner.Start();
         } catch (const EOSError& error) {
@@ -246,17 +250,23 @@ std::int32_t TConvertBatch::FileOfThisBatch(std::size_t slot, const std::string&
 
 void TConvertBatch::Refuse(std::size_t slot, std::int32_t status) {
     TConvertProcess& runner = *m_runners[slot];
-    // Asked like any existing output, so No still means a quiet skip.
-    const bool yes = runner.Question && runner.Question->AskYesNo(OverwriteQuestion(runner.OutputFile));
+    // Decided like any existing output, so No still means a quiet skip, and Replace is still refused.
+    if (Job.ExistingOutput == TExistingOutput::Skip) {
+        PostEnd(slot, 0, 0, true);
+        return;
+    }
+    const bool yes = Job.ExistingOutput == TExistingOutput::Replace ||
+                     (runner.Question && runner.Question->AskYesNo(OverwriteQuestion(runner.OutputFile)));
     PostEnd(slot, yes ? status : 0, 0);
 }
 
-void TConvertBatch::PostEnd(std::size_t slot, std::int32_t status, int osError) {
+void TConvertBatch::PostEnd(std::size_t slot, std::int32_t status, int osError, bool skipped) {
     const TConvertProcess& runner = *m_runners[slot];
     auto info = std::make_unique<TProcessInfo>();
     info->Percent = kEndNoticePercent;
     info->Status = status;
     info->OSError = osError;
+    info->Skipped = skipped;
     if (runner.NotifyWindow)
         QCoreApplication::postEvent(runner.NotifyWindow, new TProcessInfoEvent(std::move(info)));
 }
@@ -297,7 +307,7 @@ void TConvertBatch::EndOnError(const std::string& why) {
 
 void TConvertBatch::FailTheRest(const std::function<std::string(std::size_t)>& reasonOf) {
     for (std::size_t i = 0; i < m_fileList.size(); ++i) {
-        if (m_failed[i] || m_converted[i])
+        if (m_failed[i] || m_converted[i] || m_skipped[i])
             continue;
         m_failed[i] = true;
         m_reasons[i] = {reasonOf(i)};
@@ -345,7 +355,10 @@ TConvertBatch::OnEndNotice(const TProcessInfo& info,
 void TConvertBatch::Record(std::size_t slot, const TProcessInfo& info) {
     const std::size_t index = m_slotIndex[slot];
     const TConvertProcess& runner = *m_runners[slot];
-    if (!info.Converted()) {
+    if (info.Skipped) {
+        m_skipped[index] = true;
+        ++m_skippedCount;
+    } else if (!info.Converted()) {
         m_failed[index] = true;
         m_reasons[index] = FailureReason(info, runner.OutputFile, Job.AnotherEncoderHint);
     } else {
@@ -356,6 +369,8 @@ void TConvertBatch::Record(std::size_t slot, const TProcessInfo& info) {
             KeepDate(index, runner.OutputFile);
     }
     m_slotOutput[slot].clear();
+    if (FileEnded)
+        FileEnded(index);
 }
 
 // A date the file system refuses costs the file nothing: it converted, and the note says why it

@@ -71,6 +71,11 @@ public:
     // Failed input names in the list's order, each followed by ", "; empty when nothing failed.
     std::string FailedFiles;
 
+    // For a journal: told before a file's encoder may start, with the output it is to write, and
+    // when a file has ended (converted, failed or skipped).
+    std::function<void(std::size_t index, const std::string& output)> FileStarting;
+    std::function<void(std::size_t index)> FileEnded;
+
     // The failed files in the list's order, each with its reason.
     std::vector<TFailure> Failures() const;
     // Why the file at `index` failed; empty while it has not.
@@ -82,6 +87,8 @@ public:
 
     // How many files have converted so far.
     std::size_t Converted() const { return m_written.size(); }
+    // How many files were skipped because their output exists (the Skip choice); not failures.
+    std::size_t Skipped() const { return m_skippedCount; }
     const std::vector<std::string>& FileList() const { return m_fileList; }
     // The index of the file slot 0 converts (the only one with a single runner).
     std::size_t CurrentIndex() const { return SlotIndex(0); }
@@ -133,7 +140,7 @@ private:
     // The next file to hand out: one put aside first, in the list's order, skipping `tried`.
     std::size_t NextFile(const std::set<std::size_t>& tried = {});
     void Refuse(std::size_t slot, std::int32_t status);
-    void PostEnd(std::size_t slot, std::int32_t status, int osError);
+    void PostEnd(std::size_t slot, std::int32_t status, int osError, bool skipped = false);
     void Record(std::size_t slot, const TProcessInfo& info);
     void KeepDate(std::size_t index, const std::string& output);
     void CollectFailures();
@@ -148,11 +155,13 @@ private:
     std::vector<std::string> m_slotOutput;           // per slot: the output it is writing
     std::vector<bool> m_failed;                      // per file
     std::vector<bool> m_converted;                   // per file
+    std::vector<bool> m_skipped;                     // per file
     std::vector<std::vector<std::string>> m_reasons; // per file, why it failed
     std::vector<std::string> m_notes;                // per file, what a converted file lacks
     std::size_t m_nextIndex = 0;
     std::set<std::size_t> m_putAside; // files that wait for an output or for resources to free
     std::size_t m_ended = 0;
+    std::size_t m_skippedCount = 0;
     std::vector<std::string> m_written; // outputs of files that converted
     // The inputs and the written outputs by identity, so that checking a file costs the same
     // whatever the size of the batch. The inputs are looked at when the first file starts.

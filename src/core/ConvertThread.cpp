@@ -103,6 +103,7 @@ void TConvertProcess::Start() {
     m_errTail.Text.clear();
     m_ran = false;
     m_noOutput = false;
+    m_skipped = false;
     m_runWorkFile.clear();
     m_exit = kNothingRan;
 
@@ -116,7 +117,13 @@ void TConvertProcess::Start() {
     // Whatever is there counts, a link dangling or not: the encoder would otherwise ask about a
     // folder itself, or create a file wherever a planted link points.
     if (const auto existing = platform::GetPathType(OutputFile); existing != platform::PathType::None) {
-        const bool yes = Question && Question->AskYesNo(OverwriteQuestion(OutputFile));
+        if (ExistingOutput == TExistingOutput::Skip) {
+            m_skipped = true;
+            PostEnd(0);
+            return;
+        }
+        const bool yes = ExistingOutput == TExistingOutput::Replace ||
+                         (Question && Question->AskYesNo(OverwriteQuestion(OutputFile)));
         if (!yes) {
             PostEnd(0);
             return;
@@ -433,6 +440,7 @@ TProcessInfo TConvertProcess::EndInfo(std::int32_t Status, int osError) const {
     info.Ran = m_ran;
     info.NoOutput = m_noOutput;
     info.OutputUnfinished = m_ran && Parse.OutputUnfinished;
+    info.Skipped = m_skipped;
     if (m_ran) {
         info.Lines = Parse.Kept.Lines();
         for (std::string& line : info.Lines)

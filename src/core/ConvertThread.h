@@ -49,6 +49,8 @@ public:
 
     // Asks before an existing output is overwritten; without one the answer is No.
     TQuestion* Question = nullptr;
+    // Replace or Skip answer for the user, without asking.
+    TExistingOutput ExistingOutput = TExistingOutput::Ask;
     // The parser's clock; tests replace it.
     TClock Clock = &LocalNow;
     void* ClockContext = nullptr;
@@ -128,6 +130,7 @@ private:
     bool m_noOutput = false;                   // it ended well without writing its work file
     bool m_paused = false;
     double m_pausedAt = 0;     // by Clock, when the pause began
+    bool m_skipped = false;    // the existing output was kept by the standing answer
     std::string m_runWorkFile; // the work file of the current file, kept past its end
     std::uint64_t m_starts = 0;
     std::uint64_t m_reads = 0;

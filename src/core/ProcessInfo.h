@@ -34,6 +34,7 @@ struct TProcessInfo {
     bool Ran = false;               // end notice: an encoder was started for the file
     bool NoOutput = false;          // end notice: the encoder ended well but wrote no output file
     bool OutputUnfinished = false;  // end notice: the encoder said it could not finish its output
+    bool Skipped = false;           // end notice: the output exists and was kept without asking
     int OSError = 0;                // end notice: the OS error code that refused the output, else 0
     std::vector<std::string> Lines; // end notice: the encoder's last lines that were no progress
 

@@ -5,6 +5,9 @@
 
 namespace clipvane {
 
+// What happens to a file whose output exists: the question, or a standing answer chosen beforehand.
+enum class TExistingOutput { Ask, Replace, Skip };
+
 // Asks the user a Yes/No question; implemented by the GUI (a message box), tests and the console.
 class TQuestion {
 public:

@@ -22,7 +22,7 @@ struct TSettingKey {
 
 // ConvertAtOnce comes after the designed keys, so files written by the one-at-a-time program read
 // unchanged.
-const std::array<TSettingKey, 7> kKeys = {{
+const std::array<TSettingKey, 8> kKeys = {{
     {"OutputDirectory", &TSettings::OutputDirectory},
     {"OutputFormat", &TSettings::OutputFormat},
     {"SameInput", nullptr, &TSettings::SameInput},
@@ -30,6 +30,7 @@ const std::array<TSettingKey, 7> kKeys = {{
     {"NotUseAnotherFFmpeg", nullptr, &TSettings::NotUseAnotherFFmpeg},
     {"ConvertAtOnce", nullptr, nullptr, &TSettings::ConvertAtOnce},
     {"KeepDates", nullptr, &TSettings::KeepDates},
+    {"WhenOutputExists", nullptr, nullptr, &TSettings::WhenOutputExists},
 }};
 
 TIniFile SettingsFile(const std::string& folder) {
@@ -106,6 +107,8 @@ TSettings LoadSettings(const std::string& folder) {
             settings.*key.count = count < 0 ? defaults.*key.count : count;
         }
     }
+    if (settings.WhenOutputExists > 2)
+        settings.WhenOutputExists = defaults.WhenOutputExists;
     return settings;
 }
 

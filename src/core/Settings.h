@@ -20,6 +20,8 @@ struct TSettings {
     std::int32_t ConvertAtOnce = 1;
     // Each converted output takes its source's modification time.
     bool KeepDates = false;
+    // When an output exists: 0 ask (as designed), 1 replace, 2 skip; anything else reads as 0.
+    std::int32_t WhenOutputExists = 0;
 
     bool operator==(const TSettings&) const = default;
 };

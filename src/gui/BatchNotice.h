@@ -24,8 +24,11 @@ public:
 // The freedesktop notification service on the session bus (Linux), the tray balloon on Windows.
 std::unique_ptr<TNotifier> MakeDesktopNotifier(QWidget* window);
 
-// "3 files converted, 1 failed."
-QString BatchEndText(std::size_t converted, std::size_t failed);
+// "3 files converted, 1 failed." and, when files were skipped, "3 files converted, 1 failed, 2 skipped."
+QString BatchEndText(std::size_t converted, std::size_t failed, std::size_t skipped = 0);
+
+// "2 files skipped: their outputs exist."
+QString SkippedText(std::size_t skipped);
 
 // Whether the active window is `window`, one of its owners or one it owns: the user is looking at it.
 bool UserLooksAt(const QWidget& window);
@@ -33,6 +36,6 @@ bool UserLooksAt(const QWidget& window);
 // After a batch that took `tookMs` and ended while the user looked elsewhere (`looking` false):
 // alerts `mainWindow` and notifies once. A short batch tells nothing. Returns whether it told.
 bool TellBatchEnd(QWidget& mainWindow, bool looking, qint64 tookMs, std::size_t converted, std::size_t failed,
-                  TNotifier& notifier);
+                  TNotifier& notifier, std::size_t skipped = 0);
 
 } // namespace clipvane

@@ -36,8 +36,9 @@ QStringList Times(const QWidget& window) {
 
 } // namespace
 
-QString BatchEndSpokenText(std::size_t converted, std::size_t failed, std::size_t count) {
-    if (converted + failed < count) {
+QString BatchEndSpokenText(std::size_t converted, std::size_t failed, std::size_t count,
+                           std::size_t skipped) {
+    if (converted + failed + skipped < count) {
         const QString stopped = QCoreApplication::translate(
             "TBatchSpoken", "Stopped: %1 of %n file(s) converted.", nullptr, static_cast<int>(count));
         return Counted(stopped, "Stopped: %1 of %n file(s) converted.", count,
@@ -45,8 +46,8 @@ QString BatchEndSpokenText(std::size_t converted, std::size_t failed, std::size_
                        QStringLiteral("Stopped: %2 of %1 files converted."))
             .arg(converted);
     }
-    if (failed > 0)
-        return BatchEndText(converted, failed);
+    if (failed > 0 || skipped > 0)
+        return BatchEndText(converted, failed, skipped);
     const QString done = QCoreApplication::translate("TBatchSpoken", "%n file(s) converted.", nullptr,
                                                      static_cast<int>(converted));
     return Counted(done, "%n file(s) converted.", converted, QStringLiteral("%1 file converted."),
@@ -70,7 +71,8 @@ void TellBatchEndSpoken(QWidget& window, const TConvertBatch& batch) {
     if (!owner || window.property(kEndSaid).toBool())
         return;
     window.setProperty(kEndSaid, true);
-    AnnounceWhenActive(*owner, BatchEndSpokenText(batch.Converted(), batch.Failures().size(), batch.Count()));
+    AnnounceWhenActive(*owner, BatchEndSpokenText(batch.Converted(), batch.Failures().size(), batch.Count(),
+                                                  batch.Skipped()));
 }
 
 } // namespace clipvane

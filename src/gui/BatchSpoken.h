@@ -12,9 +12,10 @@ namespace clipvane {
 
 class TConvertBatch;
 
-// "2 files converted.", "2 files converted, 1 failed." or, for a batch that did not reach its end,
-// "Stopped: 2 of 5 files converted."
-QString BatchEndSpokenText(std::size_t converted, std::size_t failed, std::size_t count);
+// "2 files converted.", "2 files converted, 1 failed.", "2 files converted, 0 failed, 3 skipped." or,
+// for a batch that did not reach its end, "Stopped: 2 of 5 files converted."
+QString BatchEndSpokenText(std::size_t converted, std::size_t failed, std::size_t count,
+                           std::size_t skipped = 0);
 
 // The batch window `window` now converts `names`: they and the window's times become the window's
 // description, read when it opens, and are said when they change.

@@ -44,6 +44,8 @@ public:
     // Failed input names, each followed by ", "; read after the modal call returns.
     const std::string& FailedFiles() const { return m_batch.FailedFiles; }
     const TConvertBatch& Batch() const { return m_batch; }
+    // For the journal's hooks, set before the window is shown.
+    TConvertBatch& Batch() { return m_batch; }
 
     // Closes the window however it is asked to: Stop, the title bar, Escape or the end of the batch.
     void done(int result) override;

@@ -11,6 +11,7 @@
 #include "gui/BatchNotice.h"
 #include "gui/ConvertHint.h"
 #include "gui/DialogLayout.h"
+#include "gui/ExistingOutputMenu.h"
 #include "gui/ManualConvert.h"
 #include "gui/Pictures.h"
 #include "gui/controls/SUIURLLabel.h"
@@ -224,6 +225,7 @@ void TfrmMain::LoadSaveSettings(bool load) {
         NotUseAnotherFFmpeg = settings.NotUseAnotherFFmpeg;
         ConvertAtOnce = settings.ConvertAtOnce;
         KeepDates = settings.KeepDates;
+        m_existingOutput->SetSettingValue(settings.WhenOutputExists);
         return;
     }
     OutputDirectory = ChooseOutputDirectory(OutputFolderText(), OutputDirectory);
@@ -235,6 +237,7 @@ void TfrmMain::LoadSaveSettings(bool load) {
     settings.NotUseAnotherFFmpeg = NotUseAnotherFFmpeg;
     settings.ConvertAtOnce = ConvertAtOnce;
     settings.KeepDates = KeepDates;
+    settings.WhenOutputExists = m_existingOutput->SettingValue();
     SaveSettings(folder, settings);
     const std::string notice = SettingsNotice && !m_noticeShown ? SettingsNotice() : std::string();
     if (notice.empty())
@@ -338,41 +341,69 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
         SameInputFolder = ExtractFilePath(files.front());
     LastInputFolder = ExtractFilePath(files.front());
 
+    ConversionJob job;
+    job.OutputExt = GetOutputExt(profile);
+    job.FFmpegParams = GetFFmpegParams(profile);
+    job.FFmpegPath = AnotherFFmpeg;
+    job.NotUseAnotherFFmpeg = NotUseAnotherFFmpeg;
+    job.ExistingOutput = m_existingOutput->Choice();
+    // Absolute, so that a folder typed as "-x" can never reach the encoder as an option.
+    RunBatch(
+        std::move(files), job, profile, [this] { return cbSameInput->isChecked(); },
+        [this] { return AbsolutePath(OutputFolderText()); });
+}
+
+void TfrmMain::RunBatch(std::vector<std::string> files, ConversionJob job, const std::string& profile,
+                        const std::function<bool()>& sameInput,
+                        const std::function<std::string()>& outputFolder) {
+    // A batch left unfinished is offered before a new journal takes its place.
+    OfferResume();
+    if (m_closed)
+        return;
     const auto cores = static_cast<unsigned>(std::max(1, QThread::idealThreadCount()));
     const std::size_t atOnce = RunnersFor(ConvertAtOnce, files.size(), cores, EncodersAllowed(cores));
+    job.AnotherEncoderHint = tr("Choose another one with Advanced > \"Use another FFmpeg\".").toStdString();
+    job.KeepDates = KeepDates;
+    TBatchJournal journal;
+    BeginJournal(journal, {job, profile, sameInput(), outputFolder(), files});
     TfrmConvert batch(this, *m_runner, std::move(files), atOnce);
-    batch.Job().OutputExt = GetOutputExt(profile);
-    batch.Job().FFmpegParams = GetFFmpegParams(profile);
-    batch.Job().FFmpegPath = AnotherFFmpeg;
-    batch.Job().NotUseAnotherFFmpeg = NotUseAnotherFFmpeg;
-    batch.Job().AnotherEncoderHint =
-        tr("Choose another one with Advanced > \"Use another FFmpeg\".").toStdString();
-    batch.Job().KeepDates = KeepDates;
-    batch.SameInput = [this] { return cbSameInput->isChecked(); };
-    // Absolute, so that a folder typed as "-x" can never reach the encoder as an option.
-    batch.OutputFolder = [this] { return AbsolutePath(OutputFolderText()); };
+    batch.Job() = job;
+    batch.SameInput = sameInput;
+    batch.OutputFolder = outputFolder;
+    batch.Batch().FileStarting = [&journal](std::size_t index, const std::string& output) {
+        journal.Starting(index, output);
+    };
+    batch.Batch().FileEnded = [&journal](std::size_t index) { journal.Ended(index); };
     m_batchWindow = &batch;
     const auto gone = qScopeGuard([this] { m_batchWindow = nullptr; });
     QElapsedTimer took;
     took.start();
     batch.exec();
-    // Ended by a request to quit: nothing more is shown.
+    // Ended by a request to quit: nothing more is shown, and the journal stays for the next start.
     if (m_closed)
         return;
+    journal.Finish();
+    TellJournalFailure(journal);
+    const std::size_t skipped = batch.Batch().Skipped();
     TellBatchEnd(*this, batch.EndedInView(), took.elapsed(), batch.Batch().Converted(),
-                 batch.Batch().Failures().size(), *m_notifier);
-    ShowBatchSummary(batch.Batch());
+                 batch.Batch().Failures().size(), *m_notifier, skipped);
+    ShowBatchSummary(batch.Batch(), skipped);
 }
 
-void TfrmMain::ShowBatchSummary(const TConvertBatch& batch) {
+void TfrmMain::ShowBatchSummary(const TConvertBatch& batch, std::size_t skipped) {
     const std::vector<TFailure> notes = batch.Notes();
+    // Skipped files are no failures; with none failed, a line says what was left out.
     if (batch.FailedFiles.empty()) {
         // Every file converted: said only when some lack their source's date.
-        if (!notes.empty())
-            ShowMessage(
-                this, QMessageBox::Information,
-                tr("Converted; the source's date could not be kept on %1 of the files.").arg(notes.size()),
-                QMessageBox::Ok, FailureDetails(notes));
+        if (!notes.empty()) {
+            QString text =
+                tr("Converted; the source's date could not be kept on %1 of the files.").arg(notes.size());
+            if (skipped > 0)
+                text += QStringLiteral("\r\n") + SkippedText(skipped);
+            ShowMessage(this, QMessageBox::Information, text, QMessageBox::Ok, FailureDetails(notes));
+        } else if (skipped > 0) {
+            ShowMessage(this, QMessageBox::Information, SkippedText(skipped));
+        }
         return;
     }
     const std::vector<TFailure> failures = batch.Failures();
@@ -382,8 +413,10 @@ void TfrmMain::ShowBatchSummary(const TConvertBatch& batch) {
     QString details = FailureDetails(failures);
     if (!notes.empty())
         details += QStringLiteral("\n\n") + FailureDetails(notes);
-    ShowMessage(this, QMessageBox::Information, FailureSummary(this, failedNames, details), QMessageBox::Ok,
-                details);
+    QString summary = FailureSummary(this, failedNames, details);
+    if (skipped > 0)
+        summary += QStringLiteral("\r\n") + SkippedText(skipped);
+    ShowMessage(this, QMessageBox::Information, summary, QMessageBox::Ok, details);
 }
 
 } // namespace clipvane

@@ -1,6 +1,7 @@
 #pragma once
 // The program's main window: the profile box, the output folder, and the commands that start a batch.
 
+#include "core/BatchJournal.h"
 #include "gui/Dialogs.h"
 
 #include <QStringList>
@@ -32,6 +33,7 @@ class TProfilePicker;
 class TWlmShiftImage;
 class TsuiURLLabel;
 class TClickLabel;
+class TExistingOutputMenu;
 
 // The local files a drop of `data` offers, in its order: a file as it is, a folder as the regular,
 // non-hidden files directly inside it, sorted by name. Anything else (web addresses, text, missing
@@ -93,6 +95,8 @@ public:
     // Files named on the command line or handed over by a later start (absolute paths): converted as
     // a drop is, at once or, while a batch or a dialog is up, as the next batch once it has ended.
     void ConvertFiles(const QStringList& paths);
+    // Once a run: a batch the program did not finish is offered, and converted or forgotten.
+    void OfferResume();
     // The program is asked to end (a signal, the end of the session): handled as a close of the
     // window, whatever dialog is up; the event loops end.
     void EndSession();
@@ -119,7 +123,7 @@ private:
     void CreateAdvancedMenu();
     void AddKeepDatesItem();
     // After a batch: what failed, and what converted without its source's date.
-    void ShowBatchSummary(const TConvertBatch& batch);
+    void ShowBatchSummary(const TConvertBatch& batch, std::size_t skipped);
     void FormCreate();
     void FormShow();
     void FormClose();
@@ -131,6 +135,13 @@ private:
     // Runs the waiting files as one batch when the window is free.
     void ConvertWaitingFiles();
     bool CheckOutputFolder();
+    // Converts `files` with `job` as one batch, which keeps its journal, and says how it ended.
+    void RunBatch(std::vector<std::string> files, ConversionJob job, const std::string& profile,
+                  const std::function<bool()>& sameInput, const std::function<std::string()>& outputFolder);
+    // The journal beside settings.ini, and what is said, once a run, when it cannot be kept.
+    std::string JournalPath() const;
+    void BeginJournal(TBatchJournal& journal, const TJournalBatch& batch);
+    void TellJournalFailure(const TBatchJournal& journal);
 
     std::function<std::string()> m_settingsFolder;
     std::unique_ptr<TConvertProcess> m_runner;
@@ -143,6 +154,8 @@ private:
     bool m_closed = false;
     bool m_ending = false;      // EndSession runs: no box may wait for an answer
     bool m_noticeShown = false; // SettingsNotice is said once
+    bool m_resumeOffered = false;
+    bool m_journalFailureTold = false;
     // While a Convert command runs, and from a drop until the command it asks for has ended.
     bool m_converting = false;
     // Whether the drag over the window now offers anything usable, found when it entered.
@@ -181,6 +194,7 @@ private:
     QAction* UseanotherFFMpeg1 = nullptr;
     QAction* miConvertAtOnce = nullptr;
     QAction* miKeepDates = nullptr;
+    TExistingOutputMenu* m_existingOutput = nullptr;
 };
 
 } // namespace clipvane

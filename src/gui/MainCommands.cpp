@@ -5,6 +5,7 @@
 #include "core/Settings.h"
 #include "core/platform/Platform.h"
 #include "gui/About.h"
+#include "gui/ExistingOutputMenu.h"
 #include "gui/Global.h"
 #include "gui/Links.h"
 #include "gui/Main.h"
@@ -45,6 +46,7 @@ void TfrmMain::CreateAdvancedMenu() {
     miConvertAtOnce = item("miConvertAtOnce", AtOnceText(), &TfrmMain::miConvertAtOnceClick);
     miConvertAtOnce->setCheckable(true);
     AddKeepDatesItem();
+    m_existingOutput = new TExistingOutputMenu(*suiPopupMenu1);
     suiPopupMenu1->addSeparator();
     item("About1", tr("&About..."), &TfrmMain::About1Click);
     // The box would take Ctrl+A as "select all", and the menu the label promises would not open

@@ -1,0 +1,300 @@
+#include "core/BatchJournal.h"
+
+#include "core/Global.h"
+#include "core/platform/AppendFile.h"
+#include "core/platform/Ownership.h"
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <random>
+
+namespace clipvane {
+
+namespace {
+
+constexpr const char* kMagic = "clipvane-journal 1";
+
+std::uint32_t Crc32(const std::string& text) {
+    static const std::array<std::uint32_t, 256> table = [] {
+        std::array<std::uint32_t, 256> t{};
+        for (std::uint32_t i = 0; i < 256; ++i) {
+            std::uint32_t c = i;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[i] = c;
+        }
+        return t;
+    }();
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (const unsigned char c : text)
+        crc = table[(crc ^ c) & 0xFF] ^ (crc >> 8);
+    return crc ^ 0xFFFFFFFFu;
+}
+
+// A name may hold any byte but "/" on Linux, line breaks included.
+std::string Escape(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::string Unescape(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const char next = text[++i];
+        out += next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+    }
+    return out;
+}
+
+std::string Line(const std::string& payload) {
+    char crc[9];
+    std::snprintf(crc, sizeof crc, "%08x", static_cast<unsigned>(Crc32(payload)));
+    return std::string(crc) + ' ' + payload + '\n';
+}
+
+// The payload of a whole, unharmed line; false for a torn or altered one.
+bool Payload(const std::string& line, std::string& payload) {
+    if (line.size() < 9 || line[8] != ' ')
+        return false;
+    payload = line.substr(9);
+    char crc[9];
+    std::snprintf(crc, sizeof crc, "%08x", static_cast<unsigned>(Crc32(payload)));
+    return line.compare(0, 8, crc) == 0;
+}
+
+// The output as it is now: which file it is, "-" when there is none.
+std::string Identity(const std::string& path) {
+    std::uint64_t volume = 0, index = 0;
+    if (!platform::FileId(path, volume, index))
+        return "-";
+    return std::to_string(volume) + ':' + std::to_string(index);
+}
+
+std::string Word(std::string& rest) {
+    const std::size_t blank = rest.find(' ');
+    std::string word = rest.substr(0, blank);
+    rest = blank == std::string::npos ? std::string() : rest.substr(blank + 1);
+    return word;
+}
+
+bool Index(const std::string& text, std::size_t count, std::size_t& index) {
+    if (text.empty() || text.size() > 12 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    index = static_cast<std::size_t>(std::stoull(text));
+    return index < count;
+}
+
+const char* ExistingName(TExistingOutput mode) {
+    return mode == TExistingOutput::Replace ? "replace" : mode == TExistingOutput::Skip ? "skip" : "ask";
+}
+
+std::string BatchId() {
+    std::random_device random;
+    const auto now = std::chrono::system_clock::now().time_since_epoch().count();
+    return std::to_string(platform::OwnProcessId()) + '-' + std::to_string(now) + '-' +
+           std::to_string(random());
+}
+
+std::string Head(const TJournalBatch& batch) {
+    std::string head = Line(kMagic);
+    head += Line("id " + BatchId());
+    head += Line("profile " + Escape(batch.Profile));
+    head += Line("ext " + Escape(batch.Job.OutputExt));
+    head += Line("params " + Escape(batch.Job.FFmpegParams));
+    head += Line(std::string("encoder ") + (batch.Job.NotUseAnotherFFmpeg ? "1 " : "0 ") +
+                 Escape(batch.Job.FFmpegPath));
+    head += Line(std::string("output ") + (batch.SameInput ? "1 " : "0 ") + Escape(batch.OutputFolder));
+    head += Line(std::string("existing ") + ExistingName(batch.Job.ExistingOutput));
+    for (const std::string& file : batch.Files)
+        head += Line("file " + Escape(file));
+    head += Line("files " + std::to_string(batch.Files.size()));
+    return head;
+}
+
+} // namespace
+
+TJournalRead ReadJournal(const std::string& path, TJournalBatch& batch,
+                         std::vector<std::string>& unfinished) {
+    batch = {};
+    unfinished.clear();
+    std::string text;
+    if (!platform::ReadWholeFile(path, text))
+        return platform::GetPathType(path) == platform::PathType::None ? TJournalRead::Missing
+                                                                       : TJournalRead::NotAJournal;
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find('\n', at);
+        lines.push_back(text.substr(at, end == std::string::npos ? std::string::npos : end - at));
+        at = end == std::string::npos ? text.size() : end + 1;
+    }
+    std::string payload;
+    if (lines.empty() || !Payload(lines[0], payload) || payload != kMagic)
+        return TJournalRead::NotAJournal;
+    // The head was written whole: every line of it must be sound, up to "files N".
+    std::size_t i = 1;
+    bool headEnded = false;
+    for (; i < lines.size() && !headEnded; ++i) {
+        if (!Payload(lines[i], payload))
+            return TJournalRead::NotAJournal;
+        std::string rest = payload;
+        const std::string key = Word(rest);
+        if (key == "profile")
+            batch.Profile = Unescape(rest);
+        else if (key == "ext")
+            batch.Job.OutputExt = Unescape(rest);
+        else if (key == "params")
+            batch.Job.FFmpegParams = Unescape(rest);
+        else if (key == "encoder") {
+            batch.Job.NotUseAnotherFFmpeg = Word(rest) == "1";
+            batch.Job.FFmpegPath = Unescape(rest);
+        } else if (key == "output") {
+            batch.SameInput = Word(rest) == "1";
+            batch.OutputFolder = Unescape(rest);
+        } else if (key == "existing")
+            batch.Job.ExistingOutput = rest == "replace" ? TExistingOutput::Replace
+                                       : rest == "skip"  ? TExistingOutput::Skip
+                                                         : TExistingOutput::Ask;
+        else if (key == "file")
+            batch.Files.push_back(Unescape(rest));
+        else if (key == "files")
+            headEnded = rest == std::to_string(batch.Files.size());
+    }
+    if (!headEnded || batch.Job.OutputExt.empty())
+        return TJournalRead::NotAJournal;
+    const std::size_t count = batch.Files.size();
+    std::vector<bool> ended(count, false);
+    std::map<std::size_t, std::pair<std::string, std::string>> started; // identity, output
+    for (; i < lines.size(); ++i) {
+        if (!Payload(lines[i], payload))
+            continue; // cut short by the crash
+        std::string rest = payload;
+        const std::string key = Word(rest);
+        std::size_t index = 0;
+        if (!Index(Word(rest), count, index))
+            continue;
+        if (key == "done") {
+            ended[index] = true;
+        } else if (key == "start") {
+            std::string identity = Word(rest);
+            started[index] = {std::move(identity), Unescape(rest)};
+        }
+    }
+    for (std::size_t index = 0; index < count; ++index) {
+        if (ended[index])
+            continue;
+        if (const auto it = started.find(index); it != started.end()) {
+            const std::string now = Identity(it->second.second);
+            if (now != "-" && now != it->second.first)
+                continue;
+        }
+        unfinished.push_back(batch.Files[index]);
+    }
+    return TJournalRead::Read;
+}
+
+TBatchJournal::~TBatchJournal() {
+    Close();
+}
+
+void TBatchJournal::Close() {
+    platform::CloseHandle(m_file);
+    platform::CloseHandle(m_lock);
+}
+
+bool TBatchJournal::Begin(const std::string& path, const TJournalBatch& batch) {
+    Close();
+    m_path = path;
+    m_error = 0;
+    m_inUse = false;
+    m_torn = false;
+    // Another run holds the journal there: its batch is not ours to replace.
+    platform::Handle probe = platform::kNoHandle;
+    if (platform::GetPathType(path) == platform::PathType::File && !platform::TryLockFile(path, probe)) {
+        std::string unused;
+        m_inUse = platform::ReadWholeFile(path, unused);
+        if (!m_inUse)
+            m_error = platform::LastError();
+        return false;
+    }
+    platform::CloseHandle(probe);
+    const std::string head = Head(batch);
+    std::string written;
+    if (!platform::WriteFileAtomically(path, head) || !platform::TryLockFile(path, m_lock) ||
+        !platform::OpenForAppend(path, m_file)) {
+        m_error = platform::LastError();
+        if (m_error == 0)
+            m_error = 1;
+        Close();
+        return false;
+    }
+    // Another run may have put its own journal there between our write and our lock.
+    if (!platform::ReadWholeFile(path, written) || written != head) {
+        m_inUse = true;
+        Close();
+        return false;
+    }
+    return true;
+}
+
+void TBatchJournal::Starting(std::size_t index, const std::string& output) {
+    Append("start " + std::to_string(index) + ' ' + Identity(output) + ' ' + Escape(output));
+}
+
+void TBatchJournal::Ended(std::size_t index) {
+    Append("done " + std::to_string(index));
+}
+
+void TBatchJournal::Append(const std::string& payload) {
+    if (!Active())
+        return;
+    const std::string line = (m_torn ? "\n" : "") + Line(payload);
+    if (platform::AppendAndFlush(m_file, line)) {
+        m_torn = false;
+        return;
+    }
+    m_torn = true;
+    if (m_error != 0)
+        return;
+    m_error = platform::LastError();
+    if (m_error == 0)
+        m_error = 1;
+    if (OnFailure)
+        OnFailure(m_error);
+}
+
+void TBatchJournal::Finish() {
+    if (!Active())
+        return;
+    platform::CloseHandle(m_file);
+    platform::RemoveLockedFile(m_lock, m_path);
+    Close();
+}
+
+std::string JournalFailureText(const std::string& path, const TBatchJournal& journal) {
+    if (journal.InUse())
+        return Substitute(
+            Tr("TBatchJournal", "%1 is in use by another run: this batch cannot be resumed after a crash."),
+            {path});
+    return Substitute(
+        Tr("TBatchJournal", "%1 could not be written (%2): this batch cannot be resumed after a crash."),
+        {path, platform::ErrorText(journal.Error())});
+}
+
+} // namespace clipvane

@@ -1,0 +1,19 @@
+#pragma once
+// A file that only ever grows, each addition on the disk before the call returns: what a journal
+// needs so that a crash or a power cut loses at most the line being written.
+
+#include "core/platform/Platform.h"
+
+#include <string>
+
+namespace clipvane::platform {
+
+// Opens an existing regular file (never through a link) for writing at its end, not inherited by
+// children. False on failure, with LastError set.
+bool OpenForAppend(const std::string& path, Handle& file);
+
+// Writes all of `data` at the file's end and flushes it to the disk. False on failure (a full disk,
+// say), with LastError set; part of `data` may then have been written.
+bool AppendAndFlush(Handle file, const std::string& data);
+
+} // namespace clipvane::platform
