@@ -431,7 +431,7 @@ el codificador, 130 interrumpido.
     </message>
     <message>
         <source>Encoder silent for %1</source>
-        <translation>Codificador en silencio: %1</translation>
+        <translation>Codificador mudo: %1</translation>
     </message>
     <message>
         <source>Pause</source>

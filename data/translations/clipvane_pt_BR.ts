@@ -431,7 +431,7 @@ iniciar o codificador, 130 interrompido.
     </message>
     <message>
         <source>Encoder silent for %1</source>
-        <translation>Codificador em silêncio: %1</translation>
+        <translation>Codificador mudo: %1</translation>
     </message>
     <message>
         <source>Pause</source>
