@@ -114,6 +114,9 @@ command=$(wine_env wine reg query "$app_key\\shell\\open\\command" /ve 2>/dev/nu
 # printf, not echo: dash's echo would take the "\c" of "C:\users\clipvane-ci" for an escape.
 check "the registered command passes its file: $command" sh -c "printf '%s\n' '$command' | grep -q '\"%1\"\$'"
 exe=$(printf '%s\n' "$command" | sed 's/^"\([^"]*\)".*/\1/')
+# That query started the prefix's desktop process without a display; a program started before it ends
+# would join that desktop, and its windows would never reach X.
+wine_env wineserver -w
 WINE_DISPLAY=:$number
 wine_env wine "$exe" "$media_win\\$opened.wav" >"$work/gui.log" 2>&1 &
 shown=""
