@@ -95,11 +95,7 @@ check "every profile with the installed clipvane-cli.exe and ffmpeg.exe: $(tail 
 wine_env wineserver -w
 wine_env wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1 || true
 wine_env wineserver -w
-number=90
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp -ac >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
+start_xvfb 1024x768
 # The opened file's name is not ASCII: "Open with" passes what Explorer shows.
 opened="vídeo ñ"
 for name in "$opened" two three; do cp "$work/media/tone.wav" "$work/media/$name.wav"; done
@@ -117,11 +113,11 @@ exe=$(printf '%s\n' "$command" | sed 's/^"\([^"]*\)".*/\1/')
 # That query started the prefix's desktop process without a display; a program started before it ends
 # would join that desktop, and its windows would never reach X.
 wine_env wineserver -w
-WINE_DISPLAY=:$number
+WINE_DISPLAY=$x_display
 wine_env wine "$exe" "$media_win\\$opened.wav" >"$work/gui.log" 2>&1 &
 shown=""
 for _ in $(seq 60); do
-    shown=$(DISPLAY=:$number xdotool search --onlyvisible --name '^Tarvix Clipvane' 2>/dev/null | head -n 1 || true)
+    shown=$(DISPLAY=$x_display xdotool search --onlyvisible --name '^Tarvix Clipvane' 2>/dev/null | head -n 1 || true)
     [ -n "$shown" ] && break
     sleep 1
 done
@@ -145,19 +141,19 @@ for name in "$opened" two three; do
 done
 if [ -n "${SHOTS:-}" ]; then
     mkdir -p "$SHOTS"
-    DISPLAY=:$number import -window root "$SHOTS/open-with.png" 2>/dev/null || true
+    DISPLAY=$x_display import -window root "$SHOTS/open-with.png" 2>/dev/null || true
 fi
 [ "$failed" = 0 ] || tr -d '\r' <"$work/gui.log" | tail -n 20
 
 # The uninstaller finds the running program by its window class and has it end first: a file it
 # holds open would be left behind. Silent, so it asks nothing and must not wait for anyone.
 uninstall_start=$(date +%s)
-WINE_DISPLAY=:$number
+WINE_DISPLAY=$x_display
 wine_env timeout 120 wine "C:\\users\\$wine_user\\AppData\\Local\\Programs\\Clipvane\\uninstall.exe" /S \
     >"$work/uninstall.log" 2>&1 || true
 wine_env timeout 120 wineserver -w || true
 WINE_DISPLAY=""
-running=$(DISPLAY=:$number xdotool search --name '^Tarvix Clipvane' 2>/dev/null | head -n 1 || true)
+running=$(DISPLAY=$x_display xdotool search --name '^Tarvix Clipvane' 2>/dev/null | head -n 1 || true)
 check "the silent uninstall ended the running program ($(($(date +%s) - uninstall_start)) s)" test -z "$running"
 check "and kept its settings" grep -q "^OutputFormat=$profile" "$settings"
 wine_env wineserver -k >/dev/null 2>&1 || true

@@ -2,7 +2,7 @@
 # programs run as the user clipvane-ci: root opens read-only files and folders regardless, and Wine maps
 # Windows attributes and access lists onto Unix permissions.
 # Sets: work (the temporary folder, removed on exit), as_user, wine_env (no display: set WINE_DISPLAY
-# for one), wine_prefix_boot, windows_path. WINE_USER, when set, is the Windows user's name (the profile
+# for one), wine_prefix_boot, windows_path, start_xvfb. WINE_USER, when set, is the Windows user's name (the profile
 # folder C:\users\NAME); else the name is the Unix user's.
 user=clipvane-ci
 work=$(mktemp -d "${TMPDIR:-/tmp}/clipvane-wine.XXXXXX")
@@ -61,4 +61,15 @@ windows_path() { # a Unix path as the prefix's programs see it (drive Z: is /)
 # WINEPATH for a build of scripts/build-windows.sh: Qt's and the compiler runtime's DLL folders.
 wine_dll_path() { # build folder
     sed 's|^|Z:|' "$1/windows-dll-path.txt" | tr '/\n' '\\;'
+}
+
+start_xvfb() { # WIDTHxHEIGHT: an X server of our own on a free number; sets xvfb (its pid) and x_display
+    number=90
+    while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+    Xvfb ":$number" -screen 0 "${1}x24" -nolisten tcp -ac >"$work/xvfb.log" 2>&1 &
+    # shellcheck disable=SC2034 # read by the sourcing script
+    xvfb=$!
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
+    # shellcheck disable=SC2034 # read by the sourcing script
+    x_display=:$number
 }

@@ -37,12 +37,8 @@ find_window() {
 }
 
 # A display of our own, on a free number.
-number=90
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -ac >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-WINE_DISPLAY=:$number
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
+start_xvfb 1280x1024
+WINE_DISPLAY=$x_display
 DISPLAY=$WINE_DISPLAY openbox >"$work/openbox.log" 2>&1 &
 openbox=$!
 trap 'kill $openbox $xvfb 2>/dev/null || true; wine_cleanup' EXIT
