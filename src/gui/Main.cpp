@@ -5,7 +5,7 @@
 #include "core/Path.h"
 #include "core/ProcessInfo.h"
 #include "core/Settings.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Files.h"
 #include "core/profiles/ProfileCatalog.h"
 #include "gui/Application.h"
 #include "gui/BatchNotice.h"
