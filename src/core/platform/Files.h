@@ -26,6 +26,10 @@ std::string AppDataFolder();
 // temporary folder.
 std::string FallbackAppDataFolder();
 
+// True where the user is told that the settings had to go to a fallback folder; Windows falls back to
+// the program's folder silently.
+bool TellsSettingsFallback();
+
 // The folder of the running executable, ending with a separator.
 std::string ProgramFolder();
 
@@ -74,5 +78,13 @@ char PathSeparator();
 
 // The encoder's file name on this OS: "ffmpeg" or "ffmpeg.exe".
 const char* EncoderFileName();
+
+// The file pattern that matches every name: Windows' "*.*" does; elsewhere it would hide the names
+// without a dot.
+const char* AllFilesPattern();
+
+// False where a file name cannot hold "?" (Windows), so that one in a name stands for a character the
+// ANSI code page could not spell.
+bool NamesMayHoldQuestionMark();
 
 } // namespace clipvane::platform

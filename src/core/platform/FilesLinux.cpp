@@ -24,6 +24,18 @@ const char* EncoderFileName() {
     return "ffmpeg";
 }
 
+const char* AllFilesPattern() {
+    return "*";
+}
+
+bool NamesMayHoldQuestionMark() {
+    return true;
+}
+
+bool TellsSettingsFallback() {
+    return true;
+}
+
 static std::string WithSeparator(std::string path) {
     if (path.empty() || path.back() != '/')
         path += '/';

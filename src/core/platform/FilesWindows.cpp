@@ -279,4 +279,17 @@ const char* EncoderFileName() {
     return "ffmpeg.exe";
 }
 
+const char* AllFilesPattern() {
+    return "*.*";
+}
+
+bool NamesMayHoldQuestionMark() {
+    return false;
+}
+
+// The designed silent fallback to the program's folder.
+bool TellsSettingsFallback() {
+    return false;
+}
+
 } // namespace clipvane::platform
