@@ -4,6 +4,8 @@
 // Run it from a Release build: bench_engine [runs]
 
 #include "core/ConvertThread.h"
+#include "core/platform/Clock.h"
+#include "core/platform/Process.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -2,7 +2,9 @@
 // What the Windows checks share: UTF-16 for their own set-up calls, scratch folders whose names no ANSI
 // code page can spell, and a child run to its end through the OS layer, its output kept chunk by chunk.
 
-#include "core/platform/Platform.h"
+#include "core/platform/Files.h"
+#include "core/platform/Handle.h"
+#include "core/platform/Process.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

@@ -6,6 +6,7 @@
 #include "CheckWindows.h"
 #include "core/CommandLine.h"
 #include "core/OutputParser.h"
+#include "core/platform/Files.h"
 #include "core/profiles/ProfileCatalog.h"
 
 #include <string>

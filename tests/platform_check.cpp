@@ -5,13 +5,17 @@
 #include "Check.h"
 #include "core/Path.h"
 #include "core/WorkFile.h"
+#include "core/platform/Console.h"
 #include "core/platform/FileTimes.h"
+#include "core/platform/Files.h"
+#include "core/platform/Handle.h"
 #include "core/platform/Ownership.h"
 #include "core/platform/Pause.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Process.h"
 
 #ifdef _WIN32
 #include "CheckWindows.h"
+#include "core/platform/ClassWindowWindows.h"
 
 #include <share.h>
 #endif

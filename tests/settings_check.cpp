@@ -6,6 +6,7 @@
 #include "CheckWindows.h"
 #include "core/Global.h"
 #include "core/Settings.h"
+#include "core/platform/Files.h"
 
 #include <aclapi.h>
 #include <sddl.h>

@@ -1,6 +1,7 @@
 // The journal of a batch: what a crash at any moment leaves of it, and what a second run may do to it.
 #include "TestFiles.h"
 #include "core/BatchJournal.h"
+#include "core/platform/Files.h"
 #include "core/platform/Ownership.h"
 
 #include <QTemporaryDir>

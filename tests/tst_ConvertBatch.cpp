@@ -3,7 +3,7 @@
 #include "TestProcesses.h"
 #include "core/BatchProgress.h"
 #include "core/ConvertBatch.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Files.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "ScriptedDialogs.h"
 #include "TestFiles.h"
 #include "TestProcesses.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Process.h"
 #include "gui/ConvertHint.h"
 
 #include <QAbstractButton>

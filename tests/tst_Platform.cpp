@@ -1,7 +1,10 @@
 // Peeking, reading, duplicating and files are also checked Qt-free by platform_check.cpp.
 #include "TestProcesses.h"
 #include "core/Path.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Console.h"
+#include "core/platform/Files.h"
+#include "core/platform/Handle.h"
+#include "core/platform/Process.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "DialogChecks.h"
 #include "ScriptedDialogs.h"
 #include "TestFiles.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Files.h"
 #include "gui/Useanother.h"
 
 #include <QApplication>

@@ -3,7 +3,9 @@
 #include "core/ProcessInfo.h"
 #include "core/Settings.h"
 #include "core/Translations.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Console.h"
+#include "core/platform/Files.h"
+#include "core/platform/Handle.h"
 #include "gui/Application.h"
 #include "gui/Main.h"
 #include "gui/Pictures.h"
@@ -69,14 +71,12 @@ int main(int argc, char* argv[]) {
     platform::InstallQuitHandler();
     instance.Listen();
     TfrmMain frmMain(&ProgramSettingsFolder);
-#ifndef Q_OS_WIN
-    // Windows keeps the designed silent fallback to the program's folder.
-    frmMain.SettingsNotice = [] {
-        return qEnvironmentVariableIsEmpty("CLIPVANE_SETTINGS_DIR")
-                   ? SettingsPlaceNotice(DefaultSettingsPlace())
-                   : std::string();
-    };
-#endif
+    if (platform::TellsSettingsFallback())
+        frmMain.SettingsNotice = [] {
+            return qEnvironmentVariableIsEmpty("CLIPVANE_SETTINGS_DIR")
+                       ? SettingsPlaceNotice(DefaultSettingsPlace())
+                       : std::string();
+        };
     QObject::connect(&instance, &TSingleInstance::showRequested, &frmMain, [&frmMain] {
         QCoreApplication::postEvent(&frmMain, new QEvent(static_cast<QEvent::Type>(WM_SHOWMAIN)));
     });
@@ -85,6 +85,9 @@ int main(int argc, char* argv[]) {
     QObject::connect(&instance, &TSingleInstance::quitRequested, &frmMain, &TfrmMain::EndSession,
                      Qt::QueuedConnection);
     QTimer quitPoll;
+    // Qt decides this fork: QSocketNotifier takes a descriptor, which Windows' console handler lacks
+    // (its requests are polled below), and a Windows logoff reaches the program only as
+    // commitDataRequest, which a Linux session manager sends too, where SIGTERM already ends it.
 #ifndef Q_OS_WIN
     std::unique_ptr<QSocketNotifier> quitNotice;
     if (platform::QuitNoticeHandle() != platform::kNoHandle) {

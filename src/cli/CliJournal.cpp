@@ -1,7 +1,5 @@
 #include "cli/CliJournal.h"
 
-#include "core/platform/Platform.h"
-
 #include <vector>
 
 namespace clipvane::cli {

@@ -1,7 +1,7 @@
 #include "cli/CliSession.h"
 
+#include "core/platform/Console.h"
 #include "core/platform/Pause.h"
-#include "core/platform/Platform.h"
 
 #include <QCoreApplication>
 

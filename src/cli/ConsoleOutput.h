@@ -3,7 +3,7 @@
 // page, so a name in another script would come out garbled. A pipe or a file still gets the UTF-8
 // bytes (--machine), and a terminal elsewhere takes them as they are.
 
-#include "core/platform/Platform.h"
+#include "core/platform/Console.h"
 
 #include <ostream>
 #include <streambuf>

@@ -6,7 +6,8 @@
 #include "core/Path.h"
 #include "core/Settings.h"
 #include "core/Translations.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Console.h"
+#include "core/platform/Files.h"
 #include "core/profiles/ProfileCatalog.h"
 
 #include <QCoreApplication>

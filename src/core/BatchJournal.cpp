@@ -2,6 +2,7 @@
 
 #include "core/Global.h"
 #include "core/platform/AppendFile.h"
+#include "core/platform/Files.h"
 #include "core/platform/Ownership.h"
 
 #include <array>

@@ -6,7 +6,7 @@
 // seen and left out.
 
 #include "core/ConversionJob.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Handle.h"
 
 #include <cstddef>
 #include <functional>

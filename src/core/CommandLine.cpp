@@ -1,6 +1,6 @@
 #include "core/CommandLine.h"
 
-#include "core/platform/Platform.h"
+#include "core/platform/Files.h"
 
 namespace clipvane {
 

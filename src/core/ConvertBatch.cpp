@@ -2,7 +2,9 @@
 
 #include "core/OutputParser.h"
 #include "core/platform/FileTimes.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Files.h"
+#include "core/platform/Handle.h"
+#include "core/platform/Process.h"
 
 #include <QCoreApplication>
 

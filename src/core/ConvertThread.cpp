@@ -3,6 +3,7 @@
 #include "core/ConvertWorker.h"
 #include "core/Path.h"
 #include "core/WorkFile.h"
+#include "core/platform/Files.h"
 #include "core/platform/Pause.h"
 
 #include <QCoreApplication>

@@ -8,7 +8,7 @@
 #include "core/ProcessInfoEvent.h"
 #include "core/Question.h"
 #include "core/WorkFile.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Process.h"
 
 #include <QObject>
 #include <QPointer>

@@ -4,7 +4,7 @@
 // The worker that watches one encoder child, and the hand-off through which it has the GUI thread
 // run the runner's reads and tear-down. Internal to the runner.
 
-#include "core/platform/Platform.h"
+#include "core/platform/Process.h"
 
 #include <condition_variable>
 #include <cstdint>

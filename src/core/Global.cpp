@@ -1,6 +1,6 @@
 #include "core/Global.h"
 
-#include "core/platform/Platform.h"
+#include "core/platform/Files.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,7 +1,8 @@
 #include "core/IniFile.h"
 
 #include "core/Global.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Console.h"
+#include "core/platform/Files.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #include "core/OutputParser.h"
 
 #include "core/Global.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Clock.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,6 +1,6 @@
 #include "core/Path.h"
 
-#include "core/platform/Platform.h"
+#include "core/platform/Files.h"
 
 namespace clipvane {
 

@@ -3,7 +3,7 @@
 #include "core/Global.h"
 #include "core/IniFile.h"
 #include "core/Path.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Files.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,7 @@
 #include "core/WorkFile.h"
 
 #include "core/Path.h"
+#include "core/platform/Files.h"
 #include "core/platform/Ownership.h"
 
 #include <atomic>

@@ -3,7 +3,7 @@
 // output only once the file has converted. A stopped, failed or crashed encoder never leaves a
 // half-written file under the output's name, and an older output it was to replace stays until then.
 
-#include "core/platform/Platform.h"
+#include "core/platform/Handle.h"
 
 #include <cstdint>
 #include <string>

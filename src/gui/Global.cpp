@@ -1,7 +1,7 @@
 #include "gui/Global.h"
 
 #include "core/Path.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Files.h"
 #include "gui/Dialogs.h"
 
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "core/Path.h"
 #include "core/ProcessInfo.h"
 #include "core/Settings.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Files.h"
 #include "core/profiles/ProfileCatalog.h"
 #include "gui/Application.h"
 #include "gui/BatchNotice.h"
@@ -38,12 +38,7 @@ namespace clipvane {
 
 namespace {
 
-// Windows' "*.*" matches every name; elsewhere it would hide the names without a dot.
-#ifdef Q_OS_WIN
-const QString kAllFiles = QStringLiteral("*.*");
-#else
-const QString kAllFiles = QStringLiteral("*");
-#endif
+const QString kAllFiles = QString::fromLatin1(platform::AllFilesPattern());
 
 // An INI value is one line: a line break read from a hand-edited file cannot be written back, and
 // would stop every key after it from being saved.
@@ -320,18 +315,16 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
     const QStringList names = selectFiles();
     if (names.isEmpty())
         return;
-#ifdef Q_OS_WIN
-    // An ANSI name turns the characters it cannot hold into "?": such a name opens no file. Elsewhere
-    // "?" is an ordinary character of a name.
+    // An ANSI name turns the characters it cannot hold into "?": such a name opens no file. Where a
+    // name may hold "?" it is an ordinary character.
     for (const QString& name : names) {
-        if (name.contains(u'?')) {
+        if (!platform::NamesMayHoldQuestionMark() && name.contains(u'?')) {
             ShowMessage(this, QMessageBox::Information,
                         tr("File name contains special characters.") + QStringLiteral("\r\n") +
                             tr("Please rename the file and try again."));
             return;
         }
     }
-#endif
     // Qt's pickers and drops give "/" on Windows too: the paths shown, and the folders taken from
     // them, use the system's own separator, as the output folder box does.
     std::vector<std::string> files;

@@ -3,7 +3,7 @@
 #include "core/ConvertThread.h"
 #include "core/Path.h"
 #include "core/Settings.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Files.h"
 #include "gui/About.h"
 #include "gui/ExistingOutputMenu.h"
 #include "gui/Global.h"

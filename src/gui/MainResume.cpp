@@ -2,7 +2,7 @@
 // the next start, and what cannot be journaled is said once.
 #include "core/BatchJournal.h"
 #include "core/Path.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Files.h"
 #include "gui/Application.h"
 #include "gui/Main.h"
 

@@ -2,8 +2,9 @@
 // One running program per user: the first start holds a lock file and answers show requests (on a
 // local socket; on Windows, by a hidden window of the program's class); a later start finds the lock
 // taken, asks the running one to come forward, hands it the files it was started with, and ends.
+// The transport is one file per system: SingleInstanceLocal.cpp, SingleInstanceWindows.cpp.
 
-#include "core/platform/Platform.h"
+#include "core/platform/Handle.h"
 
 #include <QLockFile>
 #include <QObject>
@@ -64,14 +65,14 @@ private:
     bool SendShowRequest(const QStringList& files);
     void ReadRequest(QLocalSocket* socket);
     void HandOver(const QStringList& files);
+    void StopListening();
 
     QString m_folder;
     QString m_key;
     QLockFile m_lock;
-    QLocalServer* m_server = nullptr;
-#ifdef Q_OS_WIN
-    platform::Handle m_window = platform::kNoHandle; // the hidden window a later start finds by class
-#endif
+    QLocalServer* m_server = nullptr; // the local socket's transport
+    platform::Handle m_window =
+        platform::kNoHandle; // Windows': the hidden window a later start finds by class
 };
 
 } // namespace clipvane

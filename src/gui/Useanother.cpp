@@ -1,7 +1,7 @@
 #include "gui/Useanother.h"
 
 #include "core/Path.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Files.h"
 #include "gui/DialogLayout.h"
 #include "gui/Dialogs.h"
 

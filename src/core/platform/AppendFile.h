@@ -2,7 +2,7 @@
 // A file that only ever grows, each addition on the disk before the call returns: what a journal
 // needs so that a crash or a power cut loses at most the line being written.
 
-#include "core/platform/Platform.h"
+#include "core/platform/Handle.h"
 
 #include <string>
 

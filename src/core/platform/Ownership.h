@@ -3,7 +3,7 @@
 // it (this machine, a process and its start), a lock the writer holds while it lives, and a mark
 // that names the very file it was put on, so that a copy under the same name does not carry it.
 
-#include "core/platform/Platform.h"
+#include "core/platform/Handle.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 // time until it is let go. And the terminal's own pause (Ctrl+Z), which must hold the encoders too:
 // they run in groups of their own, so the terminal's stop never reaches them.
 
-#include "core/platform/Platform.h"
+#include "core/platform/Process.h"
 
 #include <functional>
 
