@@ -373,24 +373,25 @@ private slots:
         const auto ask = TExistingOutput::Ask;
         QTest::newRow("song.mp3 song.wav into WAV beside them")
             << QStringList{u"song.mp3"_s, u"song.wav"_s} << u".wav"_s << QString() << true
-            << QList<int>{kStatusOutputIsBatchFile, kStatusOutputIsInput} << u"song.mp3, song.wav, "_s << ask
-            << 0;
+            << QList<int>{int(TEndStatus::OutputIsBatchFile), int(TEndStatus::OutputIsInput)}
+            << u"song.mp3, song.wav, "_s << ask << 0;
         QTest::newRow("two inputs of one base name into one folder")
             << QStringList{u"a/clip.avi"_s, u"b/clip.mkv"_s} << u".mp3"_s << u"out"_s << true
-            << QList<int>{0, kStatusOutputWrittenByBatch} << u"clip.mkv, "_s << ask << 0;
+            << QList<int>{0, int(TEndStatus::OutputWrittenByBatch)} << u"clip.mkv, "_s << ask << 0;
         QTest::newRow("the same input twice")
             << QStringList{u"a/clip.avi"_s, u"a/clip.avi"_s} << u".mp3"_s << QString() << true
-            << QList<int>{0, kStatusOutputWrittenByBatch} << u"clip.avi, "_s << ask << 0;
+            << QList<int>{0, int(TEndStatus::OutputWrittenByBatch)} << u"clip.avi, "_s << ask << 0;
         QTest::newRow("answer No: skipped quietly, counted as failed as designed")
             << QStringList{u"song.mp3"_s, u"song.wav"_s} << u".wav"_s << QString() << false
             << QList<int>{0, 0} << u"song.mp3, song.wav, "_s << ask << 0;
         QTest::newRow("Replace: nothing asked, the batch's own files still refused")
             << QStringList{u"song.mp3"_s, u"song.wav"_s} << u".wav"_s << QString() << false
-            << QList<int>{kStatusOutputIsBatchFile, kStatusOutputIsInput} << u"song.mp3, song.wav, "_s
-            << TExistingOutput::Replace << 0;
+            << QList<int>{int(TEndStatus::OutputIsBatchFile), int(TEndStatus::OutputIsInput)}
+            << u"song.mp3, song.wav, "_s << TExistingOutput::Replace << 0;
         QTest::newRow("Replace: an output this batch wrote is still refused")
             << QStringList{u"a/clip.avi"_s, u"b/clip.mkv"_s} << u".mp3"_s << u"out"_s << false
-            << QList<int>{0, kStatusOutputWrittenByBatch} << u"clip.mkv, "_s << TExistingOutput::Replace << 0;
+            << QList<int>{0, int(TEndStatus::OutputWrittenByBatch)} << u"clip.mkv, "_s
+            << TExistingOutput::Replace << 0;
         QTest::newRow("Skip: the batch's own files are skipped, not failed")
             << QStringList{u"song.mp3"_s, u"song.wav"_s} << u".wav"_s << QString() << true << QList<int>{0, 0}
             << QString() << TExistingOutput::Skip << 2;
@@ -438,7 +439,7 @@ private slots:
             const TProcessInfo end = sink.notices.front();
             sink.notices.clear();
             seen << end.Status;
-            if (const std::string reason = RefusalText(end.Status, runner.OutputFile); !reason.empty())
+            if (const std::string reason = RefusalText(end.EndStatus(), runner.OutputFile); !reason.empty())
                 expectedShown << QString::fromStdString(reason);
             action = batch.OnEndNotice(
                 end, [&](const std::string& text) { shown << QString::fromStdString(text); });
@@ -567,7 +568,7 @@ private slots:
         QTest::addColumn<bool>("yes");
         QTest::addColumn<int>("status");
         QTest::newRow("No: skipped quietly") << false << 0;
-        QTest::newRow("Yes: refused and reported") << true << int(kStatusOutputIsInput);
+        QTest::newRow("Yes: refused and reported") << true << int(TEndStatus::OutputIsInput);
     }
     void outputThatIsTheInputIsNeverEncoded() {
         QFETCH(bool, yes);

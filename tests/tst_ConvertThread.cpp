@@ -220,7 +220,7 @@ private slots:
         QFETCH(TExistingOutput, mode);
 
         const QString output = m_dir.filePath(
-            status == kStatusOutputBadName ? QString(QString(300, u'n') + u".mp3") : u"out.mp3"_s);
+            status == int(TEndStatus::OutputBadName) ? QString(QString(300, u'n') + u".mp3") : u"out.mp3"_s);
         QFile existing(output);
         if (exists) {
             QVERIFY(existing.open(QIODevice::WriteOnly));
@@ -228,7 +228,7 @@ private slots:
             if (!holdOpen)
                 existing.close();
         }
-        if (status == kStatusOutputReadOnly) {
+        if (status == int(TEndStatus::OutputReadOnly)) {
             QVERIFY(existing.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         }
         auto runner = NewRunner(
@@ -254,9 +254,9 @@ private slots:
             QCOMPARE(m_receiver.notices[0].TimeElapsed, std::string());
             QCOMPARE(m_receiver.notices[0].Skipped, mode == TExistingOutput::Skip);
 #ifndef Q_OS_WIN
-            if (status == kStatusOutputBadName)
+            if (status == int(TEndStatus::OutputBadName))
                 QCOMPARE(
-                    RefusalText(status, "x.mp3", m_receiver.notices[0].OSError),
+                    RefusalText(TEndStatus::OutputBadName, "x.mp3", m_receiver.notices[0].OSError),
                     std::string("x.mp3 cannot be created (File name too long), convert process failed!"));
 #endif
             if (!exists)
@@ -448,7 +448,7 @@ private slots:
         QTest::newRow("stopped: no half file") << false << u"stop"_s << QByteArray() << -1;
         QTest::newRow("stopped: the older output stays") << true << u"stop"_s << QByteArray("old") << -1;
         QTest::newRow("a file appeared at the output meanwhile: kept, refused")
-            << false << u"--touch OUT"_s << QByteArray("intruder") << int(kStatusOutputNotReplaced);
+            << false << u"--touch OUT"_s << QByteArray("intruder") << int(TEndStatus::OutputNotReplaced);
     }
     void outputAppearsOnlyWhenConverted() {
         QFETCH(bool, older);
@@ -540,7 +540,7 @@ private slots:
         QTest::addColumn<int>("status");   // -1: the encoder runs
         QTest::addColumn<int>("exitCode"); // of the encoder that ran
         QTest::newRow("folder, answer Yes: refused, no encoder")
-            << true << true << int(kStatusOutputIsFolder) << 0;
+            << true << true << int(TEndStatus::OutputIsFolder) << 0;
         QTest::newRow("folder, answer No: skipped") << true << false << 0 << 0;
         QTest::newRow("encoder asks anyway: reads end of file, fails") << false << true << -1 << 1;
     }

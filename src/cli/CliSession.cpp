@@ -26,8 +26,16 @@ bool TCliQuestion::AskYesNo(const std::string& text) {
 
 namespace {
 // What a terminal shows after a file's name when it has ended.
-std::string EndWord(const TProcessInfo& info) {
-    return info.Converted() ? "  done" : info.Skipped ? "  skipped" : "  failed";
+std::string EndWord(TFileOutcome outcome) {
+    switch (outcome) {
+    case TFileOutcome::Converted:
+        return "  done";
+    case TFileOutcome::Skipped:
+        return "  skipped";
+    case TFileOutcome::Failed:
+        break;
+    }
+    return "  failed";
 }
 
 std::vector<TConvertProcess*> RunnerPointers(const std::vector<std::unique_ptr<TConvertProcess>>& runners) {
@@ -218,6 +226,7 @@ void TCliSession::OnEnd(std::size_t slot, const TProcessInfo& info) {
     // Read before the batch hands the slot its next file.
     const std::size_t index = m_batch->SlotIndex(slot);
     const std::string prefix = MachinePrefix(slot);
+    const TFileOutcome outcome = OutcomeOf(info);
     if (m_machine) {
         // How the encoder failed comes first, so that the end line stays "end STATUS MARK".
         if (info.ExitSignal != 0)
@@ -225,30 +234,31 @@ void TCliSession::OnEnd(std::size_t slot, const TProcessInfo& info) {
         else if (info.ExitCode != 0)
             std::cout << prefix << "exit " << info.ExitCode << '\n';
         // The mark says whether the file converted: progress followed by a failure is no success.
-        std::cout << prefix << "end " << info.Status << ' ' << (info.Converted() ? info.TimeElapsed : "-")
-                  << '\n';
-        if (info.Skipped)
+        std::cout << prefix << "end " << info.Status << ' '
+                  << (outcome == TFileOutcome::Converted ? info.TimeElapsed : "-") << '\n';
+        if (outcome == TFileOutcome::Skipped)
             std::cout << prefix << "skipped " << ExtractFileName(m_batch->FileList()[index]) << '\n';
         std::cout << std::flush;
     } else if (m_terminal && m_runners.size() > 1) {
-        PrintAboveBlock(FileLabel(slot) + EndWord(info));
+        PrintAboveBlock(FileLabel(slot) + EndWord(outcome));
     } else if (m_terminal) {
-        DrawProgressLine(slot, EndWord(info));
+        DrawProgressLine(slot, EndWord(outcome));
         std::cout << '\n';
         m_lineWidth = 0;
     }
-    const auto action = m_batch->OnEndNotice(
-        info, [](const std::string& message) { std::cerr << message << '\n'; }, slot);
-    if (action != TConvertBatch::TEndAction::Ignore && !info.Converted() && !info.Skipped)
-        PrintReason(index, prefix);
-    if (action != TConvertBatch::TEndAction::Ignore && info.Converted())
-        PrintNote(index, prefix);
-    if (action == TConvertBatch::TEndAction::StartNext)
-        StartNext(slot);
-    else if (action == TConvertBatch::TEndAction::Idle)
-        DrawProgressLine(slot, "");
-    else if (action == TConvertBatch::TEndAction::Close)
-        Finish(m_batch->FailedFiles.empty() ? kExitConverted : kExitSomeFailed);
+    m_batch->FollowEnd(
+        info, [](const std::string& message) { std::cerr << message << '\n'; },
+        {.Ended =
+             [this, prefix](std::size_t ended, TFileOutcome judged) {
+                 if (judged == TFileOutcome::Failed)
+                     PrintReason(ended, prefix);
+                 else if (judged == TFileOutcome::Converted)
+                     PrintNote(ended, prefix);
+             },
+         .StartNext = [this, slot] { StartNext(slot); },
+         .Idle = [this, slot] { DrawProgressLine(slot, ""); },
+         .Close = [this] { Finish(m_batch->FailedFiles.empty() ? kExitConverted : kExitSomeFailed); }},
+        slot);
 }
 
 // Under the file's own line on a terminal; elsewhere on stderr, or as "reason" lines for a program.

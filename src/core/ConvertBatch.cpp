@@ -1,6 +1,5 @@
 #include "core/ConvertBatch.h"
 
-#include "core/OutputParser.h"
 #include "core/platform/FileTimes.h"
 #include "core/platform/Files.h"
 #include "core/platform/Handle.h"
@@ -25,97 +24,6 @@ std::string OutputPathFor(const std::string& input, bool sameInput, const std::s
     if (sameInput)
         return ChangeFileExt(input, outputExt);
     return WithSeparator(outputFolder) + ChangeFileExt(ExtractFileName(input), outputExt);
-}
-
-namespace {
-
-// What the user is told of a refused output: in the failure message box, and among the reasons.
-struct TRefusal {
-    const char* Message;
-    const char* Reason;
-};
-
-TRefusal Refusal(std::int32_t status) {
-    switch (status) {
-    case kStatusOutputReadOnly:
-        return {QT_TRANSLATE_NOOP("TConvertBatch", "%1 is read-only, convert process failed!"),
-                QT_TRANSLATE_NOOP("TConvertBatch", "%1 is read-only.")};
-    case kStatusOutputBadName:
-        return {QT_TRANSLATE_NOOP("TConvertBatch", "%1 cannot be created (%2), convert process failed!"),
-                QT_TRANSLATE_NOOP("TConvertBatch", "%1 cannot be created (%2).")};
-    case kStatusOutputInUse:
-        return {QT_TRANSLATE_NOOP("TConvertBatch", "%1 may be used, convert process failed!"),
-                QT_TRANSLATE_NOOP("TConvertBatch", "%1 may be used.")};
-    case kStatusOutputIsInput:
-        return {QT_TRANSLATE_NOOP("TConvertBatch", "%1 is the input file itself, convert process failed!"),
-                QT_TRANSLATE_NOOP("TConvertBatch", "%1 is the input file itself.")};
-    case kStatusOutputIsFolder:
-        return {QT_TRANSLATE_NOOP("TConvertBatch", "%1 is a folder, convert process failed!"),
-                QT_TRANSLATE_NOOP("TConvertBatch", "%1 is a folder.")};
-    case kStatusOutputNotReplaced:
-        return {QT_TRANSLATE_NOOP("TConvertBatch", "%1 could not be replaced, convert process failed!"),
-                QT_TRANSLATE_NOOP("TConvertBatch", "%1 could not be replaced.")};
-    case kStatusOutputIsBatchFile:
-        return {QT_TRANSLATE_NOOP("TConvertBatch", "%1 is a file of this batch, convert process failed!"),
-                QT_TRANSLATE_NOOP("TConvertBatch", "%1 is a file of this batch.")};
-    case kStatusOutputWrittenByBatch:
-        return {QT_TRANSLATE_NOOP("TConvertBatch",
-                                  "%1 was written by this batch already, convert process failed!"),
-                QT_TRANSLATE_NOOP("TConvertBatch", "%1 was written by this batch already.")};
-    // No message box: the batch goes on, and the summary names the file with its reason.
-    case kStatusNotStarted:
-        return {nullptr, QT_TRANSLATE_NOOP("TConvertBatch",
-                                           "%1 was not written: the encoder could not be started (%2).")};
-    default:
-        return {nullptr, nullptr};
-    }
-}
-
-} // namespace
-
-std::string RefusalText(std::int32_t status, const std::string& output, int osError) {
-    const TRefusal refusal = Refusal(status);
-    if (!refusal.Message)
-        return {};
-    return Substitute(Tr("TConvertBatch", refusal.Message), {output, platform::ErrorText(osError)});
-}
-
-std::vector<std::string> FailureReason(const TProcessInfo& info, const std::string& output,
-                                       const std::string& anotherEncoderHint) {
-    if (info.Status != 0) {
-        const TRefusal refusal = Refusal(info.Status);
-        if (!refusal.Reason)
-            return {output + "."};
-        return {Substitute(Tr("TConvertBatch", refusal.Reason), {output, platform::ErrorText(info.OSError)})};
-    }
-    if (!info.Ran)
-        return {Substitute(Tr("TConvertBatch", "%1 exists and was not overwritten."), {output})};
-    if (info.NoOutput)
-        return {Tr("TConvertBatch", "The encoder wrote no output file.")};
-    std::vector<std::string> reason = info.Lines;
-    // Said in the user's words: the encoder's own line names the encoder it lacks, not what to do.
-    if (const std::string missing = MissingEncoder(info.Lines); !missing.empty()) {
-        reason.push_back(Substitute(Tr("TConvertBatch", "This encoder has no %1 encoder."), {missing}));
-        if (!anotherEncoderHint.empty())
-            reason.push_back(anotherEncoderHint);
-    }
-    // A crash is worth saying even after lines that look harmless.
-    if (info.ExitSignal != 0)
-        reason.push_back(Substitute(Tr("TConvertBatch", "The encoder was ended by signal %1."),
-                                    {std::to_string(info.ExitSignal)}));
-    else if (!reason.empty())
-        return reason;
-    // What a shell says when it cannot find or run the program it was to start.
-    else if (info.ExitCode == 127)
-        reason.push_back(Tr("TConvertBatch", "The encoder could not be started (exit code 127)."));
-    else if (info.ExitCode > 0)
-        reason.push_back(Substitute(Tr("TConvertBatch", "The encoder ended with exit code %1."),
-                                    {std::to_string(info.ExitCode)}));
-    else if (info.ExitCode < 0)
-        reason.push_back(Tr("TConvertBatch", "The encoder ended in an unknown way."));
-    else
-        reason.push_back(Tr("TConvertBatch", "The encoder ended without converting anything."));
-    return reason;
 }
 
 TConvertBatch::TConvertBatch(TConvertProcess& runner, std::vector<std::string> fileList)
@@ -171,7 +79,8 @@ bool TConvertBatch::StartCurrent(std::size_t slot) {
         runner.ExistingOutput = Job.ExistingOutput;
         // The encoder truncates its output before it reads its input: it would destroy the file. And
         // no "Yes" may make one file of the batch destroy another.
-        if (const std::int32_t refusal = FileOfThisBatch(slot, runner.OutputFile); refusal != 0) {
+        if (const TEndStatus refusal = FileOfThisBatch(slot, runner.OutputFile);
+            refusal != TEndStatus::Finished) {
             Refuse(slot, refusal);
             return true;
         }
@@ -188,7 +97,7 @@ bool TConvertBatch::StartCurrent(std::size_t slot) {
             runner.Running = false;
             m_slotOutput[slot].clear();
             if (!OtherSlotBusy(slot)) {
-                PostEnd(slot, kStatusNotStarted, error.Code);
+                PostEnd(slot, TEndStatus::NotStarted, error.Code);
                 return true;
             }
             // What another file's encoder holds is freed when it ends: the next slot to free tries
@@ -235,38 +144,36 @@ bool TConvertBatch::OtherSlotBusy(std::size_t slot) const {
     return false;
 }
 
-std::int32_t TConvertBatch::FileOfThisBatch(std::size_t slot, const std::string& output) const {
+TEndStatus TConvertBatch::FileOfThisBatch(std::size_t slot, const std::string& output) const {
     if (platform::IsSameFile(m_fileList[m_slotIndex[slot]], output))
-        return kStatusOutputIsInput;
+        return TEndStatus::OutputIsInput;
     if (!m_inputFilesKnown) {
         for (const std::string& input : m_fileList)
             m_inputFiles.Add(input);
         m_inputFilesKnown = true;
     }
     if (m_inputFiles.Contains(output))
-        return kStatusOutputIsBatchFile;
+        return TEndStatus::OutputIsBatchFile;
     if (m_writtenFiles.Contains(output))
-        return kStatusOutputWrittenByBatch;
-    return 0;
+        return TEndStatus::OutputWrittenByBatch;
+    return TEndStatus::Finished;
 }
 
-void TConvertBatch::Refuse(std::size_t slot, std::int32_t status) {
+void TConvertBatch::Refuse(std::size_t slot, TEndStatus status) {
     TConvertProcess& runner = *m_runners[slot];
     // Decided like any existing output, so No still means a quiet skip, and Replace is still refused.
     if (Job.ExistingOutput == TExistingOutput::Skip) {
-        PostEnd(slot, 0, 0, true);
+        PostEnd(slot, TEndStatus::Finished, 0, true);
         return;
     }
     const bool yes = Job.ExistingOutput == TExistingOutput::Replace ||
                      (runner.Question && runner.Question->AskYesNo(OverwriteQuestion(runner.OutputFile)));
-    PostEnd(slot, yes ? status : 0, 0);
+    PostEnd(slot, yes ? status : TEndStatus::Finished, 0);
 }
 
-void TConvertBatch::PostEnd(std::size_t slot, std::int32_t status, int osError, bool skipped) {
+void TConvertBatch::PostEnd(std::size_t slot, TEndStatus status, int osError, bool skipped) {
     const TConvertProcess& runner = *m_runners[slot];
-    auto info = std::make_unique<TProcessInfo>();
-    info->Percent = kEndNoticePercent;
-    info->Status = status;
+    auto info = std::make_unique<TProcessInfo>(TProcessInfo::EndNotice(status));
     info->OSError = osError;
     info->Skipped = skipped;
     if (runner.NotifyWindow)
@@ -281,7 +188,7 @@ void TConvertBatch::EndOnStartFailure(std::size_t slot, const std::string& why) 
     for (std::size_t other = 0; other < m_runners.size(); ++other) {
         TProcessInfo end;
         if (other != slot && m_slotIndex[other] < m_fileList.size() && m_runners[other]->EndIfExited(end))
-            Record(other, end);
+            Record(other, ClassifyEnd(end, m_runners[other]->OutputFile, Job.AnotherEncoderHint));
     }
     Stop();
     FailTheRest([&](std::size_t i) {
@@ -338,12 +245,11 @@ TConvertBatch::OnEndNotice(const TProcessInfo& info,
     const std::size_t index = m_slotIndex[slot];
     if (m_stopped || index >= m_fileList.size())
         return TEndAction::Ignore;
-    TConvertProcess& runner = *m_runners[slot];
-    Record(slot, info);
+    const TFileEnd end = ClassifyEnd(info, m_runners[slot]->OutputFile, Job.AnotherEncoderHint);
+    Record(slot, end);
     CollectFailures();
-    if (const std::string reason = RefusalText(info.Status, runner.OutputFile, info.OSError);
-        showFailure && !reason.empty())
-        showFailure(reason);
+    if (showFailure && !end.Message.empty())
+        showFailure(end.Message);
     // The user may have stopped the batch while the message was up.
     if (m_stopped)
         return TEndAction::Ignore;
@@ -354,15 +260,31 @@ TConvertBatch::OnEndNotice(const TProcessInfo& info,
     return m_slotIndex[slot] < m_fileList.size() ? TEndAction::StartNext : TEndAction::Idle;
 }
 
-void TConvertBatch::Record(std::size_t slot, const TProcessInfo& info) {
+void TConvertBatch::FollowEnd(const TProcessInfo& info,
+                              const std::function<void(const std::string&)>& showFailure,
+                              const TEndSteps& steps, std::size_t slot) {
+    const std::size_t index = m_slotIndex[slot];
+    const TEndAction action = OnEndNotice(info, showFailure, slot);
+    if (action == TEndAction::Ignore)
+        return;
+    if (steps.Ended)
+        steps.Ended(index, OutcomeOf(info));
+    const std::function<void()>& step = action == TEndAction::StartNext ? steps.StartNext
+                                        : action == TEndAction::Idle    ? steps.Idle
+                                                                        : steps.Close;
+    if (step)
+        step();
+}
+
+void TConvertBatch::Record(std::size_t slot, const TFileEnd& end) {
     const std::size_t index = m_slotIndex[slot];
     const TConvertProcess& runner = *m_runners[slot];
-    if (info.Skipped) {
+    if (end.Outcome == TFileOutcome::Skipped) {
         m_skipped[index] = true;
         ++m_skippedCount;
-    } else if (!info.Converted()) {
+    } else if (end.Outcome == TFileOutcome::Failed) {
         m_failed[index] = true;
-        m_reasons[index] = FailureReason(info, runner.OutputFile, Job.AnotherEncoderHint);
+        m_reasons[index] = end.Reason;
     } else {
         m_converted[index] = true;
         m_written.push_back(runner.OutputFile);

@@ -4,6 +4,7 @@
 
 #include "core/ConversionJob.h"
 #include "core/ConvertThread.h"
+#include "core/FileEnd.h"
 #include "core/FileSet.h"
 #include "core/Path.h"
 
@@ -26,26 +27,6 @@ std::string ChangeFileExt(const std::string& path, const std::string& ext);
 // The output path of one input: beside it when `sameInput`, else in `outputFolder`.
 std::string OutputPathFor(const std::string& input, bool sameInput, const std::string& outputFolder,
                           const std::string& outputExt);
-
-// End-notice statuses posted by the batch itself: the output path names a file that the batch must
-// keep, so the encoder was not run. The input file itself (the encoder would truncate its own input),
-// another input of the batch, converted yet or not, or an output this batch has written.
-inline constexpr std::int32_t kStatusOutputIsInput = 3;
-inline constexpr std::int32_t kStatusOutputIsBatchFile = 6;
-inline constexpr std::int32_t kStatusOutputWrittenByBatch = 7;
-// The encoder could not be started for lack of resources (descriptors, processes, memory), and no
-// other file of the batch was running to free them.
-inline constexpr std::int32_t kStatusNotStarted = 8;
-
-// What the user is told when the file was refused with this end-notice status, for the output
-// `output`; empty for a status that is no refusal.
-std::string RefusalText(std::int32_t status, const std::string& output, int osError = 0);
-
-// Why a file failed, from its end notice: the encoder's last lines when it rejected the file, else
-// the batch's own reason. `output` is the output path the file was to be written to. When the
-// encoder lacks an encoder the profile names, that is said, followed by `anotherEncoderHint`.
-std::vector<std::string> FailureReason(const TProcessInfo& info, const std::string& output,
-                                       const std::string& anotherEncoderHint = {});
 
 // One failed file: its name (as in FailedFiles) and why it failed, one line each.
 struct TFailure {
@@ -109,7 +90,7 @@ public:
     // refusal's status on Yes). A file whose output another slot is writing waits until that slot's
     // file has ended, and the slot takes the next file meanwhile.
     // A start that fails for lack of resources leaves the file to the next slot that frees while
-    // another slot is busy, and fails it with the OS's words (kStatusNotStarted) when none is.
+    // another slot is busy, and fails it with the OS's words (TEndStatus::NotStarted) when none is.
     // When the encoder cannot be started at all, the batch ends: files whose encoders have ended are
     // kept, every other encoder stops, the file and every file not converted yet fail with the OS's
     // reason, and Start's error is thrown on.
@@ -124,6 +105,18 @@ public:
     TEndAction OnEndNotice(const TProcessInfo& info,
                            const std::function<void(const std::string&)>& showFailure, std::size_t slot = 0);
 
+    // What a front end does once a slot's file has ended; a step left empty does nothing.
+    struct TEndSteps {
+        // The file at `index` has ended; not called for a notice after Stop.
+        std::function<void(std::size_t index, TFileOutcome outcome)> Ended = nullptr;
+        std::function<void()> StartNext = nullptr; // the slot has its next file
+        std::function<void()> Idle = nullptr;      // the slot has nothing left while others convert
+        std::function<void()> Close = nullptr;     // every file has ended
+    };
+    // OnEndNotice, then the steps its action calls for.
+    void FollowEnd(const TProcessInfo& info, const std::function<void(const std::string&)>& showFailure,
+                   const TEndSteps& steps, std::size_t slot = 0);
+
     // Stops every running encoder and starts no further file.
     void Stop();
     // Holds every encoder where it is, and those that start meanwhile; false lets them all go on.
@@ -134,14 +127,14 @@ public:
     void EndOnError(const std::string& why);
 
 private:
-    std::int32_t FileOfThisBatch(std::size_t slot, const std::string& output) const;
+    TEndStatus FileOfThisBatch(std::size_t slot, const std::string& output) const;
     bool OtherSlotWrites(std::size_t slot, const std::string& output) const;
     bool OtherSlotBusy(std::size_t slot) const;
     // The next file to hand out: one put aside first, in the list's order, skipping `tried`.
     std::size_t NextFile(const std::set<std::size_t>& tried = {});
-    void Refuse(std::size_t slot, std::int32_t status);
-    void PostEnd(std::size_t slot, std::int32_t status, int osError, bool skipped = false);
-    void Record(std::size_t slot, const TProcessInfo& info);
+    void Refuse(std::size_t slot, TEndStatus status);
+    void PostEnd(std::size_t slot, TEndStatus status, int osError, bool skipped = false);
+    void Record(std::size_t slot, const TFileEnd& end);
     void KeepDate(std::size_t index, const std::string& output);
     void CollectFailures();
     void EndOnStartFailure(std::size_t slot, const std::string& why);

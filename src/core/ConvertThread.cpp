@@ -110,7 +110,7 @@ void TConvertProcess::Start() {
 
     // Refused before anything runs: the encoder would convert it all for a name that cannot exist.
     if (const int error = platform::NameError(OutputFile); error != 0) {
-        PostEnd(kStatusOutputBadName, error);
+        PostEnd(TEndStatus::OutputBadName, error);
         return;
     }
 
@@ -120,26 +120,26 @@ void TConvertProcess::Start() {
     if (const auto existing = platform::GetPathType(OutputFile); existing != platform::PathType::None) {
         if (ExistingOutput == TExistingOutput::Skip) {
             m_skipped = true;
-            PostEnd(0);
+            PostEnd(TEndStatus::Finished);
             return;
         }
         const bool yes = ExistingOutput == TExistingOutput::Replace ||
                          (Question && Question->AskYesNo(OverwriteQuestion(OutputFile)));
         if (!yes) {
-            PostEnd(0);
+            PostEnd(TEndStatus::Finished);
             return;
         }
         if (existing == platform::PathType::Folder) {
-            PostEnd(kStatusOutputIsFolder);
+            PostEnd(TEndStatus::OutputIsFolder);
             return;
         }
         // A link is replaced itself, never written through: what it points to does not matter.
         if (existing != platform::PathType::Link && platform::IsReadOnlyFile(OutputFile)) {
-            PostEnd(kStatusOutputReadOnly);
+            PostEnd(TEndStatus::OutputReadOnly);
             return;
         }
         if (existing != platform::PathType::Link && IsFileInUse(OutputFile)) {
-            PostEnd(kStatusOutputInUse);
+            PostEnd(TEndStatus::OutputInUse);
             return;
         }
         overwrite = true;
@@ -383,14 +383,14 @@ bool TConvertProcess::EndIfExited(TProcessInfo& end) {
     }
     // The worker may have asked to hand over this same end meanwhile: it must not end the file twice.
     m_current.reset();
-    const std::int32_t status = EndExited();
+    const TEndStatus status = EndExited();
     FlushTails();
     end = EndInfo(status, 0);
     Running = false;
     return true;
 }
 
-std::int32_t TConvertProcess::EndExited() {
+TEndStatus TConvertProcess::EndExited() {
     AskWorkerToTerminate();
     ClosePipes();
     // The pipes are drained: a last line without an ending still counts (it may be the only "time=").
@@ -402,7 +402,7 @@ std::int32_t TConvertProcess::EndExited() {
     platform::ExitStatus exit; // unknown unless reaped: the file then fails
     const std::string work = std::exchange(m_workFile, {});
     m_workLock.Release(); // the file is renamed or removed now, or handed to a reaper
-    std::int32_t status = 0;
+    TEndStatus status = TEndStatus::Finished;
     if (!platform::ReapChild(ProcessInformation, kReapMs, &exit)) {
         ReapOrHandOver(nullptr, work); // it said it ended, yet it is still there
     } else if (work.empty()) {
@@ -416,24 +416,21 @@ std::int32_t TConvertProcess::EndExited() {
     } else if (!platform::MoveFileTo(work, OutputFile, m_overwrite)) {
         // Only a converted file takes the output's name; without a confirmed overwrite, a file
         // that appeared there meanwhile is kept and this one fails.
-        status = kStatusOutputNotReplaced;
+        status = TEndStatus::OutputNotReplaced;
         platform::RemoveFile(work);
     }
     m_exit = exit;
     return status;
 }
 
-void TConvertProcess::PostEnd(std::int32_t Status, int osError) {
+void TConvertProcess::PostEnd(TEndStatus Status, int osError) {
     if (m_ran)
         FlushTails();
     Post(EndInfo(Status, osError));
 }
 
-TProcessInfo TConvertProcess::EndInfo(std::int32_t Status, int osError) const {
-    TProcessInfo info;
-    info.Percent = kEndNoticePercent;
-    info.TimeElapsed = Parse.HasProgress ? "some" : "";
-    info.Status = Status;
+TProcessInfo TConvertProcess::EndInfo(TEndStatus Status, int osError) const {
+    TProcessInfo info = TProcessInfo::EndNotice(Status, Parse.HasProgress);
     info.OSError = osError;
     // An encoder that wrote progress and then failed (full disk, crash) did not convert the file.
     info.ExitCode = m_exit.known ? m_exit.code : -1;

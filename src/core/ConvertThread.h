@@ -101,7 +101,7 @@ public:
     void ReadStdErr();
     void ProcessEnded();
     // `osError`: the OS error code that refused the output, 0 when none did.
-    void PostEnd(std::int32_t Status, int osError = 0);
+    void PostEnd(TEndStatus Status, int osError = 0);
     void ParseOutput(const char* Buffer, std::int32_t Count, TPipeTail* tail = nullptr);
     void CreatePipes();
     void ClosePipes();
@@ -114,8 +114,8 @@ private:
     void Teardown(std::uint32_t exitCode);
     bool ReapOrHandOver(platform::ExitStatus* status, const std::string& discard);
     void StartWorker();
-    std::int32_t EndExited();
-    TProcessInfo EndInfo(std::int32_t Status, int osError) const;
+    TEndStatus EndExited();
+    TProcessInfo EndInfo(TEndStatus Status, int osError) const;
     void ReadPipe(platform::Handle pipe, const char* errorText, TPipeTail& tail);
     void Post(const TProcessInfo& info);
     void FlushTails();

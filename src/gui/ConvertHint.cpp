@@ -174,10 +174,7 @@ void TfrmConvert::ShowCurrentFile() {
     lConvertName->setText(
         lConvertName->fontMetrics().elidedText(name, Qt::ElideMiddle, lConvertName->width()));
     lConvertName->setToolTip(name);
-    setWindowTitle(QStringLiteral("%1 (%2/%3)")
-                       .arg(QString::fromUtf8(kProductName))
-                       .arg(m_batch.CurrentIndex() + 1)
-                       .arg(m_batch.Count()));
+    setWindowTitle(BatchTitle(m_batch.CurrentIndex() + 1, m_batch.Count()));
     suiProgressBar2->setValue(0);
     m_reportedSeconds = 0;
     Tick(); // the file's time runs from its start
@@ -243,14 +240,12 @@ void TfrmConvert::WMProcessInfo(const TProcessInfo& info, std::size_t slot) {
         lTimeEstimated->setText(QString::fromStdString(info.TimeEstimated));
         return;
     }
-    const auto action = m_batch.OnEndNotice(info, [this](const std::string& text) {
-        ShowMessage(this, QMessageBox::Critical, QString::fromStdString(text));
-    });
-    if (action == TConvertBatch::TEndAction::Close) {
-        done(QDialog::Rejected);
-    } else if (action == TConvertBatch::TEndAction::StartNext) {
-        StartFiles(false);
-    }
+    m_batch.FollowEnd(
+        info,
+        [this](const std::string& text) {
+            ShowMessage(this, QMessageBox::Critical, QString::fromStdString(text));
+        },
+        {.StartNext = [this] { StartFiles(false); }, .Close = [this] { done(QDialog::Rejected); }});
 }
 
 void TfrmConvert::bStopClick() {

@@ -81,14 +81,14 @@ private:
     QTimer* m_tick = nullptr;
     std::int64_t m_reportedSeconds = 0; // the current file's elapsed time as its last report gave it
 
-    QGroupBox* GroupBox2 = nullptr;
+    QGroupBox* GroupBox2 = nullptr; // "Converting": frames the file's name, its progress and times
     QLabel* lConvertName = nullptr;
-    QProgressBar* suiProgressBar2 = nullptr;
-    QLabel* Label5 = nullptr;
+    QProgressBar* suiProgressBar2 = nullptr; // the file's percent, or the batch's with several at once
+    QLabel* Label5 = nullptr;                // the caption "Time elapsed: " before lTimeElapsed
     QLabel* lTimeElapsed = nullptr;
-    QLabel* Label6 = nullptr;
+    QLabel* Label6 = nullptr; // the caption "Time estimated: " before lTimeEstimated
     QLabel* lTimeEstimated = nullptr;
-    QLabel* Image2 = nullptr;
+    QLabel* Image2 = nullptr; // the converting picture beside the buttons
     QLabel* lStall = nullptr;
     QPushButton* bPause = nullptr;
     QPushButton* bStop = nullptr;

@@ -126,25 +126,38 @@ void TConvertSlots::OnNotice(std::size_t slot, const TProcessInfo& info) {
         ShowProgress();
         return;
     }
-    ++m_busy;
-    const auto action = m_batch->OnEndNotice(info, m_view.ShowFailure, slot);
-    --m_busy;
-    if (action == TConvertBatch::TEndAction::Ignore)
-        return;
-    m_progress->Ended(index);
-    m_guessedAt = Elapsed();
-    m_running[slot] = false;
-    ++m_ended;
-    if (action == TConvertBatch::TEndAction::Close) {
+    const auto showFailure = [this](const std::string& text) {
+        if (!m_view.ShowFailure)
+            return;
+        ++m_busy;
+        const auto done = qScopeGuard([this] { --m_busy; });
+        m_view.ShowFailure(text);
+    };
+    // Idle or not, the slots that waited while a failure message was up start now.
+    const auto goOn = [this] {
+        StartWaiting();
         Show();
-        m_view.Close();
-        return;
-    }
-    if (action == TConvertBatch::TEndAction::StartNext)
-        m_waiting.push_back(slot);
-    // Also the slots that waited while a failure message was up.
-    StartWaiting();
-    Show();
+    };
+    m_batch->FollowEnd(info, showFailure,
+                       {.Ended =
+                            [this, slot](std::size_t ended, TFileOutcome) {
+                                m_progress->Ended(ended);
+                                m_guessedAt = Elapsed();
+                                m_running[slot] = false;
+                                ++m_ended;
+                            },
+                        .StartNext =
+                            [this, slot, goOn] {
+                                m_waiting.push_back(slot);
+                                goOn();
+                            },
+                        .Idle = goOn,
+                        .Close =
+                            [this] {
+                                Show();
+                                m_view.Close();
+                            }},
+                       slot);
 }
 
 void TConvertSlots::Show() {
@@ -160,10 +173,7 @@ void TConvertSlots::Show() {
     const QString text = names.join(QStringLiteral(", "));
     m_view.Name->setText(m_view.Name->fontMetrics().elidedText(text, Qt::ElideRight, m_view.Name->width()));
     m_view.Name->setToolTip(text);
-    m_view.Window->setWindowTitle(QStringLiteral("%1 (%2/%3)")
-                                      .arg(QString::fromUtf8(kProductName))
-                                      .arg(m_ended + running.size())
-                                      .arg(m_batch->Count()));
+    m_view.Window->setWindowTitle(BatchTitle(m_ended + running.size(), m_batch->Count()));
     ShowProgress();
     TellBatchFiles(*m_view.Window, text);
 }
@@ -178,6 +188,10 @@ void TConvertSlots::ShowProgress() {
     // It never reads less than the time already spent.
     const std::int64_t estimated = std::max(m_progress->EstimatedSeconds(m_guessedAt), elapsed);
     m_view.Estimated->setText(QString::fromStdString(SecondsToText(estimated)));
+}
+
+QString BatchTitle(std::size_t number, std::size_t count) {
+    return QStringLiteral("%1 (%2/%3)").arg(QString::fromUtf8(kProductName)).arg(number).arg(count);
 }
 
 std::int64_t TConvertSlots::Elapsed() const {

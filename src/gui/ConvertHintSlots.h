@@ -6,6 +6,7 @@
 #include "core/ConvertBatch.h"
 
 #include <QObject>
+#include <QString>
 
 #include <cstddef>
 #include <deque>
@@ -18,6 +19,9 @@ class QProgressBar;
 class QWidget;
 
 namespace clipvane {
+
+// The batch window's caption: the product name and which file of how many, "Tarvix Clipvane (2/5)".
+QString BatchTitle(std::size_t number, std::size_t count);
 
 // What the slots show and how they reach the window.
 struct TSlotsView {
