@@ -223,7 +223,6 @@ bool TBatchJournal::Begin(const std::string& path, const TJournalBatch& batch) {
     m_path = path;
     m_error = 0;
     m_inUse = false;
-    m_torn = false;
     // Another run holds the journal there: its batch is not ours to replace.
     platform::Handle probe = platform::kNoHandle;
     if (platform::GetPathType(path) == platform::PathType::File && !platform::TryLockFile(path, probe)) {
@@ -236,11 +235,17 @@ bool TBatchJournal::Begin(const std::string& path, const TJournalBatch& batch) {
     platform::CloseHandle(probe);
     const std::string head = Head(batch);
     std::string written;
-    if (!platform::WriteFileAtomically(path, head) || !platform::TryLockFile(path, m_lock) ||
-        !platform::OpenForAppend(path, m_file)) {
-        m_error = platform::LastError();
-        if (m_error == 0)
-            m_error = 1;
+    if (!platform::WriteFileAtomically(path, head)) {
+        NoteError();
+        // What the file held is this batch's to replace (the batch taken up again, or one already
+        // offered): left there, it would be offered again once this batch has converted its files.
+        platform::RemoveFile(path);
+        return false;
+    }
+    if (!platform::TryLockFile(path, m_lock) || !platform::OpenForAppend(path, m_file)) {
+        NoteError();
+        if (m_lock != platform::kNoHandle)
+            platform::RemoveLockedFile(m_lock, path);
         Close();
         return false;
     }
@@ -261,20 +266,21 @@ void TBatchJournal::Ended(std::size_t index) {
     Append("done " + std::to_string(index));
 }
 
-void TBatchJournal::Append(const std::string& payload) {
-    if (!Active())
-        return;
-    const std::string line = (m_torn ? "\n" : "") + Line(payload);
-    if (platform::AppendAndFlush(m_file, line)) {
-        m_torn = false;
-        return;
-    }
-    m_torn = true;
-    if (m_error != 0)
-        return;
+void TBatchJournal::NoteError() {
     m_error = platform::LastError();
     if (m_error == 0)
         m_error = 1;
+}
+
+void TBatchJournal::Append(const std::string& payload) {
+    if (!Active() || platform::AppendAndFlush(m_file, Line(payload)))
+        return;
+    NoteError();
+    // A journal that lacks a start or an end would, after a crash, offer files this run has converted
+    // since: it goes, as the user is told.
+    platform::CloseHandle(m_file);
+    platform::RemoveLockedFile(m_lock, m_path);
+    Close();
     if (OnFailure)
         OnFailure(m_error);
 }
