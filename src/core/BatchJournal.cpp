@@ -293,6 +293,16 @@ void TBatchJournal::Finish() {
     Close();
 }
 
+bool JournalInUse(const std::string& path) {
+    platform::Handle probe = platform::kNoHandle;
+    if (platform::GetPathType(path) != platform::PathType::File || platform::TryLockFile(path, probe)) {
+        platform::CloseHandle(probe);
+        return false;
+    }
+    std::string unused;
+    return platform::ReadWholeFile(path, unused);
+}
+
 std::string JournalFailureText(const std::string& path, const TBatchJournal& journal) {
     if (journal.InUse())
         return Substitute(

@@ -71,6 +71,9 @@ private:
     bool m_inUse = false;
 };
 
+// Another run keeps the journal at `path`: its batch is under way, not left.
+bool JournalInUse(const std::string& path);
+
 // What the user is told when the journal at `path` could not be kept.
 std::string JournalFailureText(const std::string& path, const TBatchJournal& journal);
 

@@ -52,6 +52,9 @@ void TfrmMain::OfferResume() {
         return;
     m_resumeOffered = true;
     const std::string path = JournalPath();
+    // Held by a run that still converts it (clipvane-cli --journal): neither offered nor removed.
+    if (JournalInUse(path))
+        return;
     TJournalBatch batch;
     std::vector<std::string> unfinished;
     if (ReadJournal(path, batch, unfinished) != TJournalRead::Read)
