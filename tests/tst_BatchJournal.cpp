@@ -51,6 +51,7 @@ private slots:
         batch.Job.OutputExt = ".mp3";
         batch.Job.FFmpegParams = "-vn ";
         batch.Job.ExistingOutput = TExistingOutput::Skip;
+        batch.Job.KeepDates = true;
         batch.Profile = "MP3 - MPEG Layer-3 Audio";
         batch.SameInput = false;
         batch.OutputFolder = Utf8(dir.path());
@@ -103,6 +104,7 @@ private slots:
         QCOMPARE(read.Job.OutputExt, batch.Job.OutputExt);
         QCOMPARE(read.Job.FFmpegParams, batch.Job.FFmpegParams);
         QCOMPARE(read.Job.ExistingOutput, TExistingOutput::Skip);
+        QCOMPARE(read.Job.KeepDates, true);
         QCOMPARE(read.Profile, batch.Profile);
         QCOMPARE(read.SameInput, false);
         QCOMPARE(read.OutputFolder, batch.OutputFolder);

@@ -478,6 +478,38 @@ private slots:
         QVERIFY(!QFile::exists(journal));
     }
 
+    // Taken up again, a batch still lets none of its files replace the output another one wrote.
+    void resumeKeepsWhatTheBatchWrote() {
+        const QString in = Path(u"again"_s);
+        QVERIFY(QDir().mkpath(in + u"/out"_s));
+        TJournalBatch batch;
+        batch.Job.OutputExt = ".wav";
+        batch.Job.FFmpegParams = "--time 00:00:01.00 ";
+        batch.Job.FFmpegPath = FAKE_ENCODER_PATH;
+        batch.Job.NotUseAnotherFFmpeg = false;
+        batch.Job.ExistingOutput = TExistingOutput::Replace;
+        batch.SameInput = false;
+        batch.OutputFolder = QString(in + u"/out"_s).toStdString();
+        for (const QString& name : {u"/d1/x.avi"_s, u"/d2/x.avi"_s}) {
+            QVERIFY(QDir().mkpath(QFileInfo(in + name).path()));
+            QVERIFY(WriteFile(in + name, "input"));
+            batch.Files.push_back(QString(in + name).toStdString());
+        }
+        const QString output = in + u"/out/x.wav"_s;
+        const QString journal = in + u"/batch.journal"_s;
+        {
+            TBatchJournal killed; // the first file converted, then the program was killed
+            QVERIFY(killed.Begin(journal.toStdString(), batch));
+            killed.Starting(0, output.toStdString());
+            QVERIFY(WriteFile(output, "first"));
+            killed.Ended(0);
+        }
+        const TRun resumed = RunCli({u"--machine"_s, u"--resume"_s, journal});
+        QCOMPARE(resumed.exitCode, 1);
+        QVERIFY2(resumed.out.contains("was written by this batch already"), resumed.out.constData());
+        QCOMPARE(ReadFile(output), QByteArray("first"));
+    }
+
     // A journal that cannot grow (a full disk, here a file size limit) is said once; every file still
     // converts.
     void journalThatCannotGrowIsSaidOnce() {

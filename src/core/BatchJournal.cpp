@@ -122,6 +122,9 @@ std::string Head(const TJournalBatch& batch) {
                  Escape(batch.Job.FFmpegPath));
     head += Line(std::string("output ") + (batch.SameInput ? "1 " : "0 ") + Escape(batch.OutputFolder));
     head += Line(std::string("existing ") + ExistingName(batch.Job.ExistingOutput));
+    head += Line(std::string("dates ") + (batch.Job.KeepDates ? "1" : "0"));
+    for (const std::string& output : batch.Job.WrittenBefore)
+        head += Line("written " + Escape(output));
     for (const std::string& file : batch.Files)
         head += Line("file " + Escape(file));
     head += Line("files " + std::to_string(batch.Files.size()));
@@ -171,6 +174,10 @@ TJournalRead ReadJournal(const std::string& path, TJournalBatch& batch,
             batch.Job.ExistingOutput = rest == "replace" ? TExistingOutput::Replace
                                        : rest == "skip"  ? TExistingOutput::Skip
                                                          : TExistingOutput::Ask;
+        else if (key == "dates")
+            batch.Job.KeepDates = rest == "1";
+        else if (key == "written")
+            batch.Job.WrittenBefore.push_back(Unescape(rest));
         else if (key == "file")
             batch.Files.push_back(Unescape(rest));
         else if (key == "files")
@@ -197,14 +204,15 @@ TJournalRead ReadJournal(const std::string& path, TJournalBatch& batch,
         }
     }
     for (std::size_t index = 0; index < count; ++index) {
-        if (ended[index])
-            continue;
+        bool tookItsName = false;
         if (const auto it = started.find(index); it != started.end()) {
             const std::string now = Identity(it->second.second);
-            if (now != "-" && now != it->second.first)
-                continue;
+            tookItsName = now != "-" && now != it->second.first;
+            if (tookItsName)
+                batch.Job.WrittenBefore.push_back(it->second.second);
         }
-        unfinished.push_back(batch.Files[index]);
+        if (!ended[index] && !tookItsName)
+            unfinished.push_back(batch.Files[index]);
     }
     return TJournalRead::Read;
 }

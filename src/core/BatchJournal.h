@@ -31,7 +31,8 @@ enum class TJournalRead { Missing, NotAJournal, Read };
 
 // Reads the journal at `path`: its batch, and the files of it that have not ended, in the list's
 // order. A file that had started and whose output is now another file than when it started counts as
-// ended: it took its output's name just before the program died.
+// ended: it took its output's name just before the program died. Such outputs join the job's
+// WrittenBefore.
 TJournalRead ReadJournal(const std::string& path, TJournalBatch& batch, std::vector<std::string>& unfinished);
 
 class TBatchJournal final {

@@ -239,11 +239,13 @@ std::int32_t TConvertBatch::FileOfThisBatch(std::size_t slot, const std::string&
     if (!m_inputFilesKnown) {
         for (const std::string& input : m_fileList)
             m_inputFiles.Add(input);
+        for (const std::string& written : Job.WrittenBefore)
+            m_writtenBefore.Add(written);
         m_inputFilesKnown = true;
     }
     if (m_inputFiles.Contains(output))
         return kStatusOutputIsBatchFile;
-    if (m_writtenFiles.Contains(output))
+    if (m_writtenFiles.Contains(output) || m_writtenBefore.Contains(output))
         return kStatusOutputWrittenByBatch;
     return 0;
 }
