@@ -756,11 +756,14 @@ private slots:
     // An interrupt while the program waits for the user's answer ends it there and then.
     void interruptAtTheOverwriteQuestion_data() {
         QTest::addColumn<int>("signal");
-        QTest::newRow("Ctrl+C") << int(SIGINT);
-        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::addColumn<bool>("stopFirst"); // Ctrl+Z and fg before
+        QTest::newRow("Ctrl+C") << int(SIGINT) << false;
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+        QTest::newRow("Ctrl+Z and fg ask the question again, then Ctrl+C") << int(SIGINT) << true;
     }
     void interruptAtTheOverwriteQuestion() {
         QFETCH(int, signal);
+        QFETCH(bool, stopFirst);
         const QString out = Path(QStringLiteral("ask"));
         QVERIFY(QDir().mkpath(out));
         QVERIFY(WriteFile(out + QStringLiteral("/clip.wav"), "mine"));
@@ -770,11 +773,21 @@ private slots:
                               QStringLiteral("--ffmpeg"), QStringLiteral(FAKE_ENCODER_PATH),
                               QStringLiteral("-p"), QStringLiteral("ffmpeg -i %1 --hang %1.wav"),
                               QStringLiteral("-o"), out, m_clip, m_clip});
+        // A job of its own, as a shell with job control makes it: the group is not orphaned, so a stop stops.
+        process.setChildProcessModifier([] { ::setpgid(0, 0); });
         process.start(); // its input stays open: nobody answers
         QVERIFY(process.waitForStarted());
         QByteArray err;
         QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains("overite it? [y/N] "),
                                  10000);
+        if (stopFirst) {
+            const auto cli = static_cast<pid_t>(process.processId());
+            ::kill(-cli, SIGTSTP);
+            QTRY_VERIFY_WITH_TIMEOUT(ProcessHeld(cli), 5000);
+            ::kill(-cli, SIGCONT);
+            QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).count("overite it? [y/N] ") == 2,
+                                     10000);
+        }
         QElapsedTimer timer;
         timer.start();
         ::kill(static_cast<pid_t>(process.processId()), signal);
