@@ -4,10 +4,17 @@
 #include "core/platform/Files.h"
 #include "core/platform/Ownership.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+
+#ifndef Q_OS_WIN
+#include <sys/resource.h>
+#endif
 
 using namespace clipvane;
 using namespace Qt::StringLiterals;
@@ -45,6 +52,7 @@ private slots:
         batch.Job.OutputExt = ".mp3";
         batch.Job.FFmpegParams = "-vn ";
         batch.Job.ExistingOutput = TExistingOutput::Skip;
+        batch.Job.KeepDates = true;
         batch.Profile = "MP3 - MPEG Layer-3 Audio";
         batch.SameInput = false;
         batch.OutputFolder = Utf8(dir.path());
@@ -97,6 +105,7 @@ private slots:
         QCOMPARE(read.Job.OutputExt, batch.Job.OutputExt);
         QCOMPARE(read.Job.FFmpegParams, batch.Job.FFmpegParams);
         QCOMPARE(read.Job.ExistingOutput, TExistingOutput::Skip);
+        QCOMPARE(read.Job.KeepDates, true);
         QCOMPARE(read.Profile, batch.Profile);
         QCOMPARE(read.SameInput, false);
         QCOMPARE(read.OutputFolder, batch.OutputFolder);
@@ -140,6 +149,51 @@ private slots:
     }
 
 #ifndef Q_OS_WIN
+    // A journal that cannot be kept whole (a full disk, here a file size limit) is not left behind:
+    // after a crash it would offer again files this run converts.
+    void journalNotKeptIsNotLeft_data() {
+        QTest::addColumn<bool>("headFails");
+        QTest::newRow("a batch taken up again cannot write its head: the old journal goes") << true;
+        QTest::newRow("a line cannot be added: the journal goes") << false;
+    }
+    void journalNotKeptIsNotLeft() {
+        QFETCH(bool, headFails);
+        QTemporaryDir dir;
+        const std::string path = Utf8(dir.filePath(u"j"_s));
+        TJournalBatch batch;
+        batch.Job.OutputExt = ".wav";
+        batch.Files = {"/in/a.avi", "/in/b.avi"};
+        {
+            TBatchJournal killed; // let go unfinished
+            QVERIFY(killed.Begin(path, batch));
+        }
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previous{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+        const auto restore = qScopeGuard([previous] { ::setrlimit(RLIMIT_FSIZE, &previous); });
+        const auto limitTo = [&](rlim_t bytes) {
+            const rlimit limit{bytes, previous.rlim_max};
+            return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        };
+        TBatchJournal journal;
+        int told = 0;
+        journal.OnFailure = [&](int) { ++told; };
+        if (headFails) {
+            QVERIFY(limitTo(8));
+            QVERIFY(!journal.Begin(path, batch));
+        } else {
+            QVERIFY(journal.Begin(path, batch));
+            QVERIFY(limitTo(rlim_t(QFileInfo(QString::fromStdString(path)).size())));
+            journal.Starting(0, "/out/a.wav");
+            journal.Ended(0);
+        }
+        QCOMPARE(journal.Error(), int(EFBIG));
+        QCOMPARE(told, headFails ? 0 : 1);
+        TJournalBatch read;
+        std::vector<std::string> left;
+        QCOMPARE(ReadJournal(path, read, left), TJournalRead::Missing);
+    }
+
     // A folder that takes no new file: said once, and the batch goes on without its journal.
     void unwritableJournal() {
         QTemporaryDir dir;

@@ -478,6 +478,38 @@ private slots:
         QVERIFY(!QFile::exists(journal));
     }
 
+    // Taken up again, a batch still lets none of its files replace the output another one wrote.
+    void resumeKeepsWhatTheBatchWrote() {
+        const QString in = Path(u"again"_s);
+        QVERIFY(QDir().mkpath(in + u"/out"_s));
+        TJournalBatch batch;
+        batch.Job.OutputExt = ".wav";
+        batch.Job.FFmpegParams = "--time 00:00:01.00 ";
+        batch.Job.FFmpegPath = FAKE_ENCODER_PATH;
+        batch.Job.NotUseAnotherFFmpeg = false;
+        batch.Job.ExistingOutput = TExistingOutput::Replace;
+        batch.SameInput = false;
+        batch.OutputFolder = QString(in + u"/out"_s).toStdString();
+        for (const QString& name : {u"/d1/x.avi"_s, u"/d2/x.avi"_s}) {
+            QVERIFY(QDir().mkpath(QFileInfo(in + name).path()));
+            QVERIFY(WriteFile(in + name, "input"));
+            batch.Files.push_back(QString(in + name).toStdString());
+        }
+        const QString output = in + u"/out/x.wav"_s;
+        const QString journal = in + u"/batch.journal"_s;
+        {
+            TBatchJournal killed; // the first file converted, then the program was killed
+            QVERIFY(killed.Begin(journal.toStdString(), batch));
+            killed.Starting(0, output.toStdString());
+            QVERIFY(WriteFile(output, "first"));
+            killed.Ended(0);
+        }
+        const TRun resumed = RunCli({u"--machine"_s, u"--resume"_s, journal});
+        QCOMPARE(resumed.exitCode, 1);
+        QVERIFY2(resumed.out.contains("was written by this batch already"), resumed.out.constData());
+        QCOMPARE(ReadFile(output), QByteArray("first"));
+    }
+
     // A journal that cannot grow (a full disk, here a file size limit) is said once; every file still
     // converts.
     void journalThatCannotGrowIsSaidOnce() {
@@ -724,11 +756,14 @@ private slots:
     // An interrupt while the program waits for the user's answer ends it there and then.
     void interruptAtTheOverwriteQuestion_data() {
         QTest::addColumn<int>("signal");
-        QTest::newRow("Ctrl+C") << int(SIGINT);
-        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::addColumn<bool>("stopFirst"); // Ctrl+Z and fg before
+        QTest::newRow("Ctrl+C") << int(SIGINT) << false;
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+        QTest::newRow("Ctrl+Z and fg ask the question again, then Ctrl+C") << int(SIGINT) << true;
     }
     void interruptAtTheOverwriteQuestion() {
         QFETCH(int, signal);
+        QFETCH(bool, stopFirst);
         const QString out = Path(QStringLiteral("ask"));
         QVERIFY(QDir().mkpath(out));
         QVERIFY(WriteFile(out + QStringLiteral("/clip.wav"), "mine"));
@@ -738,11 +773,21 @@ private slots:
                               QStringLiteral("--ffmpeg"), QStringLiteral(FAKE_ENCODER_PATH),
                               QStringLiteral("-p"), QStringLiteral("ffmpeg -i %1 --hang %1.wav"),
                               QStringLiteral("-o"), out, m_clip, m_clip});
+        // A job of its own, as a shell with job control makes it: the group is not orphaned, so a stop stops.
+        process.setChildProcessModifier([] { ::setpgid(0, 0); });
         process.start(); // its input stays open: nobody answers
         QVERIFY(process.waitForStarted());
         QByteArray err;
         QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains("overite it? [y/N] "),
                                  10000);
+        if (stopFirst) {
+            const auto cli = static_cast<pid_t>(process.processId());
+            ::kill(-cli, SIGTSTP);
+            QTRY_VERIFY_WITH_TIMEOUT(ProcessHeld(cli), 5000);
+            ::kill(-cli, SIGCONT);
+            QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).count("overite it? [y/N] ") == 2,
+                                     10000);
+        }
         QElapsedTimer timer;
         timer.start();
         ::kill(static_cast<pid_t>(process.processId()), signal);

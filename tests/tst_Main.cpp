@@ -282,11 +282,14 @@ private slots:
     // with its own job and folder, No forgets them.
     void resumeOffer_data() {
         QTest::addColumn<bool>("yes");
-        QTest::newRow("Yes converts the two left") << true;
-        QTest::newRow("No forgets them") << false;
+        QTest::addColumn<bool>("held"); // another run still keeps the journal
+        QTest::newRow("Yes converts the two left") << true << false;
+        QTest::newRow("No forgets them") << false << false;
+        QTest::newRow("a batch another run converts is not offered") << true << true;
     }
     void resumeOffer() {
         QFETCH(bool, yes);
+        QFETCH(bool, held);
         TMainSetup setup;
         TJournalBatch left;
         left.Job.OutputExt = ".wav";
@@ -299,16 +302,22 @@ private slots:
             WriteBytes(setup.Path(name), "input");
             left.Files.push_back(setup.Path(name).toStdString());
         }
-        {
-            TBatchJournal journal; // let go unfinished, as a killed run leaves it
-            QVERIFY(journal.Begin(setup.Folder() + kJournalFileName, left));
-            journal.Starting(0, setup.Path(u"out/a.wav"_s).toStdString());
-            journal.Ended(0);
-        }
+        auto journal = std::make_unique<TBatchJournal>();
+        QVERIFY(journal->Begin(setup.Folder() + kJournalFileName, left));
+        journal->Starting(0, setup.Path(u"out/a.wav"_s).toStdString());
+        journal->Ended(0);
+        if (!held)
+            journal.reset(); // let go unfinished, as a killed run leaves it
         auto window = setup.Window();
         setup.dialogs.answers.enqueue(yes ? QMessageBox::Yes : QMessageBox::No);
         window->OfferResume();
         window->OfferResume(); // once a run
+        if (held) {
+            QCOMPARE(Seen(setup.dialogs), QStringList());
+            QVERIFY(!QFile::exists(setup.Path(u"out/b.wav"_s)));
+            QVERIFY(QFile::exists(setup.Path(u"batch.journal"_s)));
+            return;
+        }
         QCOMPARE(Seen(setup.dialogs).value(0),
                  u"ask: 2 files of the last batch were not converted. Convert them now?"_s);
         QCOMPARE(setup.dialogs.messages.size(), 1);

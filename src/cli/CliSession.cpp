@@ -16,7 +16,9 @@ bool TCliQuestion::AskYesNo(const std::string& text) {
         return m_mode == TOverwrite::Yes;
     std::cerr << text << " [y/N] " << std::flush;
     std::string answer;
+    m_asking = text;
     const platform::TReadLine read = platform::ReadInputLine(answer);
+    m_asking.clear();
     if (read == platform::TReadLine::Interrupted)
         std::cerr << '\n'; // the session ends the program as soon as the question returns
     if (read != platform::TReadLine::Line)
@@ -304,6 +306,11 @@ void TCliSession::Hold(bool hold) {
         return;
     m_batch->Pause(hold);
     hold ? m_clock.Pause() : m_clock.Resume();
+    // Stopped at the question: the shell has written over it, and the program waits for its answer.
+    if (!hold && !m_question.Asking().empty()) {
+        std::cerr << m_question.Asking() << " [y/N] " << std::flush;
+        return;
+    }
     if (!m_terminal)
         return;
     // The shell says "Stopped" below the progress, which is drawn afresh once the batch goes on.

@@ -27,9 +27,12 @@ public:
     explicit TCliQuestion(TOverwrite mode)
         : m_mode(mode) {}
     bool AskYesNo(const std::string& text) override;
+    // The question waiting for its answer; empty when none is.
+    const std::string& Asking() const { return m_asking; }
 
 private:
     TOverwrite m_mode;
+    std::string m_asking;
 };
 
 // Hands one runner's notices to the session, saying which slot they come from.

@@ -118,7 +118,8 @@ int main(int argc, char* argv[]) {
         job.FFmpegPath = options.FFmpeg.empty() ? std::string() : AbsolutePath(options.FFmpeg);
     }
     job.AnotherEncoderHint = "Choose another one with --ffmpeg PATH.";
-    job.KeepDates = options.KeepDates;
+    // A batch taken up again keeps its own choice; --keep-dates may add it.
+    job.KeepDates = job.KeepDates || options.KeepDates;
     if (!options.OverwriteGiven)
         options.Overwrite = platform::IsTerminal(platform::TStream::Input) ? TOverwrite::Ask : TOverwrite::No;
     // yes and no are standing answers: a file kept by "no" is skipped, not failed. A batch taken up

@@ -123,6 +123,9 @@ std::string Head(const TJournalBatch& batch) {
                  Escape(batch.Job.FFmpegPath));
     head += Line(std::string("output ") + (batch.SameInput ? "1 " : "0 ") + Escape(batch.OutputFolder));
     head += Line(std::string("existing ") + ExistingName(batch.Job.ExistingOutput));
+    head += Line(std::string("dates ") + (batch.Job.KeepDates ? "1" : "0"));
+    for (const std::string& output : batch.Job.WrittenBefore)
+        head += Line("written " + Escape(output));
     for (const std::string& file : batch.Files)
         head += Line("file " + Escape(file));
     head += Line("files " + std::to_string(batch.Files.size()));
@@ -172,6 +175,10 @@ TJournalRead ReadJournal(const std::string& path, TJournalBatch& batch,
             batch.Job.ExistingOutput = rest == "replace" ? TExistingOutput::Replace
                                        : rest == "skip"  ? TExistingOutput::Skip
                                                          : TExistingOutput::Ask;
+        else if (key == "dates")
+            batch.Job.KeepDates = rest == "1";
+        else if (key == "written")
+            batch.Job.WrittenBefore.push_back(Unescape(rest));
         else if (key == "file")
             batch.Files.push_back(Unescape(rest));
         else if (key == "files")
@@ -198,14 +205,15 @@ TJournalRead ReadJournal(const std::string& path, TJournalBatch& batch,
         }
     }
     for (std::size_t index = 0; index < count; ++index) {
-        if (ended[index])
-            continue;
+        bool tookItsName = false;
         if (const auto it = started.find(index); it != started.end()) {
             const std::string now = Identity(it->second.second);
-            if (now != "-" && now != it->second.first)
-                continue;
+            tookItsName = now != "-" && now != it->second.first;
+            if (tookItsName)
+                batch.Job.WrittenBefore.push_back(it->second.second);
         }
-        unfinished.push_back(batch.Files[index]);
+        if (!ended[index] && !tookItsName)
+            unfinished.push_back(batch.Files[index]);
     }
     return TJournalRead::Read;
 }
@@ -224,7 +232,6 @@ bool TBatchJournal::Begin(const std::string& path, const TJournalBatch& batch) {
     m_path = path;
     m_error = 0;
     m_inUse = false;
-    m_torn = false;
     // Another run holds the journal there: its batch is not ours to replace.
     platform::Handle probe = platform::kNoHandle;
     if (platform::GetPathType(path) == platform::PathType::File && !platform::TryLockFile(path, probe)) {
@@ -237,11 +244,17 @@ bool TBatchJournal::Begin(const std::string& path, const TJournalBatch& batch) {
     platform::CloseHandle(probe);
     const std::string head = Head(batch);
     std::string written;
-    if (!platform::WriteFileAtomically(path, head) || !platform::TryLockFile(path, m_lock) ||
-        !platform::OpenForAppend(path, m_file)) {
-        m_error = platform::LastError();
-        if (m_error == 0)
-            m_error = 1;
+    if (!platform::WriteFileAtomically(path, head)) {
+        NoteError();
+        // What the file held is this batch's to replace (the batch taken up again, or one already
+        // offered): left there, it would be offered again once this batch has converted its files.
+        platform::RemoveFile(path);
+        return false;
+    }
+    if (!platform::TryLockFile(path, m_lock) || !platform::OpenForAppend(path, m_file)) {
+        NoteError();
+        if (m_lock != platform::kNoHandle)
+            platform::RemoveLockedFile(m_lock, path);
         Close();
         return false;
     }
@@ -262,20 +275,21 @@ void TBatchJournal::Ended(std::size_t index) {
     Append("done " + std::to_string(index));
 }
 
-void TBatchJournal::Append(const std::string& payload) {
-    if (!Active())
-        return;
-    const std::string line = (m_torn ? "\n" : "") + Line(payload);
-    if (platform::AppendAndFlush(m_file, line)) {
-        m_torn = false;
-        return;
-    }
-    m_torn = true;
-    if (m_error != 0)
-        return;
+void TBatchJournal::NoteError() {
     m_error = platform::LastError();
     if (m_error == 0)
         m_error = 1;
+}
+
+void TBatchJournal::Append(const std::string& payload) {
+    if (!Active() || platform::AppendAndFlush(m_file, Line(payload)))
+        return;
+    NoteError();
+    // A journal that lacks a start or an end would, after a crash, offer files this run has converted
+    // since: it goes, as the user is told.
+    platform::CloseHandle(m_file);
+    platform::RemoveLockedFile(m_lock, m_path);
+    Close();
     if (OnFailure)
         OnFailure(m_error);
 }
@@ -286,6 +300,16 @@ void TBatchJournal::Finish() {
     platform::CloseHandle(m_file);
     platform::RemoveLockedFile(m_lock, m_path);
     Close();
+}
+
+bool JournalInUse(const std::string& path) {
+    platform::Handle probe = platform::kNoHandle;
+    if (platform::GetPathType(path) != platform::PathType::File || platform::TryLockFile(path, probe)) {
+        platform::CloseHandle(probe);
+        return false;
+    }
+    std::string unused;
+    return platform::ReadWholeFile(path, unused);
 }
 
 std::string JournalFailureText(const std::string& path, const TBatchJournal& journal) {

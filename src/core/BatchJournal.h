@@ -31,7 +31,8 @@ enum class TJournalRead { Missing, NotAJournal, Read };
 
 // Reads the journal at `path`: its batch, and the files of it that have not ended, in the list's
 // order. A file that had started and whose output is now another file than when it started counts as
-// ended: it took its output's name just before the program died.
+// ended: it took its output's name just before the program died. Such outputs join the job's
+// WrittenBefore.
 TJournalRead ReadJournal(const std::string& path, TJournalBatch& batch, std::vector<std::string>& unfinished);
 
 class TBatchJournal final {
@@ -43,7 +44,8 @@ public:
     ~TBatchJournal();
 
     // Starts the journal of a new batch at `path`, replacing a journal there. False when it cannot
-    // be written (Error() says why) or another run holds it (InUse()); the batch then runs without.
+    // be written (Error() says why; what was there goes too) or another run holds it (InUse()); the
+    // batch then runs without.
     bool Begin(const std::string& path, const TJournalBatch& batch);
     // Before the file at `index` may write `output`, and once it has ended however it ended.
     void Starting(std::size_t index, const std::string& output);
@@ -55,10 +57,11 @@ public:
     bool InUse() const { return m_inUse; }
     // The OS error code of the first write that failed; 0 while none has.
     int Error() const { return m_error; }
-    // Run once, at the first failure after Begin.
+    // Run once, at the first failure after Begin; the journal has gone by then.
     std::function<void(int osError)> OnFailure;
 
 private:
+    void NoteError();
     void Append(const std::string& payload);
     void Close();
 
@@ -67,8 +70,10 @@ private:
     platform::Handle m_lock = platform::kNoHandle;
     int m_error = 0;
     bool m_inUse = false;
-    bool m_torn = false; // a line was cut short: the next one starts on a line of its own
 };
+
+// Another run keeps the journal at `path`: its batch is under way, not left.
+bool JournalInUse(const std::string& path);
 
 // What the user is told when the journal at `path` could not be kept.
 std::string JournalFailureText(const std::string& path, const TBatchJournal& journal);

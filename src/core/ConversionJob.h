@@ -4,6 +4,7 @@
 #include "core/Question.h"
 
 #include <string>
+#include <vector>
 
 namespace clipvane {
 
@@ -17,6 +18,8 @@ struct ConversionJob {
     std::string AnotherEncoderHint;
     // Each converted output takes its source's modification time.
     bool KeepDates = false;
+    // Outputs the batch wrote before it was taken up again: no later file of it may replace them.
+    std::vector<std::string> WrittenBefore;
 };
 
 } // namespace clipvane

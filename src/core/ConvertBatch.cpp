@@ -150,11 +150,13 @@ TEndStatus TConvertBatch::FileOfThisBatch(std::size_t slot, const std::string& o
     if (!m_inputFilesKnown) {
         for (const std::string& input : m_fileList)
             m_inputFiles.Add(input);
+        for (const std::string& written : Job.WrittenBefore)
+            m_writtenBefore.Add(written);
         m_inputFilesKnown = true;
     }
     if (m_inputFiles.Contains(output))
         return TEndStatus::OutputIsBatchFile;
-    if (m_writtenFiles.Contains(output))
+    if (m_writtenFiles.Contains(output) || m_writtenBefore.Contains(output))
         return TEndStatus::OutputWrittenByBatch;
     return TEndStatus::Finished;
 }

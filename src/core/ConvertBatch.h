@@ -159,6 +159,7 @@ private:
     // The inputs and the written outputs by identity, so that checking a file costs the same
     // whatever the size of the batch. The inputs are looked at when the first file starts.
     mutable TFileSet m_inputFiles;
+    mutable TFileSet m_writtenBefore; // by the run this batch takes up again
     mutable bool m_inputFilesKnown = false;
     TFileSet m_writtenFiles;
     bool m_stopped = false;

@@ -340,6 +340,7 @@ void TfrmMain::Convert(const std::function<QStringList()>& selectFiles) {
     job.FFmpegPath = AnotherFFmpeg;
     job.NotUseAnotherFFmpeg = NotUseAnotherFFmpeg;
     job.ExistingOutput = m_existingOutput->Choice();
+    job.KeepDates = KeepDates;
     // Absolute, so that a folder typed as "-x" can never reach the encoder as an option.
     RunBatch(
         std::move(files), job, profile, [this] { return cbSameInput->isChecked(); },
@@ -356,7 +357,6 @@ void TfrmMain::RunBatch(std::vector<std::string> files, ConversionJob job, const
     const auto cores = static_cast<unsigned>(std::max(1, QThread::idealThreadCount()));
     const std::size_t atOnce = RunnersFor(ConvertAtOnce, files.size(), cores, EncodersAllowed(cores));
     job.AnotherEncoderHint = tr("Choose another one with Advanced > \"Use another FFmpeg\".").toStdString();
-    job.KeepDates = KeepDates;
     TBatchJournal journal;
     BeginJournal(journal, {job, profile, sameInput(), outputFolder(), files});
     TfrmConvert batch(this, *m_runner, std::move(files), atOnce);

@@ -50,8 +50,12 @@ void TfrmMain::TellJournalFailure(const TBatchJournal& journal) {
 void TfrmMain::OfferResume() {
     if (m_resumeOffered || m_closed)
         return;
-    m_resumeOffered = true;
     const std::string path = JournalPath();
+    // Held by a run that still converts it (clipvane-cli --journal): neither offered nor removed, and
+    // looked at again before the next batch, by when that run may have left it.
+    if (JournalInUse(path))
+        return;
+    m_resumeOffered = true;
     TJournalBatch batch;
     std::vector<std::string> unfinished;
     if (ReadJournal(path, batch, unfinished) != TJournalRead::Read)
