@@ -257,15 +257,19 @@ void TBatchJournal::Starting(std::size_t index, const std::string& output) {
     Append("start " + std::to_string(index) + ' ' + Identity(output) + ' ' + Escape(output));
 }
 
+// Not flushed on its own: the next start's flush takes it to the disk. A power cut before that loses
+// only the line, and then the file's output, renamed since its start, still says it has ended; a file
+// that failed or was skipped is tried again. Each flush costs a batch of small files as much as the
+// encoder's own run.
 void TBatchJournal::Ended(std::size_t index) {
-    Append("done " + std::to_string(index));
+    Append("done " + std::to_string(index), false);
 }
 
-void TBatchJournal::Append(const std::string& payload) {
+void TBatchJournal::Append(const std::string& payload, bool flush) {
     if (!Active())
         return;
     const std::string line = (m_torn ? "\n" : "") + Line(payload);
-    if (platform::AppendAndFlush(m_file, line)) {
+    if (platform::AppendAndFlush(m_file, line, flush)) {
         m_torn = false;
         return;
     }

@@ -59,7 +59,7 @@ public:
     std::function<void(int osError)> OnFailure;
 
 private:
-    void Append(const std::string& payload);
+    void Append(const std::string& payload, bool flush = true);
     void Close();
 
     std::string m_path;
