@@ -113,6 +113,8 @@ private:
     void AskWorkerToTerminate();
     void Teardown(std::uint32_t exitCode);
     bool ReapOrHandOver(platform::ExitStatus* status, const std::string& discard);
+    // Start's pipes, encoder and worker; on failure nothing of them is left.
+    void Launch();
     void StartWorker();
     std::int32_t EndExited();
     TProcessInfo EndInfo(std::int32_t Status, int osError) const;
