@@ -271,8 +271,12 @@ void TBatchJournal::Starting(std::size_t index, const std::string& output) {
     Append("start " + std::to_string(index) + ' ' + Identity(output) + ' ' + Escape(output));
 }
 
+// Not flushed on its own: the next start's flush takes it to the disk. A power cut before that loses
+// only the line, and then the file's output, renamed since its start, still says it has ended; a file
+// that failed or was skipped is tried again. Each flush costs a batch of small files as much as the
+// encoder's own run.
 void TBatchJournal::Ended(std::size_t index) {
-    Append("done " + std::to_string(index));
+    Append("done " + std::to_string(index), false);
 }
 
 void TBatchJournal::NoteError() {
@@ -281,8 +285,8 @@ void TBatchJournal::NoteError() {
         m_error = 1;
 }
 
-void TBatchJournal::Append(const std::string& payload) {
-    if (!Active() || platform::AppendAndFlush(m_file, Line(payload)))
+void TBatchJournal::Append(const std::string& payload, bool flush) {
+    if (!Active() || platform::AppendAndFlush(m_file, Line(payload), flush))
         return;
     NoteError();
     // A journal that lacks a start or an end would, after a crash, offer files this run has converted

@@ -62,7 +62,7 @@ public:
 
 private:
     void NoteError();
-    void Append(const std::string& payload);
+    void Append(const std::string& payload, bool flush = true);
     void Close();
 
     std::string m_path;

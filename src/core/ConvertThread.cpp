@@ -147,6 +147,20 @@ void TConvertProcess::Start() {
 
     // What a killed program left of this output goes before a new work file joins it.
     RemoveStaleWorkFiles(OutputFile);
+    m_overwrite = overwrite;
+    const std::uint64_t ended = TConvertThread::EndedSoFar();
+    try {
+        Launch();
+    } catch (const EOSError& error) {
+        // The worker of an encoder that has just ended closes its handles a moment after the end
+        // notice: under a tight open-file or process limit, this start waits for that once.
+        if (!platform::IsResourceShortage(error.Code) || !TConvertThread::AwaitEnded(ended, kReapMs))
+            throw;
+        Launch();
+    }
+}
+
+void TConvertProcess::Launch() {
     try {
         CreatePipes();
     } catch (...) {
@@ -154,13 +168,12 @@ void TConvertProcess::Start() {
         ClosePipes();
         throw;
     }
-    m_overwrite = overwrite;
     m_workFile = WorkFileFor(OutputFile);
     m_runWorkFile = m_workFile;
     m_commandLine =
-        ComposeCommandLine(NotUseAnotherFFmpeg, FFmpegPath, overwrite, InputFile, FFmpegParams, m_workFile);
+        ComposeCommandLine(NotUseAnotherFFmpeg, FFmpegPath, m_overwrite, InputFile, FFmpegParams, m_workFile);
     m_arguments =
-        ComposeArguments(NotUseAnotherFFmpeg, FFmpegPath, overwrite, InputFile, FFmpegParams, m_workFile);
+        ComposeArguments(NotUseAnotherFFmpeg, FFmpegPath, m_overwrite, InputFile, FFmpegParams, m_workFile);
     Parse.TotalSeconds = 0;
 
     try {
@@ -274,10 +287,7 @@ bool TConvertProcess::ReapOrHandOver(platform::ExitStatus* status, const std::st
 void TConvertProcess::AskWorkerToTerminate() {
     if (!m_worker)
         return;
-    {
-        std::lock_guard lock(m_hub->Mutex);
-        m_worker->Terminated = true;
-    }
+    TConvertThread::Terminate(*m_hub, *m_worker);
     m_worker.reset();
 }
 

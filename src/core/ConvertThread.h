@@ -113,6 +113,8 @@ private:
     void AskWorkerToTerminate();
     void Teardown(std::uint32_t exitCode);
     bool ReapOrHandOver(platform::ExitStatus* status, const std::string& discard);
+    // Start's pipes, encoder and worker; on failure nothing of them is left.
+    void Launch();
     void StartWorker();
     TEndStatus EndExited();
     TProcessInfo EndInfo(TEndStatus Status, int osError) const;

@@ -13,6 +13,12 @@ namespace clipvane {
 namespace {
 // How long the worker waits on a quiet child before it looks at the pipes again.
 constexpr int kWaitMs = 100;
+
+// Workers of every runner asked to end whose handles are still open. Taken after a hub's mutex.
+std::mutex g_endingMutex;
+std::condition_variable g_endingChanged;
+std::size_t g_ending = 0;
+std::uint64_t g_ended = 0;
 } // namespace
 
 void TWatchHandles::Close() {
@@ -39,12 +45,47 @@ TConvertThread::~TConvertThread() {
 void TConvertThread::Launch(std::shared_ptr<THandOffHub> hub, std::shared_ptr<TWorkerLink> link,
                             TWatchHandles handles) {
     std::unique_ptr<TConvertThread> worker(new TConvertThread(std::move(hub), std::move(link), handles));
-    std::thread thread([self = worker.get()] {
-        const std::unique_ptr<TConvertThread> owned(self); // free-on-terminate
-        owned->Execute();
+    std::thread thread([self = worker.get(), hub = worker->m_hub, link = worker->m_link] {
+        {
+            const std::unique_ptr<TConvertThread> owned(self); // free-on-terminate
+            owned->Execute();
+        }
+        std::lock_guard lock(hub->Mutex);
+        link->Finished = true;
+        if (link->Terminated) {
+            std::lock_guard ending(g_endingMutex);
+            --g_ending;
+            ++g_ended;
+            g_endingChanged.notify_all();
+        }
     });
     worker.release();
     thread.detach();
+}
+
+void TConvertThread::Terminate(THandOffHub& hub, TWorkerLink& link) {
+    std::lock_guard lock(hub.Mutex);
+    if (link.Terminated)
+        return;
+    link.Terminated = true;
+    if (!link.Finished) {
+        std::lock_guard ending(g_endingMutex);
+        ++g_ending;
+    }
+    // A worker waiting for a hand-off has nothing more to hand over.
+    hub.Changed.notify_all();
+}
+
+std::uint64_t TConvertThread::EndedSoFar() {
+    std::lock_guard lock(g_endingMutex);
+    return g_ended;
+}
+
+bool TConvertThread::AwaitEnded(std::uint64_t since, int timeoutMs) {
+    std::unique_lock lock(g_endingMutex);
+    return g_endingChanged.wait_for(lock, std::chrono::milliseconds(timeoutMs), [] {
+        return g_ending == 0;
+    }) && g_ended != since;
 }
 
 bool TConvertThread::TerminateRequested() {
@@ -56,7 +97,7 @@ bool TConvertThread::TerminateRequested() {
 // runner is gone, the event loop is ending, or the call belongs to a child that is no longer current.
 bool TConvertThread::Synchronize(TCall call, std::uint32_t bytes) {
     std::unique_lock lock(m_hub->Mutex);
-    if (m_hub->OwnerGone || m_hub->Stopping)
+    if (m_hub->OwnerGone || m_hub->Stopping || m_link->Terminated)
         return false;
     m_link->Call = call;
     m_link->Bytes = bytes;
@@ -66,7 +107,8 @@ bool TConvertThread::Synchronize(TCall call, std::uint32_t bytes) {
     // Posted under the lock: the runner cannot delete the target meanwhile, and the GUI side's
     // lock of the same mutex orders this thread's allocation of the event before Qt frees it.
     QCoreApplication::postEvent(m_hub->Target, new QEvent(static_cast<QEvent::Type>(HandOffEventType())));
-    m_hub->Changed.wait(lock, [this] { return m_link->Done || m_hub->OwnerGone || m_hub->Stopping; });
+    m_hub->Changed.wait(
+        lock, [this] { return m_link->Done || m_hub->OwnerGone || m_hub->Stopping || m_link->Terminated; });
     if (!m_link->Done) {
         auto& requests = m_hub->Requests;
         requests.erase(std::remove(requests.begin(), requests.end(), m_link), requests.end());

@@ -27,6 +27,7 @@ struct TWorkerLink {
     std::uint32_t Bytes = 0; // the peek that asked for a read
     bool Done = false;
     bool Failed = false;
+    bool Finished = false; // the worker's thread has closed its handles and is ending
 };
 
 // Shared by the runner and all its workers, so that a worker never touches a runner that is gone.
@@ -62,6 +63,13 @@ public:
 
     // The event type of a hand-off request posted to the hub's target.
     static int HandOffEventType();
+    // Asks the worker to end; it closes its handles as its thread ends, a moment later.
+    static void Terminate(THandOffHub& hub, TWorkerLink& link);
+    // How many workers asked to end have closed their handles so far.
+    static std::uint64_t EndedSoFar();
+    // Waits at most `timeoutMs` for the workers asked to end to have closed their handles: true when
+    // all now have and some did since EndedSoFar() gave `since`.
+    static bool AwaitEnded(std::uint64_t since, int timeoutMs);
 
 private:
     TConvertThread(std::shared_ptr<THandOffHub> hub, std::shared_ptr<TWorkerLink> link,

@@ -1,6 +1,6 @@
 #pragma once
-// A file that only ever grows, each addition on the disk before the call returns: what a journal
-// needs so that a crash or a power cut loses at most the line being written.
+// A file that only ever grows, each flushed addition on the disk before the call returns: what a
+// journal needs so that a crash or a power cut loses at most the lines not flushed yet.
 
 #include "core/platform/Handle.h"
 
@@ -12,8 +12,9 @@ namespace clipvane::platform {
 // children. False on failure, with LastError set.
 bool OpenForAppend(const std::string& path, Handle& file);
 
-// Writes all of `data` at the file's end and flushes it to the disk. False on failure (a full disk,
-// say), with LastError set; part of `data` may then have been written.
-bool AppendAndFlush(Handle file, const std::string& data);
+// Writes all of `data` at the file's end and, unless `flush` is false, flushes the file to the disk
+// (what was added unflushed before goes with it). False on failure (a full disk, say), with LastError
+// set; part of `data` may then have been written.
+bool AppendAndFlush(Handle file, const std::string& data, bool flush = true);
 
 } // namespace clipvane::platform

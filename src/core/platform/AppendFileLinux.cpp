@@ -23,7 +23,7 @@ bool OpenForAppend(const std::string& path, Handle& file) {
     return true;
 }
 
-bool AppendAndFlush(Handle file, const std::string& data) {
+bool AppendAndFlush(Handle file, const std::string& data, bool flush) {
     const char* at = data.data();
     std::size_t left = data.size();
     while (left > 0) {
@@ -38,7 +38,7 @@ bool AppendAndFlush(Handle file, const std::string& data) {
         at += n;
         left -= static_cast<std::size_t>(n);
     }
-    return ::fdatasync(file) == 0;
+    return !flush || ::fdatasync(file) == 0;
 }
 
 } // namespace clipvane::platform

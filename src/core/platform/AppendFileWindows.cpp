@@ -35,7 +35,7 @@ bool OpenForAppend(const std::string& path, Handle& file) {
     return true;
 }
 
-bool AppendAndFlush(Handle file, const std::string& data) {
+bool AppendAndFlush(Handle file, const std::string& data, bool flush) {
     for (std::size_t done = 0; done < data.size();) {
         DWORD written = 0;
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(data.size() - done, 1u << 30));
@@ -47,7 +47,7 @@ bool AppendAndFlush(Handle file, const std::string& data) {
         }
         done += written;
     }
-    return ::FlushFileBuffers(file) != 0;
+    return !flush || ::FlushFileBuffers(file) != 0;
 }
 
 } // namespace clipvane::platform
