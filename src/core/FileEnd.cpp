@@ -2,7 +2,7 @@
 
 #include "core/Global.h"
 #include "core/OutputParser.h"
-#include "core/platform/Platform.h"
+#include "core/platform/Handle.h"
 
 #include <QCoreApplication>
 
