@@ -72,8 +72,6 @@ void TConvertThread::Terminate(THandOffHub& hub, TWorkerLink& link) {
         std::lock_guard ending(g_endingMutex);
         ++g_ending;
     }
-    // A worker waiting for a hand-off has nothing more to hand over.
-    hub.Changed.notify_all();
 }
 
 std::uint64_t TConvertThread::EndedSoFar() {
@@ -97,7 +95,7 @@ bool TConvertThread::TerminateRequested() {
 // runner is gone, the event loop is ending, or the call belongs to a child that is no longer current.
 bool TConvertThread::Synchronize(TCall call, std::uint32_t bytes) {
     std::unique_lock lock(m_hub->Mutex);
-    if (m_hub->OwnerGone || m_hub->Stopping || m_link->Terminated)
+    if (m_hub->OwnerGone || m_hub->Stopping)
         return false;
     m_link->Call = call;
     m_link->Bytes = bytes;
@@ -107,8 +105,8 @@ bool TConvertThread::Synchronize(TCall call, std::uint32_t bytes) {
     // Posted under the lock: the runner cannot delete the target meanwhile, and the GUI side's
     // lock of the same mutex orders this thread's allocation of the event before Qt frees it.
     QCoreApplication::postEvent(m_hub->Target, new QEvent(static_cast<QEvent::Type>(HandOffEventType())));
-    m_hub->Changed.wait(
-        lock, [this] { return m_link->Done || m_hub->OwnerGone || m_hub->Stopping || m_link->Terminated; });
+    // Not cut short when the runner stops: a hand-off already asked for still runs, as the end's must.
+    m_hub->Changed.wait(lock, [this] { return m_link->Done || m_hub->OwnerGone || m_hub->Stopping; });
     if (!m_link->Done) {
         auto& requests = m_hub->Requests;
         requests.erase(std::remove(requests.begin(), requests.end(), m_link), requests.end());
