@@ -15,10 +15,18 @@ namespace {
 constexpr int kWaitMs = 100;
 
 // Workers of every runner asked to end whose handles are still open. Taken after a hub's mutex.
-std::mutex g_endingMutex;
-std::condition_variable g_endingChanged;
-std::size_t g_ending = 0;
-std::uint64_t g_ended = 0;
+struct TEnding {
+    std::mutex Mutex;
+    std::condition_variable Changed;
+    std::size_t Ending = 0;
+    std::uint64_t Ended = 0;
+};
+
+// Never destroyed: a detached worker may still report its end while the program exits.
+TEnding& Ending() {
+    static TEnding* const ending = new TEnding;
+    return *ending;
+}
 } // namespace
 
 void TWatchHandles::Close() {
@@ -53,10 +61,11 @@ void TConvertThread::Launch(std::shared_ptr<THandOffHub> hub, std::shared_ptr<TW
         std::lock_guard lock(hub->Mutex);
         link->Finished = true;
         if (link->Terminated) {
-            std::lock_guard ending(g_endingMutex);
-            --g_ending;
-            ++g_ended;
-            g_endingChanged.notify_all();
+            TEnding& state = Ending();
+            std::lock_guard ending(state.Mutex);
+            --state.Ending;
+            ++state.Ended;
+            state.Changed.notify_all();
         }
     });
     worker.release();
@@ -69,21 +78,22 @@ void TConvertThread::Terminate(THandOffHub& hub, TWorkerLink& link) {
         return;
     link.Terminated = true;
     if (!link.Finished) {
-        std::lock_guard ending(g_endingMutex);
-        ++g_ending;
+        std::lock_guard ending(Ending().Mutex);
+        ++Ending().Ending;
     }
 }
 
 std::uint64_t TConvertThread::EndedSoFar() {
-    std::lock_guard lock(g_endingMutex);
-    return g_ended;
+    std::lock_guard lock(Ending().Mutex);
+    return Ending().Ended;
 }
 
 bool TConvertThread::AwaitEnded(std::uint64_t since, int timeoutMs) {
-    std::unique_lock lock(g_endingMutex);
-    return g_endingChanged.wait_for(lock, std::chrono::milliseconds(timeoutMs), [] {
-        return g_ending == 0;
-    }) && g_ended != since;
+    TEnding& state = Ending();
+    std::unique_lock lock(state.Mutex);
+    return state.Changed.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&state] {
+        return state.Ending == 0;
+    }) && state.Ended != since;
 }
 
 bool TConvertThread::TerminateRequested() {
