@@ -32,12 +32,12 @@ HEARD = {
            "folder": "Output Folder:", "box": "Profile:", "advanced": "Advanced", "convert": "Convert...",
            "dialog": "Select one or more video files", "elapsed": "Time elapsed:",
            "converted": "2 files converted", "stopped": r"Stopped: \d of 3 files converted",
-           "stop": "Stop push button", "show details": "Show Details...", "hide details": "Hide Details..."},
+           "show details": "Show Details...", "hide details": "Hide Details..."},
     "de": {"locale": "de_DE.UTF-8", "first item": "Homepage", "shortcut": "Strg+P",
            "folder": "Ausgabeordner:", "box": "Profil:", "advanced": "Erweitert", "convert": "Starten...",
            "dialog": "Eine oder mehrere Videodateien", "elapsed": "Vergangene Zeit:",
            "converted": "2 Dateien konvertiert", "stopped": r"Angehalten: \d von 3 Dateien konvertiert",
-           "stop": "Stopp Druckknopf", "show details": "Details einblenden...", "hide details": "Details ausblenden..."},
+           "show details": "Details einblenden...", "hide details": "Details ausblenden..."},
 }
 
 SITECUSTOMIZE = '''
@@ -287,8 +287,6 @@ def run(program, encoder, outdir, lang, display):
             walk.wait("the second file", r"\bslow2\.\w+", since, timeout=60)
             walk.settle(since)
             walk.shot("06-stopping")
-            # Pause comes first in the batch window's Tab order.
-            walk.tab_to(re.escape(words["stop"]), "Stop")
             walk.step("Stop", "space", heard=words["stopped"], what="the stopped batch")
             walk.shot("07-stopped")
             walk.settle(since)

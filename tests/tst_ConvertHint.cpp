@@ -170,6 +170,11 @@ private slots:
         QCOMPARE(picture.size(), QSize(32, 32));
         QCOMPARE(qAlpha(picture.pixel(0, 0)), 0); // drawn transparent
         QCOMPARE(qAlpha(picture.pixel(16, 16)), 255);
+        // The first focus, where Space and Return act: Stop, as before Pause was there.
+        QWidget* first = window->nextInFocusChain();
+        while (first != window.get() && !(first->focusPolicy() & Qt::TabFocus))
+            first = first->nextInFocusChain();
+        QCOMPARE(first, static_cast<QWidget*>(Child<QPushButton>(*window, "bStop")));
     }
 
     // The layout was made for a smaller font than desktops use: every text must still fit.

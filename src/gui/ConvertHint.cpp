@@ -82,17 +82,19 @@ TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<st
     lStall->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     lStall->hide();
 
-    bPause = new QPushButton(tr("Pause"), this);
-    bPause->setObjectName(QStringLiteral("bPause"));
-    bPause->setGeometry(257, 72, 80, 27);
-    bPause->setAutoDefault(false);
-    connect(bPause, &QPushButton::clicked, this, &TfrmConvert::bPauseClick);
-
+    // Made first, so that it keeps the first focus it always had and Space still stops; Pause, above
+    // it on the screen, comes after it.
     bStop = new QPushButton(tr("Stop"), this);
     bStop->setObjectName(QStringLiteral("bStop"));
     bStop->setGeometry(257, 104, 80, 27);
     bStop->setAutoDefault(false);
     connect(bStop, &QPushButton::clicked, this, &TfrmConvert::bStopClick);
+
+    bPause = new QPushButton(tr("Pause"), this);
+    bPause->setObjectName(QStringLiteral("bPause"));
+    bPause->setGeometry(257, 72, 80, 27);
+    bPause->setAutoDefault(false);
+    connect(bPause, &QPushButton::clicked, this, &TfrmConvert::bPauseClick);
 
     if (m_slots.Several())
         m_slots.Attach(m_batch,
