@@ -551,6 +551,9 @@ private slots:
         batch.Job.NotUseAnotherFFmpeg = false;
         batch.NotifyWindow = &sink;
         batch.SetSlotNotifyWindow(1, &sink);
+        // A journal makes its start line lasting here: before the output has its name, not after.
+        std::vector<bool> outputThere;
+        batch.OutputNaming = [&] { outputThere.push_back(QFile::exists(dir.filePath(u"a.mp3"_s))); };
         QVERIFY(batch.StartCurrent(0));
         const std::int64_t pid = first.ProcessInformation.pid;
         for (int i = 0; i < 2000 && ProcessAlive(pid); ++i)
@@ -562,6 +565,7 @@ private slots:
                     .contains(QByteArray("arg:" + dir.filePath(u"a.wav"_s).toUtf8())));
         QCOMPARE(batch.Converted(), std::size_t(1));
         QCOMPARE(QString::fromStdString(batch.FailedFiles), u"b.wav, "_s);
+        QCOMPARE(outputThere, std::vector<bool>{false});
     }
 
     void outputThatIsTheInputIsNeverEncoded_data() {

@@ -98,10 +98,7 @@ TCliSession::~TCliSession() {
 
 void TCliSession::KeepJournal(TBatchJournal& journal) {
     m_journal = &journal;
-    m_batch->FileStarting = [&journal](std::size_t index, const std::string& output) {
-        journal.Starting(index, output);
-    };
-    m_batch->FileEnded = [&journal](std::size_t index) { journal.Ended(index); };
+    clipvane::KeepJournal(*m_batch, journal);
 }
 
 void TCliSession::Begin() {

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <map>
 #include <random>
+#include <system_error>
 
 namespace clipvane {
 
@@ -223,6 +224,7 @@ TBatchJournal::~TBatchJournal() {
 }
 
 void TBatchJournal::Close() {
+    StopFlusher();
     platform::CloseHandle(m_file);
     platform::CloseHandle(m_lock);
 }
@@ -231,6 +233,7 @@ bool TBatchJournal::Begin(const std::string& path, const TJournalBatch& batch) {
     Close();
     m_path = path;
     m_error = 0;
+    m_flushError = 0;
     m_inUse = false;
     // Another run holds the journal there: its batch is not ours to replace.
     platform::Handle probe = platform::kNoHandle;
@@ -268,7 +271,73 @@ bool TBatchJournal::Begin(const std::string& path, const TJournalBatch& batch) {
 }
 
 void TBatchJournal::Starting(std::size_t index, const std::string& output) {
-    Append("start " + std::to_string(index) + ' ' + Identity(output) + ' ' + Escape(output));
+    Append("start " + std::to_string(index) + ' ' + Identity(output) + ' ' + Escape(output), false);
+    FlushBeside();
+}
+
+void TBatchJournal::FlushBeside() {
+    if (!Active())
+        return;
+    if (!m_flusher.joinable()) {
+        try {
+            m_quit = false;
+            m_flusher = std::thread([this] { Flusher(); });
+        } catch (const std::system_error&) {
+            // No thread to spare: the line is flushed here and now, as it was before.
+            if (!platform::AppendAndFlush(m_file, {}))
+                Fail();
+            return;
+        }
+    }
+    std::lock_guard lock(m_mutex);
+    ++m_asked;
+    m_changed.notify_all();
+}
+
+void TBatchJournal::Flusher() {
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_changed.wait(lock, [this] { return m_quit || m_asked != m_flushed; });
+        // What was asked for is flushed even when quitting: a journal left behind must hold it.
+        if (m_asked == m_flushed)
+            return;
+        const std::uint64_t asked = m_asked;
+        lock.unlock();
+        const bool flushed = platform::AppendAndFlush(m_file, {});
+        const int error = flushed ? 0 : platform::LastError();
+        lock.lock();
+        if (!flushed && m_flushError == 0)
+            m_flushError = error != 0 ? error : 1;
+        m_flushed = asked;
+        m_changed.notify_all();
+    }
+}
+
+void TBatchJournal::StopFlusher() {
+    if (!m_flusher.joinable())
+        return;
+    {
+        std::lock_guard lock(m_mutex);
+        m_quit = true;
+        m_changed.notify_all();
+    }
+    m_flusher.join();
+}
+
+void TBatchJournal::Settle() {
+    if (!Active() || !m_flusher.joinable())
+        return;
+    int error = 0;
+    {
+        std::unique_lock lock(m_mutex);
+        const std::uint64_t asked = m_asked;
+        m_changed.wait(lock, [this, asked] { return m_flushed >= asked; });
+        error = m_flushError;
+    }
+    if (error != 0) {
+        platform::SetLastError(error);
+        Fail();
+    }
 }
 
 // Not flushed on its own: the next start's flush takes it to the disk. A power cut before that loses
@@ -286,9 +355,23 @@ void TBatchJournal::NoteError() {
 }
 
 void TBatchJournal::Append(const std::string& payload, bool flush) {
-    if (!Active() || platform::AppendAndFlush(m_file, Line(payload), flush))
+    if (!Active())
         return;
+    int flushError = 0;
+    if (m_flusher.joinable()) {
+        std::lock_guard lock(m_mutex);
+        flushError = m_flushError;
+    }
+    if (flushError != 0)
+        platform::SetLastError(flushError);
+    else if (platform::AppendAndFlush(m_file, Line(payload), flush))
+        return;
+    Fail();
+}
+
+void TBatchJournal::Fail() {
     NoteError();
+    StopFlusher();
     // A journal that lacks a start or an end would, after a crash, offer files this run has converted
     // since: it goes, as the user is told.
     platform::CloseHandle(m_file);
@@ -301,6 +384,7 @@ void TBatchJournal::Append(const std::string& payload, bool flush) {
 void TBatchJournal::Finish() {
     if (!Active())
         return;
+    StopFlusher();
     platform::CloseHandle(m_file);
     platform::RemoveLockedFile(m_lock, m_path);
     Close();

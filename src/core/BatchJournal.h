@@ -8,9 +8,13 @@
 #include "core/ConversionJob.h"
 #include "core/platform/Handle.h"
 
+#include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace clipvane {
@@ -47,9 +51,14 @@ public:
     // be written (Error() says why; what was there goes too) or another run holds it (InUse()); the
     // batch then runs without.
     bool Begin(const std::string& path, const TJournalBatch& batch);
-    // Before the file at `index` may write `output`, and once it has ended however it ended.
+    // Before the file at `index` may write `output`, and once it has ended however it ended. The
+    // start line reaches the disk beside the encoder's run, not before it: a flush costs a small
+    // file as much as its whole conversion.
     void Starting(std::size_t index, const std::string& output);
     void Ended(std::size_t index);
+    // Before a file's output takes its name: waits until every start line is on the disk, so that
+    // after a power cut the journal never lacks the start of an output that was renamed.
+    void Settle();
     // The batch has ended: the journal goes.
     void Finish();
 
@@ -63,13 +72,26 @@ public:
 private:
     void NoteError();
     void Append(const std::string& payload, bool flush = true);
+    void Fail();
     void Close();
+    // Asks the flushing thread to flush what has been added so far.
+    void FlushBeside();
+    void Flusher();
+    void StopFlusher();
 
     std::string m_path;
     platform::Handle m_file = platform::kNoHandle;
     platform::Handle m_lock = platform::kNoHandle;
     int m_error = 0;
     bool m_inUse = false;
+
+    std::thread m_flusher;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::uint64_t m_asked = 0;   // flushes asked for
+    std::uint64_t m_flushed = 0; // of those, done
+    int m_flushError = 0;
+    bool m_quit = false;
 };
 
 // Another run keeps the journal at `path`: its batch is under way, not left.

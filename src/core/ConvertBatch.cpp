@@ -77,6 +77,7 @@ bool TConvertBatch::StartCurrent(std::size_t slot) {
         runner.FFmpegPath = Job.FFmpegPath;
         runner.NotUseAnotherFFmpeg = Job.NotUseAnotherFFmpeg;
         runner.ExistingOutput = Job.ExistingOutput;
+        runner.BeforeOutputNamed = OutputNaming;
         // The encoder truncates its output before it reads its input: it would destroy the file. And
         // no "Yes" may make one file of the batch destroy another.
         if (const TEndStatus refusal = FileOfThisBatch(slot, runner.OutputFile);
@@ -336,6 +337,14 @@ void TConvertBatch::Pause(bool paused) {
     m_paused = paused;
     for (TConvertProcess* runner : m_runners)
         runner->SetPaused(paused);
+}
+
+void KeepJournal(TConvertBatch& batch, TBatchJournal& journal) {
+    batch.FileStarting = [&journal](std::size_t index, const std::string& output) {
+        journal.Starting(index, output);
+    };
+    batch.FileEnded = [&journal](std::size_t index) { journal.Ended(index); };
+    batch.OutputNaming = [&journal] { journal.Settle(); };
 }
 
 } // namespace clipvane

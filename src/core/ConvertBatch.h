@@ -2,6 +2,7 @@
 // The batch logic shared by the batch window and the console front end: which file runs next,
 // where its output goes, and which files failed.
 
+#include "core/BatchJournal.h"
 #include "core/ConversionJob.h"
 #include "core/ConvertThread.h"
 #include "core/FileEnd.h"
@@ -56,6 +57,8 @@ public:
     // when a file has ended (converted, failed or skipped).
     std::function<void(std::size_t index, const std::string& output)> FileStarting;
     std::function<void(std::size_t index)> FileEnded;
+    // Told just before a converted file's output takes its name, on the thread that ends the file.
+    std::function<void()> OutputNaming;
 
     // The failed files in the list's order, each with its reason.
     std::vector<TFailure> Failures() const;
@@ -165,5 +168,8 @@ private:
     bool m_stopped = false;
     bool m_paused = false;
 };
+
+// Keeps `journal` (begun already) up to date with `batch`'s files.
+void KeepJournal(TConvertBatch& batch, TBatchJournal& journal);
 
 } // namespace clipvane

@@ -423,11 +423,15 @@ TEndStatus TConvertProcess::EndExited() {
     } else if (!Parse.HasProgress || !exit.Succeeded() || Parse.OutputUnfinished) {
         // A cut file never takes the output's name, nor replaces what the user had there.
         platform::RemoveFile(work);
-    } else if (!platform::MoveFileTo(work, OutputFile, m_overwrite)) {
+    } else {
+        if (BeforeOutputNamed)
+            BeforeOutputNamed();
         // Only a converted file takes the output's name; without a confirmed overwrite, a file
         // that appeared there meanwhile is kept and this one fails.
-        status = TEndStatus::OutputNotReplaced;
-        platform::RemoveFile(work);
+        if (!platform::MoveFileTo(work, OutputFile, m_overwrite)) {
+            status = TEndStatus::OutputNotReplaced;
+            platform::RemoveFile(work);
+        }
     }
     m_exit = exit;
     return status;

@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,6 +52,8 @@ public:
     TQuestion* Question = nullptr;
     // Replace or Skip answer for the user, without asking.
     TExistingOutput ExistingOutput = TExistingOutput::Ask;
+    // Called just before a converted file takes OutputFile's name.
+    std::function<void()> BeforeOutputNamed;
     // The parser's clock; tests replace it.
     TClock Clock = &LocalNow;
     void* ClockContext = nullptr;

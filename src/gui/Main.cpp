@@ -363,10 +363,7 @@ void TfrmMain::RunBatch(std::vector<std::string> files, ConversionJob job, const
     batch.Job() = job;
     batch.SameInput = sameInput;
     batch.OutputFolder = outputFolder;
-    batch.Batch().FileStarting = [&journal](std::size_t index, const std::string& output) {
-        journal.Starting(index, output);
-    };
-    batch.Batch().FileEnded = [&journal](std::size_t index) { journal.Ended(index); };
+    KeepJournal(batch.Batch(), journal);
     m_batchWindow = &batch;
     const auto gone = qScopeGuard([this] { m_batchWindow = nullptr; });
     QElapsedTimer took;
