@@ -480,6 +480,11 @@ private slots:
 
     // Taken up again, a batch still lets none of its files replace the output another one wrote.
     void resumeKeepsWhatTheBatchWrote() {
+#if defined(__SANITIZE_THREAD__)
+        // The journal starts a thread in this process, after QProcess has cloned it sharing its memory:
+        // the thread sanitizer takes the clone's state for ours and stops seeing our locks.
+        QSKIP("the thread sanitizer cannot follow a thread started after QProcess's clone");
+#endif
         const QString in = Path(u"again"_s);
         QVERIFY(QDir().mkpath(in + u"/out"_s));
         TJournalBatch batch;
