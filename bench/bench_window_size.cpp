@@ -78,8 +78,8 @@ double GuiThreadSeconds() {
 
 struct TRun {
     double wall = 0, cpu = 0;
-    double ownCpu = 0; // the program's alone, without the encoders'
-    double guiCpu = 0; // of that, the GUI thread's
+    double ownCpu = 0;                       // the program's alone, without the encoders'
+    double guiCpu = 0;                       // of that, the GUI thread's
     double prepareGapMs = 0, batchGapMs = 0; // longest time without events served
 };
 
@@ -222,7 +222,8 @@ int main(int argc, char** argv) {
         sizes = {250, 2000, 10000};
     TBench bench;
     std::printf("| files | loop wall ms/file | desktop wall ms/file | wall ratio | loop CPU ms/file | "
-                "desktop CPU ms/file | of which its own | of which its GUI thread's | CPU ratio | longest gap preparing, ms | "
+                "desktop CPU ms/file | of which its own | of which its GUI thread's | CPU ratio | longest "
+                "gap preparing, ms | "
                 "longest gap, ms |\n");
     std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
     for (const int n : sizes) {
