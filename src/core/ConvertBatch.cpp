@@ -169,6 +169,12 @@ void TConvertBatch::Refuse(std::size_t slot, TEndStatus status) {
         PostEnd(slot, TEndStatus::Finished, 0, true);
         return;
     }
+    // Another file of this batch wrote it just now: no answer could let this one replace it, so the
+    // user is not asked, and the file fails with that reason.
+    if (status == TEndStatus::OutputWrittenByBatch) {
+        PostEnd(slot, status, 0);
+        return;
+    }
     const bool yes = Job.ExistingOutput == TExistingOutput::Replace ||
                      (runner.Question && runner.Question->AskYesNo(OverwriteQuestion(runner.OutputFile)));
     PostEnd(slot, yes ? status : TEndStatus::Finished, 0);

@@ -90,8 +90,9 @@ public:
     // Sets the slot's runner's job fields and starts the slot's file. An output that is one of the
     // batch's inputs or an output it wrote is never handed to the encoder, whatever the answer: after
     // the usual overwrite question the batch posts an end notice of its own (status 0 on No, the
-    // refusal's status on Yes). A file whose output another slot is writing waits until that slot's
-    // file has ended, and the slot takes the next file meanwhile.
+    // refusal's status on Yes); about an output it wrote nothing is asked, the file fails at once. A
+    // file whose output another slot is writing waits until that slot's file has ended, and the slot
+    // takes the next file meanwhile.
     // A start that fails for lack of resources leaves the file to the next slot that frees while
     // another slot is busy, and fails it with the OS's words (TEndStatus::NotStarted) when none is.
     // When the encoder cannot be started at all, the batch ends: files whose encoders have ended are
