@@ -13,7 +13,11 @@
 #include <csignal>
 
 #ifndef Q_OS_WIN
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #endif
 
 using namespace clipvane;
@@ -149,6 +153,46 @@ private slots:
     }
 
 #ifndef Q_OS_WIN
+    // "--resume" given a pipe: read, it would keep the program waiting for a writer, or take whatever
+    // a writer sends for a journal.
+    void pipeIsNoJournal() {
+        QTemporaryDir dir;
+        const std::string written = Utf8(dir.filePath(u"written"_s));
+        TJournalBatch batch;
+        batch.Job.OutputExt = ".wav";
+        batch.Files = {"/in/a.avi"};
+        {
+            TBatchJournal journal;
+            QVERIFY(journal.Begin(written, batch));
+        }
+        std::string bytes;
+        QVERIFY(platform::ReadWholeFile(written, bytes));
+        // A writer whose reader has gone must not end the test.
+        const auto previous = std::signal(SIGPIPE, SIG_IGN);
+        const auto restore = qScopeGuard([previous] { std::signal(SIGPIPE, previous); });
+        const std::string pipe = Utf8(dir.filePath(u"pipe"_s));
+        QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
+        // Sends a sound journal to whoever opens the pipe to read.
+        std::thread writer([&] {
+            const int fd = ::open(pipe.c_str(), O_WRONLY | O_CLOEXEC);
+            if (fd >= 0) {
+                [[maybe_unused]] const ssize_t sent = ::write(fd, bytes.data(), bytes.size());
+                ::close(fd);
+            }
+        });
+        const auto release = qScopeGuard([&] {
+            // Lets the writer's open return when the journal was never read.
+            const int fd = ::open(pipe.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+            writer.join();
+            if (fd >= 0)
+                ::close(fd);
+        });
+        TJournalBatch read;
+        std::vector<std::string> left;
+        QCOMPARE(ReadJournal(pipe, read, left), TJournalRead::NotAJournal);
+        QVERIFY(left.empty());
+    }
+
     // A journal that cannot be kept whole (a full disk, here a file size limit) is not left behind:
     // after a crash it would offer again files this run converts.
     void journalNotKeptIsNotLeft_data() {

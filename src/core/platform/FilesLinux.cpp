@@ -254,9 +254,16 @@ bool ListFolder(const std::string& folder, std::vector<std::string>& names) {
 
 bool ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    // Not blocked in open by a pipe that has no writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
         return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return false;
+    }
     char buffer[8192];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);

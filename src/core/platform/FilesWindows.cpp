@@ -180,6 +180,11 @@ bool ReadWholeFile(const std::string& path, std::string& contents) {
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
+    if (::GetFileType(file) != FILE_TYPE_DISK) {
+        ::CloseHandle(file);
+        ::SetLastError(ERROR_INVALID_PARAMETER);
+        return false;
+    }
     char buffer[8192];
     DWORD read = 0;
     BOOL ok = TRUE;
