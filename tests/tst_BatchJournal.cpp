@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <new>
 
 #ifndef Q_OS_WIN
 #include <fcntl.h>
@@ -191,6 +192,38 @@ private slots:
         std::vector<std::string> left;
         QCOMPARE(ReadJournal(pipe, read, left), TJournalRead::NotAJournal);
         QVERIFY(left.empty());
+    }
+
+    // "--resume" given a video by mistake: only its start is read, not gigabytes of it (a 3 GB one
+    // took 45 s and 6 GB of memory before it was found no journal).
+    void videoIsNotReadWhole() {
+        QTemporaryDir dir;
+        const QString video = dir.filePath(u"video.avi"_s);
+        QVERIFY(WriteFile(video, QByteArray("RIFF\0\0\0\0AVI LIST", 16)));
+        QVERIFY(QFile::resize(video, qint64(1) << 30)); // sparse: it takes no disk
+        QFile statm(u"/proc/self/statm"_s);
+        QVERIFY(statm.open(QIODevice::ReadOnly));
+        const rlim_t used =
+            statm.readAll().split(' ').first().toULongLong() * rlim_t(::sysconf(_SC_PAGESIZE));
+        // Less room than the file takes: read whole, it cannot fit.
+        rlimit previous{};
+        QCOMPARE(::getrlimit(RLIMIT_AS, &previous), 0);
+        const rlimit limit{used + (rlim_t(256) << 20), previous.rlim_max};
+        TJournalRead result = TJournalRead::Read;
+        bool fitted = true;
+        TJournalBatch read;
+        std::vector<std::string> left;
+        {
+            const auto restore = qScopeGuard([previous] { ::setrlimit(RLIMIT_AS, &previous); });
+            QCOMPARE(::setrlimit(RLIMIT_AS, &limit), 0);
+            try {
+                result = ReadJournal(Utf8(video), read, left);
+            } catch (const std::bad_alloc&) {
+                fitted = false;
+            }
+        }
+        QVERIFY(fitted);
+        QCOMPARE(result, TJournalRead::NotAJournal);
     }
 
     // A journal that cannot be kept whole (a full disk, here a file size limit) is not left behind:
