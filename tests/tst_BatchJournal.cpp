@@ -11,9 +11,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <new>
 
 #ifndef Q_OS_WIN
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #endif
 
 using namespace clipvane;
@@ -149,6 +154,78 @@ private slots:
     }
 
 #ifndef Q_OS_WIN
+    // "--resume" given a pipe: read, it would keep the program waiting for a writer, or take whatever
+    // a writer sends for a journal.
+    void pipeIsNoJournal() {
+        QTemporaryDir dir;
+        const std::string written = Utf8(dir.filePath(u"written"_s));
+        TJournalBatch batch;
+        batch.Job.OutputExt = ".wav";
+        batch.Files = {"/in/a.avi"};
+        {
+            TBatchJournal journal;
+            QVERIFY(journal.Begin(written, batch));
+        }
+        std::string bytes;
+        QVERIFY(platform::ReadWholeFile(written, bytes));
+        // A writer whose reader has gone must not end the test.
+        const auto previous = std::signal(SIGPIPE, SIG_IGN);
+        const auto restore = qScopeGuard([previous] { std::signal(SIGPIPE, previous); });
+        const std::string pipe = Utf8(dir.filePath(u"pipe"_s));
+        QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
+        // Sends a sound journal to whoever opens the pipe to read.
+        std::thread writer([&] {
+            const int fd = ::open(pipe.c_str(), O_WRONLY | O_CLOEXEC);
+            if (fd >= 0) {
+                [[maybe_unused]] const ssize_t sent = ::write(fd, bytes.data(), bytes.size());
+                ::close(fd);
+            }
+        });
+        const auto release = qScopeGuard([&] {
+            // Lets the writer's open return when the journal was never read.
+            const int fd = ::open(pipe.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+            writer.join();
+            if (fd >= 0)
+                ::close(fd);
+        });
+        TJournalBatch read;
+        std::vector<std::string> left;
+        QCOMPARE(ReadJournal(pipe, read, left), TJournalRead::NotAJournal);
+        QVERIFY(left.empty());
+    }
+
+    // "--resume" given a video by mistake: only its start is read, not gigabytes of it (a 3 GB one
+    // took 45 s and 6 GB of memory before it was found no journal).
+    void videoIsNotReadWhole() {
+        QTemporaryDir dir;
+        const QString video = dir.filePath(u"video.avi"_s);
+        QVERIFY(WriteFile(video, QByteArray("RIFF\0\0\0\0AVI LIST", 16)));
+        QVERIFY(QFile::resize(video, qint64(1) << 30)); // sparse: it takes no disk
+        QFile statm(u"/proc/self/statm"_s);
+        QVERIFY(statm.open(QIODevice::ReadOnly));
+        const rlim_t used =
+            statm.readAll().split(' ').first().toULongLong() * rlim_t(::sysconf(_SC_PAGESIZE));
+        // Less room than the file takes: read whole, it cannot fit.
+        rlimit previous{};
+        QCOMPARE(::getrlimit(RLIMIT_AS, &previous), 0);
+        const rlimit limit{used + (rlim_t(256) << 20), previous.rlim_max};
+        TJournalRead result = TJournalRead::Read;
+        bool fitted = true;
+        TJournalBatch read;
+        std::vector<std::string> left;
+        {
+            const auto restore = qScopeGuard([previous] { ::setrlimit(RLIMIT_AS, &previous); });
+            QCOMPARE(::setrlimit(RLIMIT_AS, &limit), 0);
+            try {
+                result = ReadJournal(Utf8(video), read, left);
+            } catch (const std::bad_alloc&) {
+                fitted = false;
+            }
+        }
+        QVERIFY(fitted);
+        QCOMPARE(result, TJournalRead::NotAJournal);
+    }
+
     // A journal that cannot be kept whole (a full disk, here a file size limit) is not left behind:
     // after a crash it would offer again files this run converts.
     void journalNotKeptIsNotLeft_data() {

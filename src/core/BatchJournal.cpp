@@ -139,8 +139,11 @@ TJournalRead ReadJournal(const std::string& path, TJournalBatch& batch,
                          std::vector<std::string>& unfinished) {
     batch = {};
     unfinished.clear();
+    // Its first line is looked at first: a video named by mistake is not read whole.
+    const std::string magic = Line(kMagic);
     std::string text;
-    if (!platform::ReadWholeFile(path, text))
+    if (!platform::ReadFileStart(path, magic.size(), text) ||
+        (text == magic && !platform::ReadWholeFile(path, text)))
         return platform::GetPathType(path) == platform::PathType::None ? TJournalRead::Missing
                                                                        : TJournalRead::NotAJournal;
     std::vector<std::string> lines;

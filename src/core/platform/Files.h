@@ -53,8 +53,11 @@ bool IsSameFile(const std::string& a, const std::string& b);
 // The names in a folder (without "." and ".."). False when it cannot be listed.
 bool ListFolder(const std::string& folder, std::vector<std::string>& names);
 
-// The whole contents of a file. False on failure, with LastError set.
+// The whole contents of a regular file. False on failure, with LastError set: anything else (a pipe,
+// a device) is refused unread, as it could keep the reader waiting, or feed it without end.
 bool ReadWholeFile(const std::string& path, std::string& contents);
+// At most the first `count` bytes of a regular file, as ReadWholeFile reads it.
+bool ReadFileStart(const std::string& path, std::size_t count, std::string& contents);
 
 // Atomically replaces `target` with `source` (rename over it). On Windows an existing target keeps its
 // identity: creation time, security and attributes.

@@ -1,6 +1,7 @@
 // POSIX (Linux) side of files, folders and paths.
 #include "core/platform/Files.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -252,14 +253,21 @@ bool ListFolder(const std::string& folder, std::vector<std::string>& names) {
     return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& contents) {
+static bool ReadUpTo(const std::string& path, std::size_t limit, std::string& contents) {
     contents.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    // Not blocked in open by a pipe that has no writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
         return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return false;
+    }
     char buffer[8192];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    while (contents.size() < limit) {
+        const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, limit - contents.size()));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -270,6 +278,16 @@ bool ReadWholeFile(const std::string& path, std::string& contents) {
         }
         contents.append(buffer, static_cast<std::size_t>(n));
     }
+    ::close(fd);
+    return true;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& contents) {
+    return ReadUpTo(path, std::string::npos, contents);
+}
+
+bool ReadFileStart(const std::string& path, std::size_t count, std::string& contents) {
+    return ReadUpTo(path, count, contents);
 }
 
 bool ReplaceFile(const std::string& source, const std::string& target) {

@@ -172,7 +172,7 @@ bool ListFolder(const std::string& folder, std::vector<std::string>& names) {
     return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& contents) {
+static bool ReadUpTo(const std::string& path, std::size_t limit, std::string& contents) {
     contents.clear();
     // Shared for delete too, so a writer replacing the file meanwhile is not refused.
     const HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_READ,
@@ -180,15 +180,32 @@ bool ReadWholeFile(const std::string& path, std::string& contents) {
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
+    if (::GetFileType(file) != FILE_TYPE_DISK) {
+        ::CloseHandle(file);
+        ::SetLastError(ERROR_INVALID_PARAMETER);
+        return false;
+    }
     char buffer[8192];
     DWORD read = 0;
     BOOL ok = TRUE;
-    while ((ok = ::ReadFile(file, buffer, sizeof buffer, &read, nullptr)) && read > 0)
+    while (
+        contents.size() < limit &&
+        (ok = ::ReadFile(file, buffer, static_cast<DWORD>(std::min(sizeof buffer, limit - contents.size())),
+                         &read, nullptr)) &&
+        read > 0)
         contents.append(buffer, read);
     const DWORD error = ::GetLastError();
     ::CloseHandle(file);
     ::SetLastError(error);
     return ok != 0;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& contents) {
+    return ReadUpTo(path, std::string::npos, contents);
+}
+
+bool ReadFileStart(const std::string& path, std::size_t count, std::string& contents) {
+    return ReadUpTo(path, count, contents);
 }
 
 namespace {
