@@ -284,8 +284,11 @@ void TBatchJournal::FlushBeside() {
     if (!m_flusher.joinable()) {
         try {
             m_quit = false;
+            if (!platform::OpenFlushHandle(m_file, m_flushFile))
+                m_flushFile = platform::kNoHandle;
             m_flusher = std::thread([this] { Flusher(); });
         } catch (const std::system_error&) {
+            platform::CloseHandle(m_flushFile);
             // No thread to spare: the line is flushed here and now, as it was before.
             if (!platform::AppendAndFlush(m_file, {}))
                 Fail();
@@ -306,7 +309,8 @@ void TBatchJournal::Flusher() {
             return;
         const std::uint64_t asked = m_asked;
         lock.unlock();
-        const bool flushed = platform::AppendAndFlush(m_file, {});
+        const bool flushed =
+            platform::AppendAndFlush(m_flushFile != platform::kNoHandle ? m_flushFile : m_file, {});
         const int error = flushed ? 0 : platform::LastError();
         lock.lock();
         if (!flushed && m_flushError == 0)
@@ -325,6 +329,7 @@ void TBatchJournal::StopFlusher() {
         m_changed.notify_all();
     }
     m_flusher.join();
+    platform::CloseHandle(m_flushFile);
 }
 
 void TBatchJournal::Settle() {

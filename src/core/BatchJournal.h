@@ -86,6 +86,7 @@ private:
     bool m_inUse = false;
 
     std::thread m_flusher;
+    platform::Handle m_flushFile = platform::kNoHandle; // the flusher's own handle on m_file
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::uint64_t m_asked = 0;   // flushes asked for

@@ -17,4 +17,9 @@ bool OpenForAppend(const std::string& path, Handle& file);
 // set; part of `data` may then have been written.
 bool AppendAndFlush(Handle file, const std::string& data, bool flush = true);
 
+// A second handle on the open `file`, through which another thread flushes it: on Windows a
+// synchronous handle serves one request at a time, so a flush through the writer's own handle would
+// hold up its next line. False on failure, with LastError set; the caller then uses `file` itself.
+bool OpenFlushHandle(Handle file, Handle& flush);
+
 } // namespace clipvane::platform

@@ -41,4 +41,9 @@ bool AppendAndFlush(Handle file, const std::string& data, bool flush) {
     return !flush || ::fdatasync(file) == 0;
 }
 
+bool OpenFlushHandle(Handle file, Handle& flush) {
+    flush = ::fcntl(file, F_DUPFD_CLOEXEC, 0);
+    return flush >= 0;
+}
+
 } // namespace clipvane::platform

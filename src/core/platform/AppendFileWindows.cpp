@@ -50,4 +50,12 @@ bool AppendAndFlush(Handle file, const std::string& data, bool flush) {
     return !flush || ::FlushFileBuffers(file) != 0;
 }
 
+bool OpenFlushHandle(Handle file, Handle& flush) {
+    // Its own file object: what the writer's handle queues does not wait for this one's flush.
+    const HANDLE handle = ::ReOpenFile(file, FILE_APPEND_DATA | SYNCHRONIZE,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, 0);
+    flush = handle == INVALID_HANDLE_VALUE ? kNoHandle : handle;
+    return flush != kNoHandle;
+}
+
 } // namespace clipvane::platform
