@@ -52,9 +52,15 @@ convert() { # number, group, caption, extension, arguments, input: one conversio
     number=$1 group=$2 caption=$3 ext=$4 params=$5 input=$6
     out=$work/media/out-$number
     log=$work/log-$number.txt
-    wine_env wine "$cli" --machine -p "$caption" -o "$media\\out-$number" --overwrite yes "$media\\$input" \
-        >"$log" 2>&1 </dev/null || true
-    tr -d '\r' <"$log" >"$log.unix"
+    for attempt in 1 2; do
+        wine_env wine "$cli" --machine -p "$caption" -o "$media\\out-$number" --overwrite yes "$media\\$input" \
+            >"$log" 2>&1 </dev/null || true
+        tr -d '\r' <"$log" >"$log.unix"
+        # Wine's CreateProcess now and then fails with ERROR_INTERNAL_ERROR under load (seen once, in a
+        # CI run): Wine's own failure, tried once more and said, so that it is not taken for ours.
+        grep -q '^Error while creating convert process!1359\.$' "$log.unix" || break
+        [ "$attempt" = 2 ] || echo "note: Wine could not start ffmpeg.exe (error 1359) for $caption ($input); once more" >&2
+    done
     file=$out/${input%.*}$ext
     vcodec=$(codec_of "$(option_value "$params" -vcodec -c:v)")
     acodec=$(codec_of "$(option_value "$params" -acodec -c:a)")
