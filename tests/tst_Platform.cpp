@@ -83,6 +83,33 @@ private slots:
         QCOMPARE(file.readAll().trimmed(), QByteArray("fds: 0 1 2"));
     }
 
+    void childStartsWithDefaultSignals() {
+        // What a desktop or a wrapper may leave us: an ignored SIGPIPE, a caught signal, a blocked one.
+        QTemporaryDir dir;
+        const auto oldPipe = ::signal(SIGPIPE, SIG_IGN);
+        const auto oldUsr2 = ::signal(SIGUSR2, [](int) {});
+        sigset_t usr1, oldMask;
+        sigemptyset(&usr1);
+        sigaddset(&usr1, SIGUSR1);
+        pthread_sigmask(SIG_BLOCK, &usr1, &oldMask);
+        const auto restore = qScopeGuard([&] {
+            ::signal(SIGPIPE, oldPipe);
+            ::signal(SIGUSR2, oldUsr2);
+            pthread_sigmask(SIG_SETMASK, &oldMask, nullptr);
+        });
+        Pipes pipes;
+        const QString record = dir.filePath(QStringLiteral("record"));
+        ChildProcess child;
+        QVERIFY(pipes.Spawn({"/bin/sh", "-c", "exec grep -E '^Sig(Blk|Ign)' /proc/self/status > \"$0\"",
+                             record.toStdString()},
+                            child));
+        QCOMPARE(WaitForChild(child, 10000), WaitResult::Exited);
+        ReleaseChild(child);
+        QFile file(record);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("SigBlk:\t0000000000000000\nSigIgn:\t0000000000000000\n"));
+    }
+
     void missingProgramReportsNotFound_data() {
         QTest::addColumn<QString>("program");
         QTest::newRow("absent full path") << QStringLiteral("/nonexistent/folder/ffmpeg");

@@ -160,7 +160,6 @@ struct TChildStart {
     int ends[3] = {-1, -1, -1}; // standard input, output, error
     int errorPipe = -1;
     pid_t parent = 0;
-    long openMax = 1024;
 };
 
 // The child shares our memory until its exec (vfork), which spares copying the page tables of a big
@@ -174,6 +173,52 @@ struct TChildStart {
     ::syscall(SYS_write, errorPipe, &code, sizeof code);
     ::syscall(SYS_exit_group, 127);
     __builtin_unreachable();
+}
+
+// The hex mask after `field` ("SigCgt:\t") in a /proc status text; false when it is not there.
+CLIPVANE_CHILD_CODE bool StatusMask(const char* text, long size, const char* field, std::uint64_t& mask) {
+    long length = 0;
+    while (field[length])
+        ++length;
+    for (long at = 0; at + length <= size; ++at) {
+        if (at > 0 && text[at - 1] != '\n')
+            continue;
+        long i = 0;
+        while (i < length && text[at + i] == field[i])
+            ++i;
+        if (i < length)
+            continue;
+        mask = 0;
+        long digits = 0;
+        for (long p = at + length; p < size && digits < 16; ++p, ++digits) {
+            const char c = text[p];
+            const int value = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+            if (value < 0)
+                break;
+            mask = mask << 4 | static_cast<std::uint64_t>(value);
+        }
+        return digits > 0;
+    }
+    return false;
+}
+
+// The signals this (child) process catches or ignores, by the kernel's own account; all of them
+// when that cannot be read.
+CLIPVANE_CHILD_CODE std::uint64_t SignalsToReset() {
+    char text[4096];
+    const long fd = ::syscall(SYS_openat, AT_FDCWD, "/proc/self/status", O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return ~std::uint64_t{0};
+    long size = 0;
+    for (long got;
+         size < static_cast<long>(sizeof text) &&
+         (got = ::syscall(SYS_read, fd, text + size, sizeof text - static_cast<std::size_t>(size))) > 0;)
+        size += got;
+    ::syscall(SYS_close, fd);
+    std::uint64_t caught = 0, ignored = 0;
+    if (!StatusMask(text, size, "SigCgt:\t", caught) || !StatusMask(text, size, "SigIgn:\t", ignored))
+        return ~std::uint64_t{0};
+    return caught | ignored;
 }
 
 [[noreturn]] CLIPVANE_CHILD_CODE void BecomeEncoder(const TChildStart* child) {
@@ -193,21 +238,33 @@ struct TChildStart {
         void (*restorer)();
         unsigned long mask;
     } defaults{SIG_DFL, 0, nullptr, 0};
+    // Only a caught or ignored signal needs it: one call for each of the 64 would cost the encoder's
+    // start more than its whole run for a small file on a machine whose system calls are slow.
+    const std::uint64_t touched = SignalsToReset();
     for (int signal = 1; signal < NSIG; ++signal)
-        ::syscall(SYS_rt_sigaction, signal, &defaults, nullptr, sizeof defaults.mask);
+        if (touched >> (signal - 1) & 1)
+            ::syscall(SYS_rt_sigaction, signal, &defaults, nullptr, sizeof defaults.mask);
     const unsigned long none = 0;
     ::syscall(SYS_rt_sigprocmask, SIG_SETMASK, &none, nullptr, sizeof none);
-    // Above 2 first, so that a pipe end that happens to be 0, 1 or 2 is not overwritten on the way.
+    // Above 2 first when one of them is 0, 1 or 2, so that it is not overwritten on the way.
     long high[3];
+    const bool clear = start.ends[0] > 2 && start.ends[1] > 2 && start.ends[2] > 2;
     for (int fd = 0; fd < 3; ++fd)
-        high[fd] = ::syscall(SYS_fcntl, start.ends[fd], F_DUPFD_CLOEXEC, 3);
+        high[fd] = clear ? start.ends[fd] : ::syscall(SYS_fcntl, start.ends[fd], F_DUPFD_CLOEXEC, 3);
     for (int fd = 0; fd < 3; ++fd)
         if (high[fd] < 0 || ::syscall(SYS_dup3, high[fd], fd, 0) != fd)
             FailChild(start.errorPipe);
     // Descriptors this process holds without close-on-exec must not reach the encoder either.
-    if (::syscall(SYS_close_range, 3u, ~0u, CLOSE_RANGE_CLOEXEC) != 0)
-        for (long fd = 3; fd < start.openMax; ++fd)
+    if (::syscall(SYS_close_range, 3u, ~0u, CLOSE_RANGE_CLOEXEC) != 0) {
+        // A kernel before 5.11: every descriptor up to the limit, looked up only on this path.
+        rlimit limit{};
+        const long openMax = ::syscall(SYS_prlimit64, 0, RLIMIT_NOFILE, nullptr, &limit) == 0 &&
+                                     limit.rlim_cur != RLIM_INFINITY
+                                 ? static_cast<long>(limit.rlim_cur)
+                                 : 0;
+        for (long fd = 3; fd < openMax; ++fd)
             ::syscall(SYS_fcntl, fd, F_SETFD, FD_CLOEXEC);
+    }
     ::syscall(SYS_execve, start.program, start.args, start.env);
     FailChild(start.errorPipe);
 }
@@ -249,7 +306,6 @@ bool SpawnHidden(const std::vector<std::string>& argv, const std::string& /*comm
     start.ends[2] = stdErr;
     start.errorPipe = errorPipe[1];
     start.parent = ::getpid();
-    start.openMax = ::sysconf(_SC_OPEN_MAX);
     // No handler of ours may run in the child before it has reset them.
     sigset_t all, previous;
     ::sigfillset(&all);
