@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <thread>
 #include <utility>
 
@@ -26,6 +27,54 @@ struct TEnding {
 TEnding& Ending() {
     static TEnding* const ending = new TEnding;
     return *ending;
+}
+
+// How long a thread whose worker has ended waits for the next one before it ends too: a batch
+// starts its next file within milliseconds, and a thread made for every small file costs more
+// than the file.
+constexpr auto kIdleWait = std::chrono::seconds(5);
+
+// Threads that run workers one after another.
+struct TPool {
+    std::mutex Mutex;
+    std::condition_variable Work;
+    std::deque<std::function<void()>> Jobs;
+    std::size_t Idle = 0; // threads waiting for a job
+};
+
+// Never destroyed, like Ending(): its threads are detached.
+TPool& Pool() {
+    static TPool* const pool = new TPool;
+    return *pool;
+}
+
+void RunPool(TPool& pool, std::function<void()> job) {
+    std::unique_lock lock(pool.Mutex);
+    for (;;) {
+        lock.unlock();
+        job();
+        job = nullptr; // what it held goes before the wait
+        lock.lock();
+        ++pool.Idle;
+        const bool got = pool.Work.wait_for(lock, kIdleWait, [&pool] { return !pool.Jobs.empty(); });
+        --pool.Idle;
+        if (!got)
+            return;
+        job = std::move(pool.Jobs.front());
+        pool.Jobs.pop_front();
+    }
+}
+
+// Runs `job` on a waiting thread, or on a new one; throws std::system_error when none can be made.
+void RunOnPool(std::function<void()> job) {
+    TPool& pool = Pool();
+    std::lock_guard lock(pool.Mutex);
+    if (pool.Idle > pool.Jobs.size()) {
+        pool.Jobs.push_back(std::move(job));
+        pool.Work.notify_one();
+        return;
+    }
+    std::thread(RunPool, std::ref(pool), std::move(job)).detach();
 }
 } // namespace
 
@@ -53,7 +102,7 @@ TConvertThread::~TConvertThread() {
 void TConvertThread::Launch(std::shared_ptr<THandOffHub> hub, std::shared_ptr<TWorkerLink> link,
                             TWatchHandles handles) {
     std::unique_ptr<TConvertThread> worker(new TConvertThread(std::move(hub), std::move(link), handles));
-    std::thread thread([self = worker.get(), hub = worker->m_hub, link = worker->m_link] {
+    RunOnPool([self = worker.get(), hub = worker->m_hub, link = worker->m_link] {
         {
             const std::unique_ptr<TConvertThread> owned(self); // free-on-terminate
             owned->Execute();
@@ -69,7 +118,6 @@ void TConvertThread::Launch(std::shared_ptr<THandOffHub> hub, std::shared_ptr<TW
         }
     });
     worker.release();
-    thread.detach();
 }
 
 void TConvertThread::Terminate(THandOffHub& hub, TWorkerLink& link) {
