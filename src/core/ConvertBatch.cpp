@@ -146,7 +146,9 @@ bool TConvertBatch::OtherSlotBusy(std::size_t slot) const {
 }
 
 TEndStatus TConvertBatch::FileOfThisBatch(std::size_t slot, const std::string& output) const {
-    if (platform::IsSameFile(m_fileList[m_slotIndex[slot]], output))
+    // One look at the output for every question below: a batch of small files asks them per file.
+    const TFileKey key = TFileKey::Of(output);
+    if (key.exists && TFileKey::Of(m_fileList[m_slotIndex[slot]]) == key)
         return TEndStatus::OutputIsInput;
     if (!m_inputFilesKnown) {
         for (const std::string& input : m_fileList)
@@ -155,9 +157,9 @@ TEndStatus TConvertBatch::FileOfThisBatch(std::size_t slot, const std::string& o
             m_writtenBefore.Add(written);
         m_inputFilesKnown = true;
     }
-    if (m_inputFiles.Contains(output))
+    if (m_inputFiles.Contains(output, key))
         return TEndStatus::OutputIsBatchFile;
-    if (m_writtenFiles.Contains(output) || m_writtenBefore.Contains(output))
+    if (m_writtenFiles.Contains(output, key) || m_writtenBefore.Contains(output, key))
         return TEndStatus::OutputWrittenByBatch;
     return TEndStatus::Finished;
 }

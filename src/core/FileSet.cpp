@@ -11,11 +11,14 @@ void TFileSet::Add(const std::string& path) {
         m_files.emplace(volume, index);
 }
 
-bool TFileSet::Contains(const std::string& path) const {
-    if (m_names.count(path) != 0)
-        return true;
-    std::uint64_t volume = 0, index = 0;
-    return platform::FileId(path, volume, index) && m_files.count({volume, index}) != 0;
+TFileKey TFileKey::Of(const std::string& path) {
+    TFileKey key;
+    key.exists = platform::FileId(path, key.volume, key.index);
+    return key;
+}
+
+bool TFileSet::Contains(const std::string& path, const TFileKey& key) const {
+    return m_names.count(path) != 0 || (key.exists && m_files.count({key.volume, key.index}) != 0);
 }
 
 } // namespace clipvane

@@ -197,8 +197,7 @@ void RemoveStaleWorkFiles(const std::string& output) {
     }
 }
 
-std::string WorkFileFor(const std::string& output, std::int64_t writerPid) {
-    const std::string writer = WriterTag(writerPid);
+static std::string WorkFileWithTag(const std::string& output, const std::string& writer) {
     if (writer.empty())
         return {};
     const std::size_t nameStart = FileNameStart(output);
@@ -215,8 +214,23 @@ std::string WorkFileFor(const std::string& output, std::int64_t writerPid) {
     return candidate;
 }
 
+std::string WorkFileFor(const std::string& output, std::int64_t writerPid) {
+    return WorkFileWithTag(output, WriterTag(writerPid));
+}
+
 std::string WorkFileFor(const std::string& output) {
-    return WorkFileFor(output, platform::OwnProcessId());
+    // Our own start does not change: read once, not at every file of a big batch (a fork would
+    // make us another writer, hence the check of the id).
+    static std::mutex mutex;
+    static std::int64_t pid = 0;
+    static std::string tag;
+    const std::int64_t own = platform::OwnProcessId();
+    std::unique_lock lock(mutex);
+    if (own != pid || tag.empty()) {
+        tag = WriterTag(own);
+        pid = own;
+    }
+    return WorkFileWithTag(output, tag);
 }
 
 bool TWorkFileLock::TryTake(const std::string& workFile) {
