@@ -328,6 +328,15 @@ void TConvertProcess::ServeHandOffs() {
                     break;
                 }
                 ok = true;
+                // An encoder's last lines and its exit come together: the file ends here rather
+                // than after the worker has noticed the exit too and handed that over as well,
+                // which a batch of small files would wait for at every file.
+                if (call != TCall::ProcessEnded && EncoderRunning() &&
+                    platform::WaitForChild(ProcessInformation, 0) == platform::WaitResult::Exited) {
+                    DrainPipes();
+                    m_current.reset(); // the worker's own hand-over of this end is refused
+                    ProcessEnded();
+                }
             } catch (...) {
                 // A failed read ends the worker quietly: nothing is shown, no end notice follows.
             }
@@ -376,8 +385,19 @@ bool TConvertProcess::EndIfExited(TProcessInfo& end) {
     if (!Running || !m_worker || ProcessInformation.process == platform::kNoHandle ||
         platform::WaitForChild(ProcessInformation, 0) != platform::WaitResult::Exited)
         return false;
-    // What the encoder wrote last is read here, as the worker would have before handing over the end;
-    // bounded, in case something it left behind still writes.
+    DrainPipes();
+    // The worker may have asked to hand over this same end meanwhile: it must not end the file twice.
+    m_current.reset();
+    const TEndStatus status = EndExited();
+    FlushTails();
+    end = EndInfo(status, 0);
+    Running = false;
+    return true;
+}
+
+// What the encoder wrote last is read here, as the worker would have before handing over the end;
+// bounded, in case something it left behind still writes.
+void TConvertProcess::DrainPipes() {
     for (int reads = 0; reads < 64; ++reads) {
         std::uint32_t outBytes = 0, errBytes = 0;
         const bool out = platform::PeekPipe(StdOutRead, outBytes) && outBytes > 0;
@@ -391,13 +411,6 @@ bool TConvertProcess::EndIfExited(TProcessInfo& end) {
             break;
         }
     }
-    // The worker may have asked to hand over this same end meanwhile: it must not end the file twice.
-    m_current.reset();
-    const TEndStatus status = EndExited();
-    FlushTails();
-    end = EndInfo(status, 0);
-    Running = false;
-    return true;
 }
 
 TEndStatus TConvertProcess::EndExited() {

@@ -120,6 +120,7 @@ private:
     void Launch();
     void StartWorker();
     TEndStatus EndExited();
+    void DrainPipes();
     TProcessInfo EndInfo(TEndStatus Status, int osError) const;
     void ReadPipe(platform::Handle pipe, const char* errorText, TPipeTail& tail);
     void Post(const TProcessInfo& info);
