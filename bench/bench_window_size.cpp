@@ -1,8 +1,10 @@
 // The desktop program's cost per file as the batch grows: N empty inputs converted one at a time
 // through the main window's Convert command (offscreen, settings.ini in a scratch folder) with the
 // compiled fake encoder, chosen as "another FFmpeg" with a typed command line that reports a second
-// of progress, against the same N fake encoder runs in a plain shell loop. Rounds alternate the two;
-// the table gives medians of wall time and of CPU time (the process and every child it waited for).
+// of progress, against the same N fake encoder runs in a plain shell loop. Rounds alternate the two,
+// a loop first and last; the table gives medians of wall time and of CPU time (the process and
+// every child it waited for), and the ratios are medians of each desktop run's own ratio to the
+// mean of the loops just before and after it.
 // A timer on the GUI thread notes the longest time it went without serving events: from the click
 // until the first encoder has started (the batch being prepared), and over the whole batch.
 // Run it from a Release build: bench_window_size [rounds] [sizes...]   (default: 3 250 2000 10000)
@@ -228,23 +230,30 @@ int main(int argc, char** argv) {
     std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
     for (const int n : sizes) {
         bench.Inputs(n);
-        std::vector<double> loopWall, loopCpu, wall, cpu, ownCpu, guiCpu, prepare, gap;
+        std::vector<double> loopWall, loopCpu, wall, cpu, ownCpu, guiCpu, prepare, gap, wallRatio, cpuRatio;
+        TRun before = bench.Loop();
+        loopWall.push_back(before.wall);
+        loopCpu.push_back(before.cpu);
         for (int round = 0; round < rounds; ++round) {
-            const TRun loop = bench.Loop();
-            loopWall.push_back(loop.wall);
-            loopCpu.push_back(loop.cpu);
             const TRun window = bench.Window();
+            const TRun after = bench.Loop();
+            loopWall.push_back(after.wall);
+            loopCpu.push_back(after.cpu);
             wall.push_back(window.wall);
             cpu.push_back(window.cpu);
             ownCpu.push_back(window.ownCpu);
             guiCpu.push_back(window.guiCpu);
             prepare.push_back(window.prepareGapMs);
             gap.push_back(window.batchGapMs);
+            // Against the loops on either side of it: the machine's speed drifts over minutes.
+            wallRatio.push_back(2 * window.wall / (before.wall + after.wall));
+            cpuRatio.push_back(2 * window.cpu / (before.cpu + after.cpu));
+            before = after;
         }
         const double lw = Median(loopWall), lc = Median(loopCpu), w = Median(wall), c = Median(cpu);
         std::printf("| %d | %.2f | %.2f | %.2f | %.2f | %.2f | %.2f | %.2f | %.2f | %.1f | %.1f |\n", n,
-                    1000 * lw / n, 1000 * w / n, w / lw, 1000 * lc / n, 1000 * c / n,
-                    1000 * Median(ownCpu) / n, 1000 * Median(guiCpu) / n, c / lc,
+                    1000 * lw / n, 1000 * w / n, Median(wallRatio), 1000 * lc / n, 1000 * c / n,
+                    1000 * Median(ownCpu) / n, 1000 * Median(guiCpu) / n, Median(cpuRatio),
                     *std::max_element(prepare.begin(), prepare.end()),
                     *std::max_element(gap.begin(), gap.end()));
         std::fflush(stdout);
