@@ -478,6 +478,41 @@ private slots:
         QVERIFY(!QFile::exists(journal));
     }
 
+    // Started with no standard streams (a launcher's `<&- >&- 2>&-`), the batch's journal must
+    // not take their numbers and fill with what was meant for the console.
+    void resumeAfterAKillWithoutConsole() {
+        const QString in = Path(u"noconsole"_s);
+        QVERIFY(QDir().mkpath(in));
+        QStringList inputs;
+        for (const QString& name : {u"a.avi"_s, u"b.avi"_s}) {
+            QVERIFY(WriteFile(in + u'/' + name, "input"));
+            inputs << in + u'/' + name;
+        }
+        const QString out = Path(u"noconsole/out"_s);
+        const QString journal = Path(u"noconsole/batch.journal"_s);
+        QProcess first;
+        first.setProgram(QStringLiteral(CLIPVANE_CLI_PATH));
+        first.setArguments(QStringList{u"--machine"_s, u"--ffmpeg"_s, QStringLiteral(FAKE_ENCODER_PATH),
+                                       u"--journal"_s, journal, u"-p"_s,
+                                       u"ffmpeg -i %1 --ticks 40 50 %1.wav"_s, u"-o"_s, out} +
+                           inputs);
+        first.setChildProcessModifier([] {
+            for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+                ::close(fd);
+        });
+        first.start();
+        QVERIFY(first.waitForStarted());
+        // Killed once the second file has started: the first is done.
+        QTRY_VERIFY_WITH_TIMEOUT(ReadFile(journal).contains(" start 1 "), 30000);
+        first.kill();
+        QVERIFY(first.waitForFinished());
+        QVERIFY(!ReadFile(journal).contains("progress"));
+        const TRun resumed = RunCli({u"--machine"_s, u"--resume"_s, journal});
+        QCOMPARE(resumed.exitCode, 0);
+        QCOMPARE(resumed.out.count("end 0 some\n"), 1);
+        QVERIFY(QFile::exists(out + u"/b.wav"_s));
+    }
+
     // Taken up again, a batch still lets none of its files replace the output another one wrote.
     void resumeKeepsWhatTheBatchWrote() {
 #if defined(__SANITIZE_THREAD__)
@@ -567,15 +602,19 @@ private slots:
         QTest::addColumn<int>("signal"); // 0: the reader of the output goes away
         QTest::addColumn<bool>("wrapper");
         QTest::addColumn<int>("exitCode"); // -1: killed
-        QTest::newRow("SIGTERM, a wrapper's child too") << int(SIGTERM) << true << 130;
-        QTest::newRow("SIGHUP: the terminal closed, a wrapper's child too") << int(SIGHUP) << true << 130;
-        QTest::newRow("the --machine reader went away") << 0 << false << 130;
-        QTest::newRow("SIGKILL of the program") << int(SIGKILL) << false << -1;
+        QTest::addColumn<bool>("blocked"); // the launcher left the ending signals blocked
+        QTest::newRow("SIGTERM, a wrapper's child too") << int(SIGTERM) << true << 130 << false;
+        QTest::newRow("SIGHUP: the terminal closed, a wrapper's child too")
+            << int(SIGHUP) << true << 130 << false;
+        QTest::newRow("the --machine reader went away") << 0 << false << 130 << false;
+        QTest::newRow("SIGKILL of the program") << int(SIGKILL) << false << -1 << false;
+        QTest::newRow("SIGTERM that the launcher had blocked") << int(SIGTERM) << false << 130 << true;
     }
     void encoderDiesWithTheProgram() {
         QFETCH(int, signal);
         QFETCH(bool, wrapper);
         QFETCH(int, exitCode);
+        QFETCH(bool, blocked);
         QProcess process;
         process.setProgram(QStringLiteral(CLIPVANE_CLI_PATH));
         const QString script = wrapper ? QStringLiteral("--spawn --hang") : QStringLiteral("--hang");
@@ -587,6 +626,14 @@ private slots:
         if (signal == 0) {
             QCOMPARE(::pipe2(output, O_CLOEXEC), 0);
             process.setChildProcessModifier([writeEnd = output[1]] { ::dup2(writeEnd, STDOUT_FILENO); });
+        } else if (blocked) {
+            process.setChildProcessModifier([] {
+                sigset_t ending;
+                sigemptyset(&ending);
+                for (const int s : {SIGTERM, SIGINT, SIGHUP})
+                    sigaddset(&ending, s);
+                ::sigprocmask(SIG_BLOCK, &ending, nullptr);
+            });
         }
         process.start();
         QVERIFY(process.waitForStarted());

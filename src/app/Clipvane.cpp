@@ -47,6 +47,8 @@ QStringList CommandLineFiles() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Before the display's connection or a journal can take 1 or 2 and receive warnings.
+    platform::CoverStandardStreams();
     // First, so that Qt takes its own options out of the arguments, and on Windows reads them whole
     // from the wide command line.
     TApplication app(argc, argv);

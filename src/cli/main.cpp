@@ -36,6 +36,7 @@ int UsageError(const std::string& message) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    platform::CoverStandardStreams(); // before the journal, or Qt's own files, can take 1 or 2
     QCoreApplication app(argc, argv);
     // Bytes as given on Linux (a file name need not be valid UTF-8, and a trip through QString would
     // change it); the whole names on Windows, whatever the ANSI code page.

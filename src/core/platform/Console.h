@@ -11,6 +11,11 @@ namespace clipvane::platform {
 
 enum class TStream { Input, Output, Error };
 
+// Opens the null device on whichever of the standard streams the process was started without, so
+// that the first files it opens cannot take their numbers and receive what is meant for the
+// console. First thing in main. (Windows keeps its standard handles apart: nothing to do there.)
+void CoverStandardStreams();
+
 // The program's arguments, argv[0] first, as UTF-8. Windows reads them from the UTF-16 command line, so
 // no name passes through the ANSI code page; elsewhere they are argv's bytes.
 std::vector<std::string> ProgramArguments(int argc, char** argv);

@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <initializer_list>
 #include <poll.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,6 +32,13 @@ extern "C" void OnInterruptSignal(int) {
     errno = saved;
 }
 } // namespace
+
+void CoverStandardStreams() {
+    // In order: each open takes the lowest free number, which is then the one being covered.
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd)
+        if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF)
+            ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+}
 
 std::vector<std::string> ProgramArguments(int argc, char** argv) {
     return std::vector<std::string>(argv, argv + argc);
@@ -65,8 +73,15 @@ void CatchSignals(std::initializer_list<int> signals) {
     action.sa_handler = OnInterruptSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal : signals)
+    sigset_t caught;
+    sigemptyset(&caught);
+    for (const int signal : signals) {
         ::sigaction(signal, &action, nullptr);
+        sigaddset(&caught, signal);
+    }
+    // A launcher may have left them blocked: caught but never delivered, they would end nothing.
+    // Threads made from here on inherit the mask.
+    ::pthread_sigmask(SIG_UNBLOCK, &caught, nullptr);
 }
 } // namespace
 

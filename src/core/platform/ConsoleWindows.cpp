@@ -75,6 +75,8 @@ bool IsTerminal(TStream stream) {
     return ::GetConsoleMode(::GetStdHandle(id), &mode) != 0;
 }
 
+void CoverStandardStreams() {}
+
 void InstallInterruptHandler() {
     ::SetConsoleCtrlHandler(OnConsoleControl, TRUE);
 }
