@@ -93,6 +93,29 @@ class tst_ClipvaneCli final : public QObject {
 
     QString Path(const QString& name) const { return m_dir.filePath(name); }
 
+    // Inputs `names` in `folder`, and a run of the CLI, not started yet, that converts them slowly
+    // enough to be killed part-way, keeping a journal. False when an input could not be written.
+    bool SlowJournalBatch(const QString& folder, const QStringList& names, QProcess& process, QString& out,
+                          QString& journal) const {
+        const QString in = Path(folder);
+        if (!QDir().mkpath(in))
+            return false;
+        QStringList inputs;
+        for (const QString& name : names) {
+            if (!WriteFile(in + u'/' + name, "input"))
+                return false;
+            inputs << in + u'/' + name;
+        }
+        out = in + u"/out"_s;
+        journal = in + u"/batch.journal"_s;
+        process.setProgram(QStringLiteral(CLIPVANE_CLI_PATH));
+        process.setArguments(QStringList{u"--machine"_s, u"--ffmpeg"_s, QStringLiteral(FAKE_ENCODER_PATH),
+                                         u"--journal"_s, journal, u"-p"_s,
+                                         u"ffmpeg -i %1 --ticks 40 50 %1.wav"_s, u"-o"_s, out} +
+                             inputs);
+        return true;
+    }
+
 private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
@@ -443,21 +466,9 @@ private slots:
     // Killed in the middle of a batch, then taken up again: the files that had ended are left alone,
     // the one under way and the rest are converted, and the journal goes with the batch's end.
     void resumeAfterAKill() {
-        const QString in = Path(u"kill"_s);
-        QVERIFY(QDir().mkpath(in));
-        QStringList inputs;
-        for (const QString& name : {u"a.avi"_s, u"b.avi"_s, u"c.avi"_s}) {
-            QVERIFY(WriteFile(in + u'/' + name, "input"));
-            inputs << in + u'/' + name;
-        }
-        const QString out = Path(u"kill/out"_s);
-        const QString journal = Path(u"kill/batch.journal"_s);
         QProcess first;
-        first.setProgram(QStringLiteral(CLIPVANE_CLI_PATH));
-        first.setArguments(QStringList{u"--machine"_s, u"--ffmpeg"_s, QStringLiteral(FAKE_ENCODER_PATH),
-                                       u"--journal"_s, journal, u"-p"_s,
-                                       u"ffmpeg -i %1 --ticks 40 50 %1.wav"_s, u"-o"_s, out} +
-                           inputs);
+        QString out, journal;
+        QVERIFY(SlowJournalBatch(u"kill"_s, {u"a.avi"_s, u"b.avi"_s, u"c.avi"_s}, first, out, journal));
         first.start();
         first.closeWriteChannel();
         // Killed once the first file has ended: whether its end reached the journal or not, it is done.
@@ -481,21 +492,9 @@ private slots:
     // Started with no standard streams (a launcher's `<&- >&- 2>&-`), the batch's journal must
     // not take their numbers and fill with what was meant for the console.
     void resumeAfterAKillWithoutConsole() {
-        const QString in = Path(u"noconsole"_s);
-        QVERIFY(QDir().mkpath(in));
-        QStringList inputs;
-        for (const QString& name : {u"a.avi"_s, u"b.avi"_s}) {
-            QVERIFY(WriteFile(in + u'/' + name, "input"));
-            inputs << in + u'/' + name;
-        }
-        const QString out = Path(u"noconsole/out"_s);
-        const QString journal = Path(u"noconsole/batch.journal"_s);
         QProcess first;
-        first.setProgram(QStringLiteral(CLIPVANE_CLI_PATH));
-        first.setArguments(QStringList{u"--machine"_s, u"--ffmpeg"_s, QStringLiteral(FAKE_ENCODER_PATH),
-                                       u"--journal"_s, journal, u"-p"_s,
-                                       u"ffmpeg -i %1 --ticks 40 50 %1.wav"_s, u"-o"_s, out} +
-                           inputs);
+        QString out, journal;
+        QVERIFY(SlowJournalBatch(u"noconsole"_s, {u"a.avi"_s, u"b.avi"_s}, first, out, journal));
         first.setChildProcessModifier([] {
             for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
                 ::close(fd);
