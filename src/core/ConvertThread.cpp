@@ -308,9 +308,15 @@ void TConvertProcess::ServeHandOffs() {
         bool ok = false;
         // A worker of an earlier child must not read or tear down the current one.
         if (link == m_current) {
+            // An encoder's last lines and its exit come together: the file then ends here rather
+            // than after the worker has noticed the exit too and handed that over as well, which a
+            // batch of small files would wait for at every file.
+            const bool exited = call != TCall::ProcessEnded && EncoderRunning() &&
+                                platform::WaitForChild(ProcessInformation, 0) == platform::WaitResult::Exited;
             // The encoder creates its output some time after it starts: the first hand-off after
-            // that takes the lock, which tells another run's cleanup that the file is alive.
-            if (!m_workLock.Held() && !m_workFile.empty())
+            // that takes the lock, which tells another run's cleanup that the file is alive. A file
+            // whose encoder has ended is renamed next, and nobody's cleanup removes it unmarked.
+            if (!exited && !m_workLock.Held() && !m_workFile.empty())
                 m_workLock.TryTake(m_workFile);
             BytesAvailable = bytes;
             try {
@@ -328,11 +334,7 @@ void TConvertProcess::ServeHandOffs() {
                     break;
                 }
                 ok = true;
-                // An encoder's last lines and its exit come together: the file ends here rather
-                // than after the worker has noticed the exit too and handed that over as well,
-                // which a batch of small files would wait for at every file.
-                if (call != TCall::ProcessEnded && EncoderRunning() &&
-                    platform::WaitForChild(ProcessInformation, 0) == platform::WaitResult::Exited) {
+                if (exited && EncoderRunning()) {
                     DrainPipes();
                     m_current.reset(); // the worker's own hand-over of this end is refused
                     ProcessEnded();

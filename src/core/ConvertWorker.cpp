@@ -198,8 +198,9 @@ void TConvertThread::Execute() {
             if (!Pass(idle))
                 return;
             if (idle) {
-                const auto waited = platform::WaitForChild(m_handles.Child, kWaitMs, m_handles.StdOutRead,
-                                                           m_handles.StdErrRead);
+                // On the child alone, not its pipes: waking at every line an encoder writes slowed
+                // the encoder itself, and a tenth of a second is soon enough for what the window shows.
+                const auto waited = platform::WaitForChild(m_handles.Child, kWaitMs);
                 if (waited == platform::WaitResult::Failed) {
                     // A wait that cannot work must not turn the loop into a busy one.
                     std::this_thread::sleep_for(std::chrono::milliseconds(kWaitMs));
