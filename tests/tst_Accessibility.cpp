@@ -346,7 +346,8 @@ private slots:
         QTest::addColumn<QString>("params");
         QTest::addColumn<bool>("stop");
         QTest::addColumn<QString>("end");
-        QTest::newRow("converted") << u"--duration 00:00:10.00 --time 00:00:05.00 "_s << false
+        // Each file long enough to be named: the window passes over files that come faster.
+        QTest::newRow("converted") << u"--duration 00:00:10.00 --time 00:00:05.00 --sleep 120 "_s << false
                                    << u"3 files converted."_s;
         QTest::newRow("stopped in the second")
             << u"--duration 00:00:10.00 --time 00:00:05.00 --only-for b.avi --hang "_s << true

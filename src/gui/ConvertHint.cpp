@@ -22,6 +22,10 @@
 namespace clipvane {
 
 namespace {
+// A batch of small files starts more files a second than a screen shows frames: its window paints
+// and names the current file twenty times a second at most, which leaves the cores to the encoders.
+constexpr int kShowEveryMs = 50;
+
 // "MM:SS", the minutes not wrapped into hours; 0 for anything else.
 std::int64_t TextToSeconds(const std::string& text) {
     const QStringList fields = QString::fromStdString(text).split(u':');
@@ -112,6 +116,8 @@ TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<st
                            }
                        });
 
+    m_paced = new TPaced(this, kShowEveryMs, [this] { PaintPaced(); });
+
     // Four times a second, so that a second shows when it has passed.
     m_tick = new QTimer(this);
     m_tick->setInterval(250);
@@ -172,15 +178,33 @@ void TfrmConvert::EndOnError() {
 }
 
 void TfrmConvert::ShowCurrentFile() {
-    const QString name = PathText(ExtractFileName(m_batch.Runner().OutputFile));
-    lConvertName->setText(
-        lConvertName->fontMetrics().elidedText(name, Qt::ElideMiddle, lConvertName->width()));
-    lConvertName->setToolTip(name);
-    setWindowTitle(BatchTitle(m_batch.CurrentIndex() + 1, m_batch.Count()));
+    m_namePending = true;
+    m_shownName = PathText(ExtractFileName(m_batch.Runner().OutputFile));
+    m_shownNumber = m_batch.CurrentIndex() + 1;
+    if (m_paced->Due())
+        ShowName();
+    else
+        m_paced->Later();
     suiProgressBar2->setValue(0);
     m_reportedSeconds = 0;
     Tick(); // the file's time runs from its start
-    TellBatchFiles(*this, name);
+}
+
+void TfrmConvert::ShowName(bool tell) {
+    m_namePending = false;
+    lConvertName->setText(
+        lConvertName->fontMetrics().elidedText(m_shownName, Qt::ElideMiddle, lConvertName->width()));
+    lConvertName->setToolTip(m_shownName);
+    setWindowTitle(BatchTitle(m_shownNumber, m_batch.Count()));
+    if (tell)
+        TellBatchFiles(*this, m_shownName);
+}
+
+void TfrmConvert::PaintPaced() {
+    if (m_namePending)
+        ShowName();
+    QEvent update(QEvent::UpdateRequest);
+    QDialog::event(&update);
 }
 
 // The report's time counts from the encoder's first line, the clock's from its start: the larger
@@ -214,6 +238,15 @@ void TfrmConvert::Tick() {
 }
 
 bool TfrmConvert::event(QEvent* event) {
+    if (event->type() == QEvent::UpdateRequest) {
+        // Held back, the request leaves Qt waiting for this paint: it asks for no other meanwhile,
+        // and the paint at the period's end takes in whatever changed.
+        if (!m_paced->Due()) {
+            m_paced->Later();
+            return true;
+        }
+        m_paced->Done();
+    }
     if (event->type() != static_cast<QEvent::Type>(WM_PROCESSINFO))
         return QDialog::event(event);
     // Ours from here on, freed on every path.
@@ -275,6 +308,9 @@ void TfrmConvert::FormClose() {
 void TfrmConvert::done(int result) {
     // Asked before the window hides: hiding the active window leaves none active.
     m_endedInView = UserLooksAt(*this);
+    // The window ends naming the last file it started; a listener hears the end instead.
+    if (m_namePending)
+        ShowName(false);
     FormClose();
     TellBatchEndSpoken(*this, m_batch);
     QDialog::done(result);

@@ -4,6 +4,7 @@
 #include "core/BatchClock.h"
 #include "core/ConvertBatch.h"
 #include "gui/ConvertHintSlots.h"
+#include "gui/Paced.h"
 
 #include <QDialog>
 
@@ -64,6 +65,8 @@ private:
     void bPauseClick();
     void WMProcessInfo(const TProcessInfo& info, std::size_t slot = 0);
     void ShowCurrentFile();
+    void ShowName(bool tell = true);
+    void PaintPaced();
     // Starts the batch (`first`) or its next file; a start that fails is shown and ends the batch.
     void StartFiles(bool first);
     // Moves the times by the clock and shows whether an encoder has gone silent.
@@ -79,6 +82,11 @@ private:
     bool m_endedInView = false;
     TBatchClock m_clock;
     QTimer* m_tick = nullptr;
+    TPaced* m_paced = nullptr;
+    // The file started last, which the window names at most every so often.
+    QString m_shownName;
+    std::size_t m_shownNumber = 0;
+    bool m_namePending = false;
     std::int64_t m_reportedSeconds = 0; // the current file's elapsed time as its last report gave it
 
     QGroupBox* GroupBox2 = nullptr; // "Converting": frames the file's name, its progress and times
