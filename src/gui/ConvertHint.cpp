@@ -22,10 +22,6 @@
 namespace clipvane {
 
 namespace {
-// A batch of small files starts more files a second than a screen shows frames: its window paints
-// and names the current file twenty times a second at most, which leaves the cores to the encoders.
-constexpr int kShowEveryMs = 50;
-
 // "MM:SS", the minutes not wrapped into hours; 0 for anything else.
 std::int64_t TextToSeconds(const std::string& text) {
     const QStringList fields = QString::fromStdString(text).split(u':');
@@ -116,7 +112,7 @@ TfrmConvert::TfrmConvert(QWidget* owner, TConvertProcess& runner, std::vector<st
                            }
                        });
 
-    m_paced = new TPaced(this, kShowEveryMs, [this] { PaintPaced(); });
+    m_paced = new TPaced(this, kBatchShowEveryMs, [this] { PaintPaced(); });
 
     // Four times a second, so that a second shows when it has passed.
     m_tick = new QTimer(this);
@@ -308,9 +304,10 @@ void TfrmConvert::FormClose() {
 void TfrmConvert::done(int result) {
     // Asked before the window hides: hiding the active window leaves none active.
     m_endedInView = UserLooksAt(*this);
-    // The window ends naming the last file it started; a listener hears the end instead.
+    // The window ends naming the last files it started; a listener hears the end instead.
     if (m_namePending)
         ShowName(false);
+    m_slots.ShowNamesNow();
     FormClose();
     TellBatchEndSpoken(*this, m_batch);
     QDialog::done(result);

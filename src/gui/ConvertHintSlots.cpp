@@ -3,6 +3,7 @@
 #include "core/Global.h"
 #include "core/ProcessInfoEvent.h"
 #include "gui/BatchSpoken.h"
+#include "gui/Paced.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -62,6 +63,7 @@ void TConvertSlots::Attach(TConvertBatch& batch, TSlotsView view,
     m_progress = std::make_unique<TBatchProgress>(batch.Count());
     // Until the encoder says how long a file is, its size says how much of the batch it is.
     m_progress->ReadSizes(batch.FileList());
+    m_paced = new TPaced(m_view.Window, kBatchShowEveryMs, [this] { ShowNames(true); });
     for (std::size_t slot = 1; slot < m_runners.size(); ++slot) {
         m_receivers.push_back(std::make_unique<TSlotReceiver>(deliver, slot));
         batch.SetSlotNotifyWindow(slot, m_receivers.back().get());
@@ -170,12 +172,32 @@ void TConvertSlots::Show() {
     QStringList names;
     for (const auto& entry : running)
         names << entry.second;
-    const QString text = names.join(QStringLiteral(", "));
-    m_view.Name->setText(m_view.Name->fontMetrics().elidedText(text, Qt::ElideRight, m_view.Name->width()));
-    m_view.Name->setToolTip(text);
-    m_view.Window->setWindowTitle(BatchTitle(m_ended + running.size(), m_batch->Count()));
+    m_names = names.join(QStringLiteral(", "));
+    m_title = BatchTitle(m_ended + running.size(), m_batch->Count());
+    m_namesPending = true;
     ShowProgress();
-    TellBatchFiles(*m_view.Window, text);
+    if (m_paced->Due()) {
+        m_paced->Done();
+        ShowNames(true);
+    } else {
+        m_paced->Later();
+    }
+}
+
+void TConvertSlots::ShowNames(bool tell) {
+    if (!m_namesPending)
+        return;
+    m_namesPending = false;
+    m_view.Name->setText(
+        m_view.Name->fontMetrics().elidedText(m_names, Qt::ElideRight, m_view.Name->width()));
+    m_view.Name->setToolTip(m_names);
+    m_view.Window->setWindowTitle(m_title);
+    if (tell)
+        TellBatchFiles(*m_view.Window, m_names);
+}
+
+void TConvertSlots::ShowNamesNow() {
+    ShowNames(false);
 }
 
 void TConvertSlots::ShowProgress() {

@@ -20,6 +20,8 @@ class QWidget;
 
 namespace clipvane {
 
+class TPaced;
+
 // The batch window's caption: the product name and which file of how many, "Tarvix Clipvane (2/5)".
 QString BatchTitle(std::size_t number, std::size_t count);
 
@@ -56,10 +58,13 @@ public:
     void OnNotice(std::size_t slot, const TProcessInfo& info);
     // The bar and the times, which move with the clock as well as with the reports.
     void ShowProgress();
+    // Puts the files last shown in place at once, unsaid: the batch ends.
+    void ShowNamesNow();
 
 private:
     void StartWaiting();
     void Show();
+    void ShowNames(bool tell);
     std::int64_t Elapsed() const;
 
     std::vector<std::unique_ptr<TConvertProcess>> m_own;
@@ -77,6 +82,11 @@ private:
     // Starts per turn of the event loop: a start forks and asks the file system a few things.
     static constexpr std::size_t kStartsPerTurn = 4;
     bool m_turnPending = false;
+    // The files running, as the window names them every so often.
+    TPaced* m_paced = nullptr;
+    QString m_names;
+    QString m_title;
+    bool m_namesPending = false;
 };
 
 } // namespace clipvane

@@ -11,6 +11,11 @@
 
 namespace clipvane {
 
+// A batch of small files starts more files a second than a screen shows frames: its window paints,
+// and names the files it converts, twenty times a second at most, which leaves the cores to the
+// encoders.
+constexpr int kBatchShowEveryMs = 50;
+
 class TPaced final : public QObject {
 public:
     TPaced(QObject* parent, int periodMs, std::function<void()> later);
