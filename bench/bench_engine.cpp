@@ -1,6 +1,7 @@
 // Latency and overhead of the conversion engine, with the scripted fake encoder and with the real
 // one: how soon the end notice follows the encoder's exit, how soon a progress report follows the
-// "time=" line that caused it, and how much CPU the program itself spends while an encoder runs.
+// "time=" line that caused it, how long an encoder that writes 20,000 lines takes to run through
+// the program, and how much CPU the program itself spends while an encoder runs.
 // Run it from a Release build: bench_engine [runs]
 
 #include "core/ConvertThread.h"
@@ -234,6 +235,21 @@ int main(int argc, char** argv) {
                 ms.push_back((run.reports[k] - ticks[k]) / 1e6);
         }
         Row("time= line -> report (ms)", "fake", Percentiles(ms), 5.0);
+    }
+
+    // (d) an encoder that writes fast is read as fast: it never stands still on a full pipe
+    {
+        std::vector<double> ms;
+        const std::string log = folder + "flood.log";
+        for (int i = 0; i < std::max(1, runs / 20); ++i) {
+            QFile::remove(QString::fromStdString(log));
+            RunOnce({fake, "--log " + log + " start --flood 20000 --log " + log + " exit ", "in",
+                     folder + "flood.txt"});
+            const std::vector<long long> start = Stamps(log, "start"), exit = Stamps(log, "exit");
+            if (start.size() == 1 && exit.size() == 1)
+                ms.push_back((exit[0] - start[0]) / 1e6);
+        }
+        Row("20,000 lines: encoder's run (ms)", "fake", Percentiles(ms), 100.0);
     }
 
     // (c) our own CPU while an encoder runs (children excluded), in percent of one core

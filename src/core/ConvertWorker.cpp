@@ -14,6 +14,9 @@ namespace clipvane {
 namespace {
 // How long the worker waits on a quiet child before it looks at the pipes again.
 constexpr int kWaitMs = 100;
+// How long it waits for the end of an encoder that has just spoken after a quiet stretch: well
+// within the few milliseconds a progress report may take to show.
+constexpr int kGatherMs = 2;
 
 // Workers of every runner asked to end whose handles are still open. Taken after a hub's mutex.
 struct TEnding {
@@ -193,14 +196,22 @@ bool TConvertThread::Pass(bool& idle) {
 
 void TConvertThread::Execute() {
     try {
+        bool heard = false; // output was read since the last wait
         for (;;) {
             bool idle = true;
             if (!Pass(idle))
                 return;
+            heard = heard || !idle;
             if (idle) {
-                // On the child alone, not its pipes: waking at every line an encoder writes slowed
-                // the encoder itself, and a tenth of a second is soon enough for what the window shows.
-                const auto waited = platform::WaitForChild(m_handles.Child, kWaitMs);
+                auto waited = platform::WaitForChild(m_handles.Child, kWaitMs, m_handles.StdOutRead,
+                                                     m_handles.StdErrRead);
+                // The first lines after a quiet stretch: a small file's encoder writes its last ones
+                // and ends a moment later. Waiting that moment on the child alone reads both at once,
+                // rather than having the GUI thread read and lock while the encoder still runs, which
+                // slowed the encoder itself. An encoder that keeps writing is read at once.
+                if (waited == platform::WaitResult::Timeout && !heard)
+                    waited = platform::WaitForChild(m_handles.Child, kGatherMs);
+                heard = false;
                 if (waited == platform::WaitResult::Failed) {
                     // A wait that cannot work must not turn the loop into a busy one.
                     std::this_thread::sleep_for(std::chrono::milliseconds(kWaitMs));
