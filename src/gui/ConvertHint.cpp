@@ -7,6 +7,7 @@
 #include "gui/BatchSpoken.h"
 #include "gui/DialogLayout.h"
 #include "gui/Dialogs.h"
+#include "gui/Paced.h"
 #include "gui/Pictures.h"
 
 #include <QGroupBox>

@@ -4,7 +4,6 @@
 #include "core/BatchClock.h"
 #include "core/ConvertBatch.h"
 #include "gui/ConvertHintSlots.h"
-#include "gui/Paced.h"
 
 #include <QDialog>
 
@@ -19,6 +18,8 @@ class QPushButton;
 class QTimer;
 
 namespace clipvane {
+
+class TPaced;
 
 struct TProcessInfo;
 
